@@ -1,0 +1,44 @@
+#pragma once
+// Calendar dates without time, and the text forms the program reads and writes.
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvia {
+
+using Date = std::chrono::year_month_day;
+
+Date MakeDate(int year, int month, int day);  // the date must exist
+int YearOf(Date date);
+int MonthOf(Date date);
+int DayOf(Date date);
+
+// Builds a date from year, month and day, carrying an excess (or missing) day or month
+// forward or back: April 31 is May 1, month 13 is January of the next year, day 0 is the last
+// day of the month before.
+Date BuildDate(int year, int month, int day);
+
+// Adds whole months keeping the day of the month, clamped to the last day of a shorter month.
+Date AddMonths(Date date, int months);
+Date AddDays(Date date, int days);
+Date AddWeeks(Date date, int weeks);
+
+// Adds count units of a date interval: "m" months, "ww" weeks, "d" days.
+Date AddInterval(Date date, std::string_view interval, int count);
+
+// Calendar days from `from` to `to` (negative when `to` is earlier).
+int DaysBetween(Date from, Date to);
+
+bool IsWeekend(Date date);
+
+// Parses the usual short-date notations: m/d/yy, m/d/yyyy, m-d-yyyy, m.d.yyyy, yyyy-mm-dd,
+// "March 5, 1998", "5 March 1998", "Mar 5 98". Two-digit years 00-29 are in the 2000s, 30-99
+// in the 1900s. Returns nothing for text that is not a valid date.
+std::optional<Date> ParseDate(std::string_view text);
+
+// Text forms: "mm/dd/yyyy" (fields), "mm/dd/yy" (schedule rows), "mmmm d, yyyy" (titles).
+std::string FormatDate(Date date, std::string_view pattern);
+
+}  // namespace quorvia

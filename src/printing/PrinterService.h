@@ -1,0 +1,43 @@
+#pragma once
+// The printers the program can report to. The desktop program reaches the system's print
+// queues and a built-in printer that writes PDF files; tests supply their own.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvia {
+
+struct PrinterInfo {
+    std::string device;
+    std::string driver;
+    std::string port;
+};
+
+// The printer identity as the preferences keep it: device, driver and port joined by commas.
+std::string PrinterIdentity(const PrinterInfo& printer);
+// The text before the first comma; empty when blank or when that comma is missing or first.
+std::string PrinterDeviceOf(std::string_view identity);
+// The text after the second comma; empty when blank or when there is no second comma.
+std::string PrinterPortOf(std::string_view identity);
+
+// The built-in printer that writes PDF files.
+PrinterInfo PdfPrinter();
+
+class PrinterService {
+public:
+    virtual ~PrinterService() = default;
+
+    // The current printer, or nothing when there is none.
+    virtual std::optional<PrinterInfo> CurrentPrinter() = 0;
+    virtual std::vector<PrinterInfo> Printers() = 0;
+    // Makes a listed printer the current one; false when that fails.
+    virtual bool MakeCurrent(const PrinterInfo& printer) = 0;
+    // Whether the current printer can print with the named font.
+    virtual bool HasFont(std::string_view fontName) = 0;
+    // Font families the current printer offers.
+    virtual std::vector<std::string> Fonts() = 0;
+};
+
+}  // namespace quorvia
