@@ -46,6 +46,7 @@ void ScriptedUi::Clear() {
     focus.clear();
     events.clear();
     beeps = 0;
+    selectAlls = 0;
 }
 
 }  // namespace quorvia

@@ -21,12 +21,14 @@ public:
     void Beep() override { ++beeps; events.push_back("beep"); }
     void SetFocus(std::string_view control) override;
     void SetHourglass(bool on) override;
+    void SelectAllText() override { ++selectAlls; }
 
     std::vector<Message> messages;
     std::vector<std::string> focus;   // every focus request, in order
     std::vector<std::string> events;  // "beep", "msg:TITLE", "focus:control", in order
     int beeps = 0;
     int hourglassDepth = 0;
+    int selectAlls = 0;  // SelectAllText requests
 
     const Message* LastMessage() const { return messages.empty() ? nullptr : &messages.back(); }
     std::string LastFocus() const { return focus.empty() ? std::string() : focus.back(); }

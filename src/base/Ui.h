@@ -28,6 +28,8 @@ public:
     // Moves the keyboard focus to the named control of the active form ("txtName").
     virtual void SetFocus(std::string_view control) = 0;
     virtual void SetHourglass(bool on) = 0;
+    // Selects the whole text of the text box that has the focus (on focus and after Esc).
+    virtual void SelectAllText() {}
 };
 
 // Shows the hourglass for the lifetime of the object and always restores the pointer.
