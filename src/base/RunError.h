@@ -14,6 +14,7 @@ namespace error_number {
 inline constexpr int kInvalidCall = 5;
 inline constexpr int kOverflow = 6;
 inline constexpr int kDivisionByZero = 11;
+inline constexpr int kTypeMismatch = 13;
 inline constexpr int kBadFileName = 52;
 inline constexpr int kFileNotFound = 53;
 inline constexpr int kInputPastEnd = 62;

@@ -1,0 +1,23 @@
+#include "amortization/AmortInputs.h"
+
+namespace quorvia {
+
+const PaymentFrequency& FrequencyOf(int index) {
+    if (index < 1 || index > static_cast<int>(kFrequencies.size())) {
+        return kFrequencies[0];
+    }
+    return kFrequencies[index - 1];
+}
+
+void ApplyFrequency(AmortInputs& inputs, int frequencyIndex) {
+    const PaymentFrequency& frequency = FrequencyOf(frequencyIndex);
+    inputs.PaymentsPerYear = static_cast<int16_t>(frequency.paymentsPerYear);
+    inputs.FrequencyName = std::string(frequency.name);
+    inputs.DateInterval = std::string(frequency.dateInterval);
+    inputs.DateIntervalCount = static_cast<int16_t>(frequency.dateIntervalCount);
+    inputs.PeriodicRate = inputs.AnnualRate / inputs.PaymentsPerYear;
+}
+
+double AnnualRateFromTyped(double typed) { return typed >= 1 ? typed / 100 : typed; }
+
+}  // namespace quorvia

@@ -1,0 +1,19 @@
+#pragma once
+// Small text operations shared by the forms, the files and the reports.
+
+#include <string>
+#include <string_view>
+
+namespace quorvia {
+
+// Without leading and trailing blanks and tabs.
+std::string_view TrimView(std::string_view text);
+std::string Trim(std::string_view text);
+
+// Upper case, for ASCII and the accented Latin letters of UTF-8 text ("josé" -> "JOSÉ").
+std::string UpperCase(std::string_view text);
+
+bool StartsWith(std::string_view text, std::string_view prefix);
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+
+}  // namespace quorvia

@@ -1,0 +1,85 @@
+#pragma once
+// Builds loans the way the amortization form leaves them for the engine, and reads the work
+// file back, for the engine and report tests.
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "amortization/AmortInputs.h"
+#include "amortization/ScheduleEngine.h"
+#include "amortization/WorkFile.h"
+#include "base/Dates.h"
+#include "base/NumberText.h"
+
+namespace quorvia::testing {
+
+inline AmortInputs Loan(double amount, double ratePercent, int months, int frequency,
+                        const std::string& firstPayment) {
+    AmortInputs in;
+    in.AmountText = FormatNumber(amount, "########0.00");
+    in.LoanAmount = amount;
+    in.RateText = FormatNumber(ratePercent, "#0.0000");
+    in.AnnualRate = AnnualRateFromTyped(ratePercent);
+    in.TermMonths = static_cast<int16_t>(months);
+    ApplyFrequency(in, frequency);
+    in.FirstPaymentDateText = firstPayment;
+    Date first = *ParseDate(firstPayment);
+    in.FirstPaymentDate = first;
+    in.DueDay = static_cast<int16_t>(DayOf(first));
+    in.CurrentMonth = static_cast<int16_t>(MonthOf(first));
+    in.CurrentYear = static_cast<int16_t>(YearOf(first) < 1980 ? YearOf(first) + 100
+                                                               : YearOf(first));
+    return in;
+}
+
+// The loan with its payment derived as the form does when the payment is left at zero.
+inline AmortInputs DerivedLoan(double amount, double ratePercent, int months, int frequency,
+                               const std::string& firstPayment) {
+    AmortInputs in = Loan(amount, ratePercent, months, frequency, firstPayment);
+    DeriveMissingPaymentOrTerm(in);
+    return in;
+}
+
+inline void UseExactDays(AmortInputs& in, const std::string& funding) {
+    in.ExactDays = true;
+    in.FundingDateText = funding;
+}
+
+inline std::vector<WorkRecord> ReadWorkFile(const std::filesystem::path& path) {
+    std::vector<WorkRecord> records;
+    WorkFileReader reader;
+    if (reader.Open(path)) {
+        return records;
+    }
+    WorkRecord record;
+    while (!reader.AtEnd() && !reader.Read(record)) {
+        records.push_back(record);
+    }
+    return records;
+}
+
+// A fresh scratch folder for one test, removed afterwards.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        path_ = std::filesystem::temp_directory_path() /
+                ("quorvia-test-" + std::to_string(::getpid()) + "-" + std::to_string(next_++));
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    static inline int next_ = 0;
+    std::filesystem::path path_;
+};
+
+}  // namespace quorvia::testing
