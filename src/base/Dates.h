@@ -25,7 +25,9 @@ Date AddMonths(Date date, int months);
 Date AddDays(Date date, int days);
 Date AddWeeks(Date date, int weeks);
 
-// Adds count units of a date interval: "m" months, "ww" weeks, "d" days.
+// Adds count units of a date interval: "m" months, "ww" weeks, "d" days, "yyyy" years (as 12
+// months, so February 29 becomes February 28 in a common year). Any other interval leaves the
+// date unchanged.
 Date AddInterval(Date date, std::string_view interval, int count);
 
 // Calendar days from `from` to `to` (negative when `to` is earlier).
@@ -33,9 +35,12 @@ int DaysBetween(Date from, Date to);
 
 bool IsWeekend(Date date);
 
-// Parses the usual short-date notations: m/d/yy, m/d/yyyy, m-d-yyyy, m.d.yyyy, yyyy-mm-dd,
-// "March 5, 1998", "5 March 1998", "Mar 5 98". Two-digit years 00-29 are in the 2000s, 30-99
-// in the 1900s. Returns nothing for text that is not a valid date.
+// Parses the usual short-date notations: m/d/yy, m/d/yyyy, m-d-yyyy, m.d.yyyy (one or two
+// digits for month and day, the same separator twice), yyyy-mm-dd, yyyy/mm/dd, and month names
+// written out or abbreviated to three letters or more, in any case: "March 5, 1998",
+// "5 March 1998", "Mar 5 98", "5-Mar-98". Blanks around the text are ignored. Two-digit years
+// 00-29 are in the 2000s, 30-99 in the 1900s; four-digit years 100-9999 are taken as written.
+// Returns nothing for text that is not a valid date, has anything left over, or lacks the year.
 std::optional<Date> ParseDate(std::string_view text);
 
 // Text forms: "mm/dd/yyyy" (fields), "mm/dd/yy" (schedule rows), "mmmm d, yyyy" (titles).
