@@ -1,0 +1,44 @@
+#include "tools/BatchOptions.h"
+
+#include <algorithm>
+
+namespace quorvia {
+
+namespace {
+
+bool Contains(const std::vector<std::string_view>& names, std::string_view name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+}  // namespace
+
+std::optional<BatchOptions> BatchOptions::Parse(const CommandArgs& args, const OptionNames& names,
+                                                std::string& error) {
+    BatchOptions options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& name = args[i];
+        if (Contains(names.flags, name)) {
+            options.flags_.insert(name);
+        } else if (!Contains(names.withValue, name)) {
+            error = "unknown option " + name;
+            return std::nullopt;
+        } else if (i + 1 == args.size()) {
+            error = "option " + name + " needs a value";
+            return std::nullopt;
+        } else {
+            options.values_[name] = args[++i];
+        }
+    }
+    return options;
+}
+
+bool BatchOptions::Has(std::string_view name) const {
+    return flags_.contains(name) || values_.contains(name);
+}
+
+std::string BatchOptions::Value(std::string_view name, std::string_view fallback) const {
+    auto found = values_.find(name);
+    return found == values_.end() ? std::string(fallback) : found->second;
+}
+
+}  // namespace quorvia

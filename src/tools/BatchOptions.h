@@ -1,0 +1,36 @@
+#pragma once
+// The options of a quorvia-batch command: "--name value" pairs and bare "--flag"s.
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/BatchCommand.h"
+
+namespace quorvia {
+
+struct OptionNames {
+    std::vector<std::string_view> withValue;  // "--amount"
+    std::vector<std::string_view> flags;      // "--yes"
+};
+
+class BatchOptions {
+  public:
+    // The options in `args`; an unknown option, an option without its value or a word that
+    // is no option gives nothing and the reason in `error`. A repeated option keeps its last
+    // value.
+    static std::optional<BatchOptions> Parse(const CommandArgs& args, const OptionNames& names,
+                                             std::string& error);
+
+    bool Has(std::string_view name) const;
+    std::string Value(std::string_view name, std::string_view fallback) const;
+
+  private:
+    std::map<std::string, std::string, std::less<>> values_;
+    std::set<std::string, std::less<>> flags_;
+};
+
+}  // namespace quorvia
