@@ -19,10 +19,9 @@ std::optional<int> FrequencyIndex(const std::string& text) {
     return text[0] - '0';
 }
 
+// A missing option leaves the field at its starting text, a zero.
 void TypeOption(const BatchOptions& options, std::string_view name, std::string& field) {
-    if (options.Has(name)) {
-        field = options.Value(name, "0");
-    }
+    field = options.Value(name, field);
 }
 
 }  // namespace
