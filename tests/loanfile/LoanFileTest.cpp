@@ -1,0 +1,135 @@
+#include "loanfile/LoanFile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "support/ScheduleTestSupport.h"
+
+namespace quorvia {
+namespace {
+
+using testing::ScratchFolder;
+
+std::string Contents(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+LoanFileEntries SampleEntries() {
+    LoanFileEntries e;
+    e.name = "José Müller, Esq.";
+    e.amount = "100000.00";
+    e.rate = "8.5000";
+    e.term = "360";
+    e.frequency = 6;
+    e.semiMonthlyPair = 4;
+    e.firstPayment = "02/15/1999";
+    e.payment = "0.00";
+    e.fixedPrincipal = 1;
+    e.fullPayout = 1;
+    e.oddDays = "";
+    e.fundingDate = "01/20/1999";
+    e.interestMethod = 1;
+    e.numberPayments = 1;
+    e.reportStyle = 3;
+    return e;
+}
+
+TEST(LoanFile, WritesFifteenLinesWithPrintStyleNumbers) {
+    ScratchFolder folder;
+    ASSERT_FALSE(WriteLoanFile(folder / "a.qrv", SampleEntries()));
+    EXPECT_EQ(Contents(folder / "a.qrv"),
+              "Jos\xE9 M\xFCller, Esq.\r\n100000.00\r\n8.5000\r\n360\r\n 6 \r\n 4 \r\n"
+              "02/15/1999\r\n0.00\r\n 1 \r\n 1 \r\n\r\n01/20/1999\r\n 1 \r\n 1 \r\n 3 \r\n");
+    EXPECT_EQ(LoanFileNumberLine(-1), "-1 ");
+}
+
+TEST(LoanFile, RoundTripsEveryField) {
+    ScratchFolder folder;
+    LoanFileEntries written = SampleEntries();
+    ASSERT_FALSE(WriteLoanFile(folder / "a.qrv", written));
+    LoanFileEntries read;
+    ASSERT_FALSE(ReadLoanFile(folder / "a.qrv", read, 0, 0));
+    EXPECT_EQ(read.name, written.name);
+    EXPECT_EQ(read.amount, written.amount);
+    EXPECT_EQ(read.rate, written.rate);
+    EXPECT_EQ(read.term, written.term);
+    EXPECT_EQ(read.frequency, 6);
+    EXPECT_EQ(read.semiMonthlyPair, 4);
+    EXPECT_EQ(read.firstPayment, written.firstPayment);
+    EXPECT_EQ(read.payment, written.payment);
+    EXPECT_EQ(read.fixedPrincipal, 1);
+    EXPECT_EQ(read.fullPayout, 1);
+    EXPECT_EQ(read.oddDays, "");
+    EXPECT_EQ(read.fundingDate, written.fundingDate);
+    EXPECT_EQ(read.interestMethod, 1);
+    EXPECT_EQ(read.numberPayments, 1);
+    EXPECT_EQ(read.reportStyle, 3);
+}
+
+TEST(LoanFile, KeepsCharactersOutsideWindows1252AsUtf8) {
+    ScratchFolder folder;
+    LoanFileEntries e = SampleEntries();
+    e.name = "Łukasz Żółw";
+    ASSERT_FALSE(WriteLoanFile(folder / "a.qrv", e));
+    LoanFileEntries read;
+    ASSERT_FALSE(ReadLoanFile(folder / "a.qrv", read, 0, 0));
+    EXPECT_EQ(read.name, "Łukasz Żółw");
+}
+
+TEST(LoanFile, ReadsThirteenLinesWithTheDefaultsForTheRest) {
+    ScratchFolder folder;
+    std::ofstream(folder / "old.qrv", std::ios::binary)
+        << "Smith\r\n5000\r\n9\r\n24\r\n 1 \r\n 0 \r\n03/01/1998\r\n0\r\n 0 \r\n 1 \r\n 12\r\n"
+           "\r\n 0 \r\n";
+    LoanFileEntries read;
+    ASSERT_FALSE(ReadLoanFile(folder / "old.qrv", read, 1, 2));
+    EXPECT_EQ(read.name, "Smith");
+    EXPECT_EQ(read.frequency, 1);
+    EXPECT_EQ(read.oddDays, " 12");
+    EXPECT_EQ(read.numberPayments, 1);
+    EXPECT_EQ(read.reportStyle, 2);
+}
+
+TEST(LoanFile, ShortOrEmptyFilesLeaveTheEntriesAlone) {
+    ScratchFolder folder;
+    std::ofstream(folder / "empty.qrv", std::ios::binary) << "";
+    std::ofstream(folder / "short.qrv", std::ios::binary) << "a\r\nb\r\nc\r\n";
+    std::ofstream(folder / "bad.qrv", std::ios::binary)
+        << "a\r\n1\r\n2\r\n3\r\n99999\r\n1\r\nx\r\ny\r\n0\r\n0\r\n\r\n\r\n0\r\n";
+    LoanFileEntries entries = SampleEntries();
+    EXPECT_TRUE(ReadLoanFile(folder / "empty.qrv", entries, 0, 0));
+    EXPECT_TRUE(ReadLoanFile(folder / "short.qrv", entries, 0, 0));
+    EXPECT_TRUE(ReadLoanFile(folder / "bad.qrv", entries, 0, 0));
+    EXPECT_TRUE(ReadLoanFile(folder / "missing.qrv", entries, 0, 0));
+    EXPECT_EQ(entries.name, SampleEntries().name);
+}
+
+TEST(LoanFile, ReadsAWindows1252FileFromAnOlderCopy) {
+    ScratchFolder folder;
+    std::ofstream(folder / "w.qrv", std::ios::binary)
+        << "Fran\xE7oise \x93"
+           "Fifi\x94 L\xE9vy\r\n1\r\n2\r\n3\r\n 1 \r\n 1 \r\nx\r\ny\r\n 0 \r\n"
+           " 0 \r\n\r\n\r\n 0 \r\n 0 \r\n 0 \r\n";
+    LoanFileEntries read;
+    ASSERT_FALSE(ReadLoanFile(folder / "w.qrv", read, 0, 0));
+    EXPECT_EQ(read.name, "Françoise “Fifi” Lévy");
+}
+
+TEST(LoanFile, AFailedSaveKeepsThePreviousFile) {
+    ScratchFolder folder;
+    ASSERT_FALSE(WriteLoanFile(folder / "a.qrv", SampleEntries()));
+    std::string before = Contents(folder / "a.qrv");
+    // A directory where the temporary file would go makes the write fail, even for root.
+    std::filesystem::create_directory(folder / ("a.qrv.saving-" + std::to_string(::getpid())));
+    LoanFileEntries changed = SampleEntries();
+    changed.name = "Changed";
+    EXPECT_TRUE(WriteLoanFile(folder / "a.qrv", changed));
+    EXPECT_EQ(Contents(folder / "a.qrv"), before);
+
+    EXPECT_TRUE(WriteLoanFile(folder / "no-such-folder" / "b.qrv", changed));
+}
+
+}  // namespace
+}  // namespace quorvia
