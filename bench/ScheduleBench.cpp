@@ -46,8 +46,12 @@ void RunSchedule(benchmark::State& state, int months, int frequency) {
     std::filesystem::remove(path);
 }
 
-void BM_Schedule_BiWeekly600Months(benchmark::State& state) { RunSchedule(state, 600, kBiWeekly); }
-void BM_Schedule_Monthly360Months(benchmark::State& state) { RunSchedule(state, 360, kMonthly); }
+void BM_Schedule_BiWeekly600Months(benchmark::State& state) {
+    RunSchedule(state, 600, kBiWeekly);
+}
+void BM_Schedule_Monthly360Months(benchmark::State& state) {
+    RunSchedule(state, 360, kMonthly);
+}
 
 BENCHMARK(BM_Schedule_BiWeekly600Months)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Schedule_Monthly360Months)->Unit(benchmark::kMicrosecond);

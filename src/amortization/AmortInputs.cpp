@@ -18,6 +18,8 @@ void ApplyFrequency(AmortInputs& inputs, int frequencyIndex) {
     inputs.PeriodicRate = inputs.AnnualRate / inputs.PaymentsPerYear;
 }
 
-double AnnualRateFromTyped(double typed) { return typed >= 1 ? typed / 100 : typed; }
+double AnnualRateFromTyped(double typed) {
+    return typed >= 1 ? typed / 100 : typed;
+}
 
 }  // namespace quorvia

@@ -14,14 +14,18 @@ namespace {
 
 constexpr int kInt16Max = std::numeric_limits<int16_t>::max();
 
-double MonthsPerPeriod(const AmortInputs& inputs) { return 12.0 / inputs.PaymentsPerYear; }
+double MonthsPerPeriod(const AmortInputs& inputs) {
+    return 12.0 / inputs.PaymentsPerYear;
+}
 
 // The number of periods of the term, not made whole.
 double PeriodsOfTerm(const AmortInputs& inputs) {
     return inputs.TermMonths / MonthsPerPeriod(inputs);
 }
 
-RunError Overflow() { return {error_number::kOverflow, "Overflow"}; }
+RunError Overflow() {
+    return {error_number::kOverflow, "Overflow"};
+}
 
 }  // namespace
 
@@ -33,9 +37,8 @@ Derivation DeriveMissingPaymentOrTerm(AmortInputs& inputs) {
     Derivation result;
     double n = PeriodsOfTerm(inputs);
     if (inputs.Payment != 0 && inputs.TermMonths == 0 && inputs.FixedPrincipal) {
-        double months = std::floor(CentsHalfUp(inputs.LoanAmount / inputs.Payment) *
-                                       MonthsPerPeriod(inputs) +
-                                   0.005);
+        double months = std::floor(
+            CentsHalfUp(inputs.LoanAmount / inputs.Payment) * MonthsPerPeriod(inputs) + 0.005);
         if (!std::isfinite(months) || std::fabs(months) > kInt16Max) {
             result.error = Overflow();
             return result;
@@ -88,14 +91,14 @@ namespace {
 
 // One run of the schedule loop: the working values and the records it writes.
 class ScheduleWriter {
-public:
+  public:
     ScheduleWriter(AmortInputs& inputs, SemiMonthlyChoice& semiMonthly, WorkFileWriter& file,
                    const ProgressCallback& progress)
         : in_(inputs), semiMonthly_(semiMonthly), file_(file), progress_(progress) {}
 
     std::optional<RunError> Run(ScheduleRun* run);
 
-private:
+  private:
     void WriteHeader();
     void PayOne(int i);
     void WriteYearSubtotal();
@@ -138,7 +141,8 @@ std::optional<RunError> ScheduleWriter::Run(ScheduleRun* run) {
     if (in_.ExactDays) {
         std::optional<Date> funding = ParseDate(in_.FundingDateText);
         if (!funding) {
-            return RunError{error_number::kTypeMismatch, "The loan funding date is not a valid date."};
+            return RunError{error_number::kTypeMismatch,
+                            "The loan funding date is not a valid date."};
         }
         fundingDate_ = *funding;
     }
@@ -175,8 +179,8 @@ void ScheduleWriter::WriteHeader() {
     if (in_.ExactDays) {
         file_.WriteLine("Loan proceeds disbursed on " + FormatDate(fundingDate_, "mmmm d, yyyy"));
     } else if (in_.OddDays != 0) {
-        file_.WriteLine("Odd days to first scheduled payment = " + FormatNumber(in_.OddDays, "##0") +
-                        "  (1st payment adjusted accordingly)");
+        file_.WriteLine("Odd days to first scheduled payment = " +
+                        FormatNumber(in_.OddDays, "##0") + "  (1st payment adjusted accordingly)");
     } else {
         file_.WriteLine(" ");
     }

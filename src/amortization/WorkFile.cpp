@@ -32,8 +32,8 @@ void AppendField(std::string& line, std::string_view field) {
     line += '"';
 }
 
-void AppendRecord(std::string& out, std::string_view f1, std::string_view f2,
-                  std::string_view f3, std::string_view f4, std::string_view f5) {
+void AppendRecord(std::string& out, std::string_view f1, std::string_view f2, std::string_view f3,
+                  std::string_view f4, std::string_view f5) {
     AppendField(out, f1);
     out += ',';
     AppendField(out, f2);
@@ -119,7 +119,9 @@ std::optional<RunError> WorkFileWriter::Create(const std::filesystem::path& path
     return std::nullopt;
 }
 
-void WorkFileWriter::WriteLine(std::string_view field1) { Write(field1, " ", " ", " ", " "); }
+void WorkFileWriter::WriteLine(std::string_view field1) {
+    Write(field1, " ", " ", " ", " ");
+}
 
 void WorkFileWriter::Write(const WorkRecord& record) {
     Write(record[0], record[1], record[2], record[3], record[4]);
@@ -147,9 +149,9 @@ std::optional<RunError> WorkFileWriter::Close() {
     bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
     if (!written || !closed) {
-        return RunError{error_number::kPathFileAccess,
-                        std::string("Cannot write the schedule work file: ") +
-                            std::strerror(errno)};
+        return RunError{
+            error_number::kPathFileAccess,
+            std::string("Cannot write the schedule work file: ") + std::strerror(errno)};
     }
     return std::nullopt;
 }

@@ -6,9 +6,13 @@ namespace quorvia {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char AsciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 }  // namespace
 
@@ -22,7 +26,9 @@ std::string_view TrimView(std::string_view text) {
     return text;
 }
 
-std::string Trim(std::string_view text) { return std::string(TrimView(text)); }
+std::string Trim(std::string_view text) {
+    return std::string(TrimView(text));
+}
 
 std::string UpperCase(std::string_view text) {
     std::string upper(text);

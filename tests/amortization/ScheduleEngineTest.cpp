@@ -191,15 +191,14 @@ TEST(Schedule, ExactDaysChargeTheCalendarDaysOfEachPeriod) {
     // 36,500 x 10 % / 365 = 10.00 a day: 31 days in January, then February's 28.
     EXPECT_EQ(s.payments[0][2], "310.00");
     double balance = 36500 - 690;
-    EXPECT_EQ(s.payments[1][2], FormatNumber(std::floor(balance * 0.1 / 365 * 28 * 100 + 0.5) /
-                                                 100,
-                                             "#,###,##0.00"));
+    EXPECT_EQ(s.payments[1][2],
+              FormatNumber(std::floor(balance * 0.1 / 365 * 28 * 100 + 0.5) / 100, "#,###,##0.00"));
 }
 
 TEST(Schedule, MonthlyDueDatesKeepTheThirtyFirst) {
     Schedule s = Run(DerivedLoan(1000, 8, 6, 1, "01/31/1999"));
     EXPECT_EQ(DueDates(s, 6), (std::vector<std::string>{"01/31/99", "02/28/99", "03/31/99",
-                                                         "04/30/99", "05/31/99", "06/30/99"}));
+                                                        "04/30/99", "05/31/99", "06/30/99"}));
     Schedule leap = Run(DerivedLoan(1000, 8, 3, 1, "01/31/2000"));
     EXPECT_EQ(DueDates(leap, 3), (std::vector<std::string>{"01/31/00", "02/29/00", "03/31/00"}));
 }
@@ -214,13 +213,13 @@ TEST(Schedule, SemiMonthlyDatesFollowTheChosenPair) {
     testing::UseExactDays(late, "01/10/1999");
     Schedule s = Run(late, SemiMonthlyChoice{4, 15, 30, 2});
     EXPECT_EQ(DueDates(s, 6), (std::vector<std::string>{"01/30/99", "02/15/99", "02/28/99",
-                                                         "03/15/99", "03/30/99", "04/15/99"}));
+                                                        "03/15/99", "03/30/99", "04/15/99"}));
 
     AmortInputs early = DerivedLoan(1000, 8, 2, 6, "01/16/1999");
     testing::UseExactDays(early, "01/01/1999");
     Schedule e = Run(early, SemiMonthlyChoice{1, 1, 16, 2});
-    EXPECT_EQ(DueDates(e, 4), (std::vector<std::string>{"01/16/99", "02/01/99", "02/16/99",
-                                                         "03/01/99"}));
+    EXPECT_EQ(DueDates(e, 4),
+              (std::vector<std::string>{"01/16/99", "02/01/99", "02/16/99", "03/01/99"}));
 }
 
 TEST(Schedule, BiWeeklyPaymentsAreFourteenDaysApart) {
@@ -313,7 +312,8 @@ TEST(Schedule, RecordsHaveTheirFixedLayout) {
         lines.push_back(line);
     }
     ASSERT_GE(lines.size(), 22u);
-    EXPECT_EQ(lines[0], "\"Interest is computed using equal 30 day months\",\" \",\" \",\" \",\" \"\r");
+    EXPECT_EQ(lines[0],
+              "\"Interest is computed using equal 30 day months\",\" \",\" \",\" \",\" \"\r");
     EXPECT_EQ(lines[1], "\"ANN \"\"NAN\"\" O'HARA\",\" \",\" \",\" \",\" \"\r");
     EXPECT_EQ(lines[2],
               "\"Amortization of a $100,000.00 Loan at 8.5% with 12 Monthly Payments\",\" \",\" "

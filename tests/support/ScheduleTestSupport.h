@@ -30,8 +30,8 @@ inline AmortInputs Loan(double amount, double ratePercent, int months, int frequ
     in.FirstPaymentDate = first;
     in.DueDay = static_cast<int16_t>(DayOf(first));
     in.CurrentMonth = static_cast<int16_t>(MonthOf(first));
-    in.CurrentYear = static_cast<int16_t>(YearOf(first) < 1980 ? YearOf(first) + 100
-                                                               : YearOf(first));
+    in.CurrentYear =
+        static_cast<int16_t>(YearOf(first) < 1980 ? YearOf(first) + 100 : YearOf(first));
     return in;
 }
 
@@ -63,7 +63,7 @@ inline std::vector<WorkRecord> ReadWorkFile(const std::filesystem::path& path) {
 
 // A fresh scratch folder for one test, removed afterwards.
 class ScratchFolder {
-public:
+  public:
     ScratchFolder() {
         path_ = std::filesystem::temp_directory_path() /
                 ("quorvia-test-" + std::to_string(::getpid()) + "-" + std::to_string(next_++));
@@ -77,7 +77,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
-private:
+  private:
     static inline int next_ = 0;
     std::filesystem::path path_;
 };
