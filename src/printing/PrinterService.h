@@ -26,7 +26,7 @@ std::string PrinterPortOf(std::string_view identity);
 PrinterInfo PdfPrinter();
 
 class PrinterService {
-public:
+  public:
     virtual ~PrinterService() = default;
 
     // The current printer, or nothing when there is none.
@@ -39,5 +39,8 @@ public:
     // Font families the current printer offers.
     virtual std::vector<std::string> Fonts() = 0;
 };
+
+// The identity of the current printer; empty when there is none.
+std::string CurrentPrinterIdentity(PrinterService& printers);
 
 }  // namespace quorvia
