@@ -1,0 +1,25 @@
+#pragma once
+// The preference store: the profile file's section "Prefs" read into the settings at start.
+
+#include <filesystem>
+
+#include "app/AppState.h"
+#include "base/Ui.h"
+#include "printing/PrinterService.h"
+
+namespace quorvia {
+
+// The folder that holds the profile file and the work file: the program's folder when the
+// program may write there, else the per-user data folder ($XDG_DATA_HOME/Quorvia, by default
+// ~/.local/share/Quorvia), created when missing. When neither can be had, the program's folder.
+std::filesystem::path ChooseDataFolder(const std::filesystem::path& programFolder);
+
+// AppPath and the profile file in it.
+void SetIniPaths(AppState& state, const std::filesystem::path& appPath);
+
+// Reads every preference from the profile file, or takes the defaults when there is none
+// (nothing is written then), and fills the settings derived from them. A missing report
+// printer is filled in from the current printer and written back to the file.
+void LoadPreferences(AppState& state, PrinterService& printers, Ui& ui);
+
+}  // namespace quorvia
