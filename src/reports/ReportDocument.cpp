@@ -1,0 +1,475 @@
+#include "reports/ReportDocument.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace quorvia {
+
+namespace {
+
+ReportEvents& NoEvents() {
+    static ReportEvents none;
+    return none;
+}
+
+int Twips(double value) {
+    return static_cast<int>(std::lround(value));
+}
+
+// Splits text into lines at CR LF (a lone CR or LF also ends a line). Empty text is one empty
+// line; a line break at the very end adds none.
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit visit) {
+    std::size_t start = 0;
+    while (true) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            if (start < text.size() || start == 0) {
+                visit(text.substr(start));
+            }
+            return;
+        }
+        visit(text.substr(start, end - start));
+        start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+        if (start == text.size()) {
+            return;
+        }
+    }
+}
+
+// Visits the parts of text separated by `separator`; a separator at the very end ends the
+// last part without starting another.
+template <typename Visit>
+void ForEachPart(std::string_view text, std::string_view separator, Visit visit) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(separator, start);
+        if (end == std::string_view::npos) {
+            visit(text.substr(start));
+            return;
+        }
+        visit(text.substr(start, end - start));
+        start = end + separator.size();
+    }
+}
+
+// Blanks and no-break spaces only: nothing to draw.
+bool IsBlankText(std::string_view text) {
+    while (!text.empty()) {
+        if (text.front() == ' ') {
+            text.remove_prefix(1);
+        } else if (text.substr(0, kNoBreakSpace.size()) == kNoBreakSpace) {
+            text.remove_prefix(kNoBreakSpace.size());
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::string WithPageNumber(std::string_view text, int number) {
+    std::string out;
+    std::size_t start = 0;
+    for (std::size_t at = text.find("%d"); at != std::string_view::npos;
+         at = text.find("%d", start)) {
+        out.append(text.substr(start, at - start));
+        out += std::to_string(number);
+        start = at + 2;
+    }
+    out.append(text.substr(start));
+    return out;
+}
+
+}  // namespace
+
+// The state of one table call, kept on the stack so that a table added from the NewPage
+// handler in the middle of another table lays out independently.
+struct ReportDocument::TableLayout {
+    std::vector<Column> columns;
+    int border = kTableBorderNone;
+    ReportFont baseFont;
+    FontId baseFontId = 0;
+    TableSegment segment;
+    // Per row, reused: each cell's text, font, and its wrapped lines.
+    std::vector<std::string_view> cells;
+    std::vector<FontId> cellFonts;
+    std::vector<std::vector<std::string_view>> cellLines;
+};
+
+ReportDocument::ReportDocument(TextMetrics& metrics) : metrics_(metrics), events_(&NoEvents()) {}
+
+void ReportDocument::SetEvents(ReportEvents* events) {
+    events_ = events != nullptr ? events : &NoEvents();
+}
+
+void ReportDocument::StartDoc() {
+    pages_.clear();
+    fonts_.clear();
+    currentValid_ = false;
+    composing_ = true;
+    OpenPage();
+}
+
+void ReportDocument::EndDoc() {
+    if (!composing_) {
+        return;
+    }
+    FinishPage();
+    composing_ = false;
+    if (previewPage_ < 1 || previewPage_ > PageCount()) {
+        previewPage_ = 1;
+    }
+}
+
+void ReportDocument::SetPreviewPage(int number) {
+    previewPage_ = std::clamp(number, 1, std::max(1, PageCount()));
+}
+
+void ReportDocument::SetFontName(std::string_view name) {
+    font_.name = name;
+    FontChanged();
+}
+
+void ReportDocument::SetFontSize(double points) {
+    font_.size = points;
+    FontChanged();
+}
+
+void ReportDocument::SetFontBold(bool bold) {
+    font_.bold = bold;
+    FontChanged();
+}
+
+void ReportDocument::SetFontUnderline(bool underline) {
+    font_.underline = underline;
+    FontChanged();
+}
+
+FontId ReportDocument::CurrentFont() {
+    if (!currentValid_) {
+        currentFont_ = Intern(font_);
+        currentValid_ = true;
+    }
+    return currentFont_;
+}
+
+FontId ReportDocument::Intern(const ReportFont& font) {
+    for (std::size_t i = 0; i < fonts_.size(); ++i) {
+        if (fonts_[i].font == font) {
+            return static_cast<FontId>(i);
+        }
+    }
+    fonts_.push_back({font, metrics_.LineHeight(font), metrics_.Ascent(font)});
+    return static_cast<FontId>(fonts_.size() - 1);
+}
+
+int ReportDocument::Top() {
+    if (atPageTop_) {
+        y_ = marginTop_;
+        atPageTop_ = false;
+    }
+    return Twips(y_);
+}
+
+bool ReportDocument::NeedsBreak(double height) const {
+    if (inNewPage_ || !pageHasBody_) {
+        return false;
+    }
+    double top = atPageTop_ ? marginTop_ : y_;
+    return top + height > kPageHeight - marginBottom_;
+}
+
+void ReportDocument::BreakPage() {
+    FinishPage();
+    OpenPage();
+}
+
+void ReportDocument::OpenPage() {
+    pages_.emplace_back();
+    atPageTop_ = true;
+    pageHasBody_ = false;
+    inNewPage_ = true;
+    events_->NewPage();
+    inNewPage_ = false;
+}
+
+void ReportDocument::FinishPage() {
+    events_->EndPage();
+    DrawDecorations(pages_.back(), PageCount());
+}
+
+void ReportDocument::DrawDecorations(ReportPage& page, int number) {
+    const int left = marginLeft_;
+    const int right = kPageWidth - marginRight_;
+    const double lineHeight = fonts_[Intern(headerFont_)].lineHeight;
+
+    std::size_t headerLines = 0;
+    ForEachPart(header_, "|", [&](std::string_view part) {
+        std::size_t lines = 0;
+        ForEachLine(part, [&](std::string_view) { ++lines; });
+        headerLines = std::max(headerLines, lines);
+    });
+    DrawThreeParts(page, header_, number,
+                   Twips(marginTop_ - kHeaderGap - static_cast<double>(headerLines) * lineHeight));
+    DrawThreeParts(page, footer_, number, kPageHeight - marginBottom_ + kHeaderGap);
+
+    if (pageBorder_ == kPageBorderBelowHeader || pageBorder_ == kPageBorderBoth) {
+        int y = marginTop_ - kHeaderGap / 2;
+        page.rules.push_back({left, y, right, y, kRuleWidth});
+    }
+    if (pageBorder_ == kPageBorderAboveFooter || pageBorder_ == kPageBorderBoth) {
+        int y = kPageHeight - marginBottom_ + kHeaderGap / 2;
+        page.rules.push_back({left, y, right, y, kRuleWidth});
+    }
+}
+
+void ReportDocument::DrawThreeParts(ReportPage& page, std::string_view text, int number, int top) {
+    const FontId font = Intern(headerFont_);
+    const FontEntry& entry = fonts_[font];
+    const int left = marginLeft_;
+    const int width = kPageWidth - marginLeft_ - marginRight_;
+    int part = 0;
+    ForEachPart(text, "|", [&](std::string_view partText) {
+        if (part > 2) {
+            return;
+        }
+        std::string expanded = WithPageNumber(partText, number);
+        double lineTop = top;
+        ForEachLine(expanded, [&](std::string_view line) {
+            if (!IsBlankText(line)) {
+                int lineWidth = Twips(metrics_.Width(entry.font, line));
+                int x = part == 0   ? left
+                        : part == 1 ? left + (width - lineWidth) / 2
+                                    : left + width - lineWidth;
+                page.texts.push_back(
+                    {std::string(line), font, x, Twips(lineTop + entry.ascent), lineWidth});
+            }
+            lineTop += entry.lineHeight;
+        });
+        ++part;
+    });
+}
+
+void ReportDocument::Wrap(std::string_view line, const ReportFont& font, double maxWidth,
+                          std::vector<std::string_view>& out) {
+    while (true) {
+        if (metrics_.Width(font, line) <= maxWidth) {
+            out.push_back(line);
+            return;
+        }
+        // The longest run of whole words that fits; a first word wider than the room stands
+        // alone on its line.
+        std::size_t cut = std::string_view::npos;
+        for (std::size_t blank = line.find(' ', 1); blank != std::string_view::npos;
+             blank = line.find(' ', blank + 1)) {
+            bool fits = metrics_.Width(font, line.substr(0, blank)) <= maxWidth;
+            if (fits || cut == std::string_view::npos) {
+                cut = blank;
+            }
+            if (!fits) {
+                break;
+            }
+        }
+        if (cut == std::string_view::npos) {
+            out.push_back(line);
+            return;
+        }
+        out.push_back(TrimBlanks(line.substr(0, cut)));
+        line = TrimBlanks(line.substr(cut));
+        if (line.empty()) {
+            return;
+        }
+    }
+}
+
+void ReportDocument::Place(std::string_view text, FontId font, int x, int baseline, int width) {
+    if (!IsBlankText(text)) {
+        pages_.back().texts.push_back({std::string(text), font, x, baseline, width});
+    }
+    if (!inNewPage_) {
+        pageHasBody_ = true;
+    }
+}
+
+void ReportDocument::Print(std::string text) {
+    if (!composing_) {
+        return;
+    }
+    const FontId font = CurrentFont();
+    const FontEntry entry = fonts_[font];
+    const int left = marginLeft_;
+    const int width = kPageWidth - marginLeft_ - marginRight_;
+    std::vector<std::string_view> wrapped;
+    ForEachLine(text, [&](std::string_view line) {
+        wrapped.clear();
+        Wrap(line, entry.font, width, wrapped);
+        for (std::string_view piece : wrapped) {
+            if (NeedsBreak(entry.lineHeight)) {
+                BreakPage();
+            }
+            int top = Top();
+            int pieceWidth = Twips(metrics_.Width(entry.font, piece));
+            int x = align_ == TextAlign::Centre ? left + (width - pieceWidth) / 2 : left;
+            Place(piece, font, x, Twips(top + entry.ascent), pieceWidth);
+            y_ = top + entry.lineHeight;
+        }
+    });
+}
+
+std::vector<ReportDocument::Column> ReportDocument::ParseFormat(std::string_view format) const {
+    std::vector<Column> columns;
+    int left = marginLeft_;
+    ForEachPart(format, kRowSeparator, [&](std::string_view row) {
+        if (!columns.empty()) {
+            return;  // a format has one row
+        }
+        ForEachPart(row, "|", [&](std::string_view spec) {
+            Column column{left, 0, '<'};
+            for (char c : spec) {
+                if (c == '<' || c == '^' || c == '>') {
+                    column.align = c;
+                } else if (c >= '0' && c <= '9') {
+                    column.width = column.width * 10 + (c - '0');
+                }
+            }
+            columns.push_back(column);
+            left += column.width;
+        });
+    });
+    return columns;
+}
+
+void ReportDocument::AddTable(std::string format, std::string heading, std::string body,
+                              uint32_t headingShade, uint32_t bodyShade) {
+    if (!composing_) {
+        return;
+    }
+    TableLayout table;
+    table.columns = ParseFormat(format);
+    if (table.columns.empty()) {
+        return;
+    }
+    table.border = tableBorder_;
+    table.baseFont = font_;
+    table.baseFontId = CurrentFont();
+    table.cellLines.resize(table.columns.size());
+    int number = 0;
+    ForEachPart(heading, kRowSeparator,
+                [&](std::string_view row) { LayoutRow(table, row, ++number, headingShade); });
+    ForEachPart(body, kRowSeparator,
+                [&](std::string_view row) { LayoutRow(table, row, ++number, bodyShade); });
+    CloseSegment(table);
+}
+
+void ReportDocument::LayoutRow(TableLayout& table, std::string_view row, int number,
+                               uint32_t shade) {
+    const std::size_t count = table.columns.size();
+    table.cells.clear();
+    ForEachPart(row, "|", [&](std::string_view cell) {
+        if (table.cells.size() < count) {
+            table.cells.push_back(cell);
+        }
+    });
+    table.cells.resize(count);
+
+    // Each cell's font as the handler leaves it, then back to the table's font.
+    table.cellFonts.resize(count);
+    double maxAscent = 0;
+    for (std::size_t c = 0; c < count; ++c) {
+        events_->NewTableCell(number, static_cast<int>(c + 1), table.cells[c]);
+        table.cellFonts[c] = CurrentFont();
+        if (!(font_ == table.baseFont)) {
+            font_ = table.baseFont;
+        }
+        currentFont_ = table.baseFontId;
+        currentValid_ = true;
+        maxAscent = std::max(maxAscent, fonts_[table.cellFonts[c]].ascent);
+    }
+
+    double height = 0;
+    for (std::size_t c = 0; c < count; ++c) {
+        const FontEntry& entry = fonts_[table.cellFonts[c]];
+        std::vector<std::string_view>& lines = table.cellLines[c];
+        lines.clear();
+        Wrap(table.cells[c], entry.font, table.columns[c].width - 2 * kCellPaddingX, lines);
+        height = std::max(height, maxAscent - entry.ascent +
+                                      static_cast<double>(lines.size()) * entry.lineHeight);
+    }
+    height += 2 * kCellPaddingY;
+
+    if (NeedsBreak(height)) {
+        CloseSegment(table);
+        BreakPage();
+    }
+    const int top = Top();
+    const Column& first = table.columns.front();
+    const Column& last = table.columns.back();
+    const int tableRight = last.left + last.width;
+    if (!table.segment.hasRows) {
+        table.segment = {top, true};
+    } else if (table.border == kTableBorderAll) {
+        pages_.back().rules.push_back({first.left, top, tableRight, top, kRuleWidth});
+    }
+    if (shade != 0) {
+        pages_.back().shades.push_back(
+            {first.left, top, tableRight - first.left, Twips(height), shade});
+    }
+    const double baseline = top + kCellPaddingY + maxAscent;
+    for (std::size_t c = 0; c < count; ++c) {
+        const FontId font = table.cellFonts[c];
+        const FontEntry& entry = fonts_[font];
+        const Column& column = table.columns[c];
+        const int inner = column.width - 2 * kCellPaddingX;
+        double lineBaseline = baseline;
+        for (std::string_view line : table.cellLines[c]) {
+            int lineWidth = Twips(metrics_.Width(entry.font, line));
+            int x = column.left + kCellPaddingX;
+            if (column.align == '^') {
+                x += (inner - lineWidth) / 2;
+            } else if (column.align == '>') {
+                x += inner - lineWidth;
+            }
+            Place(line, font, x, Twips(lineBaseline), lineWidth);
+            lineBaseline += entry.lineHeight;
+        }
+    }
+    y_ = top + height;
+    if (!inNewPage_) {
+        pageHasBody_ = true;
+    }
+}
+
+void ReportDocument::CloseSegment(TableLayout& table) {
+    if (!table.segment.hasRows) {
+        return;
+    }
+    const int top = table.segment.top;
+    const int bottom = Twips(y_);
+    const int left = table.columns.front().left;
+    const int right = table.columns.back().left + table.columns.back().width;
+    std::vector<RuleItem>& rules = pages_.back().rules;
+    if (table.border == kTableBorderAboveBelow || table.border == kTableBorderAll) {
+        rules.push_back({left, top, right, top, kRuleWidth});
+        rules.push_back({left, bottom, right, bottom, kRuleWidth});
+    }
+    if (table.border == kTableBorderAll) {
+        for (const Column& column : table.columns) {
+            rules.push_back({column.left, top, column.left, bottom, kRuleWidth});
+        }
+        rules.push_back({right, top, right, bottom, kRuleWidth});
+    }
+    table.segment = {};
+}
+
+}  // namespace quorvia
