@@ -27,14 +27,18 @@ std::string ReadAll(const fs::path& path) {
     return text.str();
 }
 
+// The build folder: QUORVIA_BUILD_DIR, else the folder above this test program's own
+// (build/tests/tools_tests).
+fs::path BuildDir() {
+    if (const char* buildDir = std::getenv("QUORVIA_BUILD_DIR")) {
+        return buildDir;
+    }
+    return fs::read_symlink("/proc/self/exe").parent_path().parent_path();
+}
+
 // Runs build/quorvia-batch with `arguments` (plain words, no quoting needed).
 BatchRun RunBatch(const std::string& arguments) {
-    const char* buildDir = std::getenv("QUORVIA_BUILD_DIR");
-    EXPECT_NE(buildDir, nullptr) << "QUORVIA_BUILD_DIR is not set";
-    if (buildDir == nullptr) {
-        return {};
-    }
-    fs::path program = fs::path(buildDir) / "quorvia-batch";
+    fs::path program = BuildDir() / "quorvia-batch";
     EXPECT_TRUE(fs::exists(program)) << program << " is missing: build it first";
 
     // ctest may run the tests side by side: each process has files of its own.
