@@ -402,7 +402,7 @@ void ReportDocument::LayoutRow(TableLayout& table, std::string_view row, int num
         const FontEntry& entry = fonts_[table.cellFonts[c]];
         std::vector<std::string_view>& lines = table.cellLines[c];
         lines.clear();
-        Wrap(table.cells[c], entry.font, table.columns[c].width - 2 * kCellPaddingX, lines);
+        Wrap(table.cells[c], entry.font, table.columns[c].width, lines);
         height = std::max(height, maxAscent - entry.ascent +
                                       static_cast<double>(lines.size()) * entry.lineHeight);
     }
@@ -434,9 +434,10 @@ void ReportDocument::LayoutRow(TableLayout& table, std::string_view row, int num
         double lineBaseline = baseline;
         for (std::string_view line : table.cellLines[c]) {
             int lineWidth = Twips(metrics_.Width(entry.font, line));
+            // A line that fits the column but not inside its padding is centred in it.
             int x = column.left + kCellPaddingX;
-            if (column.align == '^') {
-                x += (inner - lineWidth) / 2;
+            if (lineWidth > inner || column.align == '^') {
+                x = column.left + (column.width - lineWidth) / 2;
             } else if (column.align == '>') {
                 x += inner - lineWidth;
             }

@@ -18,7 +18,9 @@
 // Table text: cells are separated by "|", rows by "¨" (U+00A8); a row separator at the end
 // of the text ends the last row. A format gives each column an alignment ("<" left, "^"
 // centre, ">" right) and a width in twips ("^1800|>1800|>2160¨"); other characters in a
-// column's format, such as "_", are accepted and have no effect.
+// column's format, such as "_", are accepted and have no effect. A cell's text is aligned
+// inside a padding of kCellPaddingX on either side; text wider than that room but not wider
+// than the column is centred in the column, wider text wraps at blanks onto more lines.
 
 #include <cstdint>
 #include <string>
