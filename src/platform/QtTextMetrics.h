@@ -5,6 +5,8 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "reports/TextMetrics.h"
@@ -22,11 +24,13 @@ class QtTextMetrics : public TextMetrics {
     double Ascent(const ReportFont& font) override;
 
   private:
+    // A report repeats many texts (amounts, headings, blank cells): each is shaped once.
     struct Entry {
         ReportFont font;
         QFontMetricsF metrics;
+        std::unordered_map<std::string, double> widths;
     };
-    const QFontMetricsF& MetricsOf(const ReportFont& font);
+    Entry& EntryOf(const ReportFont& font);
 
     std::vector<Entry> cache_;
     std::size_t last_ = 0;

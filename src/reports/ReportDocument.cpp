@@ -104,7 +104,7 @@ struct ReportDocument::TableLayout {
     // Per row, reused: each cell's text, font, and its wrapped lines.
     std::vector<std::string_view> cells;
     std::vector<FontId> cellFonts;
-    std::vector<std::vector<std::string_view>> cellLines;
+    std::vector<std::vector<Line>> cellLines;
 };
 
 ReportDocument::ReportDocument(TextMetrics& metrics) : metrics_(metrics), events_(&NoEvents()) {}
@@ -261,11 +261,16 @@ void ReportDocument::DrawThreeParts(ReportPage& page, std::string_view text, int
     });
 }
 
+int ReportDocument::Measure(const ReportFont& font, std::string_view text) {
+    return IsBlankText(text) ? 0 : Twips(metrics_.Width(font, text));
+}
+
 void ReportDocument::Wrap(std::string_view line, const ReportFont& font, double maxWidth,
-                          std::vector<std::string_view>& out) {
+                          std::vector<Line>& out) {
     while (true) {
-        if (metrics_.Width(font, line) <= maxWidth) {
-            out.push_back(line);
+        int width = Measure(font, line);
+        if (width <= maxWidth) {
+            out.push_back({line, width});
             return;
         }
         // The longest run of whole words that fits; a first word wider than the room stands
@@ -273,7 +278,7 @@ void ReportDocument::Wrap(std::string_view line, const ReportFont& font, double 
         std::size_t cut = std::string_view::npos;
         for (std::size_t blank = line.find(' ', 1); blank != std::string_view::npos;
              blank = line.find(' ', blank + 1)) {
-            bool fits = metrics_.Width(font, line.substr(0, blank)) <= maxWidth;
+            bool fits = Measure(font, line.substr(0, blank)) <= maxWidth;
             if (fits || cut == std::string_view::npos) {
                 cut = blank;
             }
@@ -282,10 +287,11 @@ void ReportDocument::Wrap(std::string_view line, const ReportFont& font, double 
             }
         }
         if (cut == std::string_view::npos) {
-            out.push_back(line);
+            out.push_back({line, width});
             return;
         }
-        out.push_back(TrimBlanks(line.substr(0, cut)));
+        std::string_view piece = TrimBlanks(line.substr(0, cut));
+        out.push_back({piece, Measure(font, piece)});
         line = TrimBlanks(line.substr(cut));
         if (line.empty()) {
             return;
@@ -310,18 +316,17 @@ void ReportDocument::Print(std::string text) {
     const FontEntry entry = fonts_[font];
     const int left = marginLeft_;
     const int width = kPageWidth - marginLeft_ - marginRight_;
-    std::vector<std::string_view> wrapped;
+    std::vector<Line> wrapped;
     ForEachLine(text, [&](std::string_view line) {
         wrapped.clear();
         Wrap(line, entry.font, width, wrapped);
-        for (std::string_view piece : wrapped) {
+        for (const Line& piece : wrapped) {
             if (NeedsBreak(entry.lineHeight)) {
                 BreakPage();
             }
             int top = Top();
-            int pieceWidth = Twips(metrics_.Width(entry.font, piece));
-            int x = align_ == TextAlign::Centre ? left + (width - pieceWidth) / 2 : left;
-            Place(piece, font, x, Twips(top + entry.ascent), pieceWidth);
+            int x = align_ == TextAlign::Centre ? left + (width - piece.width) / 2 : left;
+            Place(piece.text, font, x, Twips(top + entry.ascent), piece.width);
             y_ = top + entry.lineHeight;
         }
     });
@@ -400,7 +405,7 @@ void ReportDocument::LayoutRow(TableLayout& table, std::string_view row, int num
     double height = 0;
     for (std::size_t c = 0; c < count; ++c) {
         const FontEntry& entry = fonts_[table.cellFonts[c]];
-        std::vector<std::string_view>& lines = table.cellLines[c];
+        std::vector<Line>& lines = table.cellLines[c];
         lines.clear();
         Wrap(table.cells[c], entry.font, table.columns[c].width, lines);
         height = std::max(height, maxAscent - entry.ascent +
@@ -432,8 +437,8 @@ void ReportDocument::LayoutRow(TableLayout& table, std::string_view row, int num
         const Column& column = table.columns[c];
         const int inner = column.width - 2 * kCellPaddingX;
         double lineBaseline = baseline;
-        for (std::string_view line : table.cellLines[c]) {
-            int lineWidth = Twips(metrics_.Width(entry.font, line));
+        for (const Line& line : table.cellLines[c]) {
+            const int lineWidth = line.width;
             // A line that fits the column but not inside its padding is centred in it.
             int x = column.left + kCellPaddingX;
             if (lineWidth > inner || column.align == '^') {
@@ -441,7 +446,7 @@ void ReportDocument::LayoutRow(TableLayout& table, std::string_view row, int num
             } else if (column.align == '>') {
                 x += inner - lineWidth;
             }
-            Place(line, font, x, Twips(lineBaseline), lineWidth);
+            Place(line.text, font, x, Twips(lineBaseline), lineWidth);
             lineBaseline += entry.lineHeight;
         }
     }

@@ -139,6 +139,11 @@ class ReportDocument {
         bool hasRows = false;
     };
     struct TableLayout;
+    // One laid-out line of text and its measured width.
+    struct Line {
+        std::string_view text;
+        int width;
+    };
 
     FontId CurrentFont();
     FontId Intern(const ReportFont& font);
@@ -152,8 +157,9 @@ class ReportDocument {
     void DrawDecorations(ReportPage& page, int number);
     void DrawThreeParts(ReportPage& page, std::string_view text, int number, int top);
 
+    int Measure(const ReportFont& font, std::string_view text);
     void Wrap(std::string_view line, const ReportFont& font, double maxWidth,
-              std::vector<std::string_view>& out);
+              std::vector<Line>& out);
     void Place(std::string_view text, FontId font, int x, int baseline, int width);
 
     std::vector<Column> ParseFormat(std::string_view format) const;

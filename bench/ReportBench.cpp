@@ -1,0 +1,122 @@
+// The largest detailed report: 600 months of bi-weekly payments (1,300 payments), composed and
+// paginated, and written as PDF.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "amortization/ScheduleEngine.h"
+#include "app/AppState.h"
+#include "base/ScriptedUi.h"
+#include "platform/QtTextMetrics.h"
+#include "platform/ReportPdf.h"
+#include "printing/PrinterService.h"
+#include "reports/ReportComposer.h"
+
+namespace quorvia {
+namespace {
+
+class BenchPrinters : public PrinterService {
+  public:
+    std::optional<PrinterInfo> CurrentPrinter() override { return PdfPrinter(); }
+    std::vector<PrinterInfo> Printers() override { return {PdfPrinter()}; }
+    bool MakeCurrent(const PrinterInfo&) override { return true; }
+    bool HasFont(std::string_view) override { return true; }
+    std::vector<std::string> Fonts() override { return {}; }
+};
+
+// The work file of the loan, written once into a folder of its own.
+struct LargestReport {
+    AppState state;
+    int16_t rows = 0;
+
+    LargestReport() {
+        state.AppPath = std::filesystem::temp_directory_path() / "quorvia-report-bench";
+        std::filesystem::create_directories(state.AppPath);
+        AmortInputs in;
+        in.AmountText = "250000.00";
+        in.LoanAmount = 250000;
+        in.RateText = "7.2500";
+        in.AnnualRate = 0.0725;
+        in.TermMonths = 600;
+        ApplyFrequency(in, kBiWeekly);
+        in.ExactDays = true;
+        in.FundingDateText = "01/02/2026";
+        in.FirstPaymentDateText = "01/16/2026";
+        in.DueDay = 16;
+        in.CurrentMonth = 1;
+        in.CurrentYear = 2026;
+        in.NumberPaymentRows = true;
+        DeriveMissingPaymentOrTerm(in);
+        SemiMonthlyChoice semiMonthly{};
+        ScheduleRun run;
+        WriteSchedule(in, semiMonthly, state.WorkFilePath(), {}, &run);
+        rows = run.scheduledCount;
+    }
+    ~LargestReport() { std::filesystem::remove_all(state.AppPath); }
+};
+
+void Compose(ReportDocument& doc, LargestReport& report) {
+    ScriptedUi ui;
+    BenchPrinters printers;
+    ReportComposer composer(report.state, ui, printers, doc);
+    composer.ReportKind = kFancyGrid;
+    composer.RowCount = report.rows;
+    composer.Progress = [](double, const std::string&) {};
+    composer.ComposeReport();
+}
+
+void ComposeWith(benchmark::State& state, TextMetrics& metrics) {
+    LargestReport report;
+    int pages = 0;
+    for (auto _ : state) {
+        ReportDocument doc(metrics);
+        Compose(doc, report);
+        pages = doc.PageCount();
+        benchmark::DoNotOptimize(pages);
+    }
+    state.counters["pages"] = pages;
+}
+
+void BM_DetailedReport_Compose_FixedMetrics(benchmark::State& state) {
+    FixedTextMetrics metrics;
+    ComposeWith(state, metrics);
+}
+
+void BM_DetailedReport_Compose_QtMetrics(benchmark::State& state) {
+    QtTextMetrics metrics;
+    ComposeWith(state, metrics);
+}
+
+// The first composition of a preview window: no text measured yet.
+void BM_DetailedReport_Compose_QtMetricsFirstTime(benchmark::State& state) {
+    LargestReport report;
+    for (auto _ : state) {
+        QtTextMetrics metrics;
+        ReportDocument doc(metrics);
+        Compose(doc, report);
+        benchmark::DoNotOptimize(doc.PageCount());
+    }
+}
+
+void BM_DetailedReport_WritePdf(benchmark::State& state) {
+    LargestReport report;
+    QtTextMetrics metrics;
+    ReportDocument doc(metrics);
+    Compose(doc, report);
+    const auto pdf = report.state.AppPath / "report.pdf";
+    for (auto _ : state) {
+        if (WriteReportPdf(doc, pdf)) {
+            state.SkipWithError("the PDF file could not be written");
+            break;
+        }
+    }
+    state.counters["pages"] = doc.PageCount();
+}
+
+BENCHMARK(BM_DetailedReport_Compose_FixedMetrics)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DetailedReport_Compose_QtMetrics)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DetailedReport_Compose_QtMetricsFirstTime)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DetailedReport_WritePdf)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace quorvia
