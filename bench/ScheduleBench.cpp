@@ -42,6 +42,10 @@ void RunSchedule(benchmark::State& state, int months, int frequency) {
             state.SkipWithError(error->description.c_str());
             break;
         }
+        // A run starts without a work file: the previous preview deleted its own.
+        state.PauseTiming();
+        std::filesystem::remove(path);
+        state.ResumeTiming();
     }
     std::filesystem::remove(path);
 }
