@@ -124,6 +124,7 @@ class ScheduleWriter {
     double totalInterest_ = 0;
     double totalPrincipal_ = 0;
     bool liquidatedEarly_ = false;
+    std::vector<PaymentRow>* rows_ = nullptr;
 };
 
 std::optional<RunError> ScheduleWriter::Run(ScheduleRun* run) {
@@ -147,6 +148,11 @@ std::optional<RunError> ScheduleWriter::Run(ScheduleRun* run) {
         fundingDate_ = *funding;
     }
     WriteHeader();
+    if (run != nullptr && run->keepRows) {
+        rows_ = &run->rows;
+        rows_->clear();
+        rows_->reserve(count_);
+    }
     const double progressStep = 100.0 / count_;
     for (index_ = 1; index_ <= count_; ++index_) {
         PayOne(index_);
@@ -248,6 +254,9 @@ void ScheduleWriter::PayOne(int i) {
     file_.Write(dueDate, FormatNumber(in_.Payment, "###,###,##0.00"),
                 FormatNumber(interest, "#,###,##0.00"), FormatNumber(principal, "###,###,##0.00"),
                 FormatNumber(balance, "###,###,##0.00"));
+    if (rows_ != nullptr) {
+        rows_->push_back({paymentNumber, paymentDate_, in_.Payment, interest, principal, balance});
+    }
     totalPayments_ += in_.Payment;
     totalInterest_ += interest;
     totalPrincipal_ += principal;

@@ -6,8 +6,10 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "amortization/AmortInputs.h"
+#include "base/Dates.h"
 #include "base/RunError.h"
 
 namespace quorvia {
@@ -30,9 +32,23 @@ std::optional<int> MonthsToPayOut(const AmortInputs& inputs);
 // Called once per payment with the meter value 0 to 100.
 using ProgressCallback = std::function<void(double percent)>;
 
+// One payment as computed, before it is formatted for the work file.
+struct PaymentRow {
+    int number = 0;
+    Date dueDate{};
+    double payment = 0;
+    double interest = 0;
+    double principal = 0;
+    double balance = 0;
+};
+
 struct ScheduleRun {
     int16_t scheduledCount = 0;
     double finalBalance = 0;
+    // Filled with every payment when keepRows is set (for exports that need full dates and
+    // plain numbers).
+    bool keepRows = false;
+    std::vector<PaymentRow> rows;
 };
 
 // Runs the whole schedule and writes the work file at `workFile`. Works on `inputs` and the

@@ -332,6 +332,21 @@ TEST(Schedule, RecordsHaveTheirFixedLayout) {
     EXPECT_EQ((*name)[0], "ANN \"NAN\" O'HARA");
 }
 
+TEST(Schedule, KeepsThePaymentsUnformattedWhenAsked) {
+    ScratchFolder folder;
+    AmortInputs in = Loan(10000, 8, 60, 1, "12/15/2049");
+    in.Payment = 1000;
+    SemiMonthlyChoice semiMonthly{};
+    ScheduleRun run;
+    run.keepRows = true;
+    ASSERT_FALSE(WriteSchedule(in, semiMonthly, folder / "~amort.tmp", nullptr, &run));
+    ASSERT_EQ(run.rows.size(), 11u);
+    EXPECT_EQ(run.rows[1].dueDate, MakeDate(2050, 1, 15));  // the century the report can't show
+    EXPECT_EQ(run.rows.back().number, 11);
+    EXPECT_DOUBLE_EQ(run.rows.back().balance, 0);
+    EXPECT_DOUBLE_EQ(run.rows[0].interest, 66.67);
+}
+
 TEST(Schedule, TooShortATermIsReportedNotComputed) {
     ScratchFolder folder;
     AmortInputs in = Loan(1000, 8, 1, 2, "01/15/1999");  // one month, quarterly
