@@ -15,7 +15,6 @@ namespace {
 using testing::DerivedLoan;
 using testing::Loan;
 using testing::ReadWorkFile;
-using testing::ScratchFolder;
 
 struct Schedule {
     std::vector<WorkRecord> records;
@@ -29,7 +28,7 @@ struct Schedule {
 };
 
 Schedule RunLoan(AmortInputs in, SemiMonthlyChoice semiMonthly = {}) {
-    ScratchFolder folder;
+    TempFolder folder;
     Schedule s;
     auto error = WriteSchedule(
         in, semiMonthly, folder / "~amort.tmp",
@@ -299,7 +298,7 @@ TEST(Schedule, EachCalendarYearGetsItsInterestLine) {
 }
 
 TEST(Schedule, RecordsHaveTheirFixedLayout) {
-    ScratchFolder folder;
+    TempFolder folder;
     AmortInputs in = DerivedLoan(100000, 8.5, 12, 1, "01/15/1999");
     in.BorrowerName = "Ann \"Nan\" O'Hara";
     in.RateText = "8.5";
@@ -333,7 +332,7 @@ TEST(Schedule, RecordsHaveTheirFixedLayout) {
 }
 
 TEST(Schedule, KeepsThePaymentsUnformattedWhenAsked) {
-    ScratchFolder folder;
+    TempFolder folder;
     AmortInputs in = Loan(10000, 8, 60, 1, "12/15/2049");
     in.Payment = 1000;
     SemiMonthlyChoice semiMonthly{};
@@ -348,7 +347,7 @@ TEST(Schedule, KeepsThePaymentsUnformattedWhenAsked) {
 }
 
 TEST(Schedule, TooShortATermIsReportedNotComputed) {
-    ScratchFolder folder;
+    TempFolder folder;
     AmortInputs in = Loan(1000, 8, 1, 2, "01/15/1999");  // one month, quarterly
     in.Payment = 100;
     SemiMonthlyChoice semiMonthly{};

@@ -9,8 +9,6 @@
 namespace quorvia {
 namespace {
 
-using testing::ScratchFolder;
-
 std::string Contents(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -43,7 +41,7 @@ TEST(WorkFile, LineBreaksInAFieldCannotSplitARecord) {
 }
 
 TEST(WorkFile, WritesCrLfRecordsAndReadsThemBack) {
-    ScratchFolder folder;
+    TempFolder folder;
     WorkFileWriter writer;
     ASSERT_FALSE(writer.Create(folder / "w.tmp"));
     writer.WriteLine("title");
@@ -69,7 +67,7 @@ TEST(WorkFile, WritesCrLfRecordsAndReadsThemBack) {
 }
 
 TEST(WorkFile, ReaderReportsAMissingFileAndATruncatedRecord) {
-    ScratchFolder folder;
+    TempFolder folder;
     WorkFileReader reader;
     auto missing = reader.Open(folder / "none.tmp");
     ASSERT_TRUE(missing);
@@ -82,7 +80,7 @@ TEST(WorkFile, ReaderReportsAMissingFileAndATruncatedRecord) {
 }
 
 TEST(WorkFile, IsCreatedFreshNeverThroughALink) {
-    ScratchFolder folder;
+    TempFolder folder;
     std::ofstream(folder / "precious.txt") << "keep me";
     std::filesystem::create_symlink(folder / "precious.txt", folder / "~amort.tmp");
 
@@ -97,7 +95,7 @@ TEST(WorkFile, IsCreatedFreshNeverThroughALink) {
 }
 
 TEST(WorkFile, CreateFailsCleanlyInAMissingFolder) {
-    ScratchFolder folder;
+    TempFolder folder;
     WorkFileWriter writer;
     auto error = writer.Create(folder / "no" / "such" / "~amort.tmp");
     ASSERT_TRUE(error);

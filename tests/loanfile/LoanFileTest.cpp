@@ -9,8 +9,6 @@
 namespace quorvia {
 namespace {
 
-using testing::ScratchFolder;
-
 std::string Contents(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -37,7 +35,7 @@ LoanFileEntries SampleEntries() {
 }
 
 TEST(LoanFile, WritesFifteenLinesWithPrintStyleNumbers) {
-    ScratchFolder folder;
+    TempFolder folder;
     ASSERT_FALSE(WriteLoanFile(folder / "a.qrv", SampleEntries()));
     EXPECT_EQ(Contents(folder / "a.qrv"),
               "Jos\xE9 M\xFCller, Esq.\r\n100000.00\r\n8.5000\r\n360\r\n 6 \r\n 4 \r\n"
@@ -46,7 +44,7 @@ TEST(LoanFile, WritesFifteenLinesWithPrintStyleNumbers) {
 }
 
 TEST(LoanFile, RoundTripsEveryField) {
-    ScratchFolder folder;
+    TempFolder folder;
     LoanFileEntries written = SampleEntries();
     ASSERT_FALSE(WriteLoanFile(folder / "a.qrv", written));
     LoanFileEntries read;
@@ -69,7 +67,7 @@ TEST(LoanFile, RoundTripsEveryField) {
 }
 
 TEST(LoanFile, KeepsCharactersOutsideWindows1252AsUtf8) {
-    ScratchFolder folder;
+    TempFolder folder;
     LoanFileEntries e = SampleEntries();
     e.name = "Łukasz Żółw";
     ASSERT_FALSE(WriteLoanFile(folder / "a.qrv", e));
@@ -79,7 +77,7 @@ TEST(LoanFile, KeepsCharactersOutsideWindows1252AsUtf8) {
 }
 
 TEST(LoanFile, ReadsThirteenLinesWithTheDefaultsForTheRest) {
-    ScratchFolder folder;
+    TempFolder folder;
     std::ofstream(folder / "old.qrv", std::ios::binary)
         << "Smith\r\n5000\r\n9\r\n24\r\n 1 \r\n 0 \r\n03/01/1998\r\n0\r\n 0 \r\n 1 \r\n 12\r\n"
            "\r\n 0 \r\n";
@@ -93,7 +91,7 @@ TEST(LoanFile, ReadsThirteenLinesWithTheDefaultsForTheRest) {
 }
 
 TEST(LoanFile, ShortOrEmptyFilesLeaveTheEntriesAlone) {
-    ScratchFolder folder;
+    TempFolder folder;
     std::ofstream(folder / "empty.qrv", std::ios::binary) << "";
     std::ofstream(folder / "short.qrv", std::ios::binary) << "a\r\nb\r\nc\r\n";
     std::ofstream(folder / "bad.qrv", std::ios::binary)
@@ -107,7 +105,7 @@ TEST(LoanFile, ShortOrEmptyFilesLeaveTheEntriesAlone) {
 }
 
 TEST(LoanFile, ReadsAWindows1252FileFromAnOlderCopy) {
-    ScratchFolder folder;
+    TempFolder folder;
     std::ofstream(folder / "w.qrv", std::ios::binary)
         << "Fran\xE7oise \x93"
            "Fifi\x94 L\xE9vy\r\n1\r\n2\r\n3\r\n 1 \r\n 1 \r\nx\r\ny\r\n 0 \r\n"
@@ -118,7 +116,7 @@ TEST(LoanFile, ReadsAWindows1252FileFromAnOlderCopy) {
 }
 
 TEST(LoanFile, AFailedSaveKeepsThePreviousFile) {
-    ScratchFolder folder;
+    TempFolder folder;
     ASSERT_FALSE(WriteLoanFile(folder / "a.qrv", SampleEntries()));
     std::string before = Contents(folder / "a.qrv");
     // A directory where the temporary file would go makes the write fail, even for root.

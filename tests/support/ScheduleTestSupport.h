@@ -2,8 +2,6 @@
 // Builds loans the way the amortization form leaves them for the engine, and reads the work
 // file back, for the engine and report tests.
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -13,6 +11,7 @@
 #include "amortization/WorkFile.h"
 #include "base/Dates.h"
 #include "base/NumberText.h"
+#include "support/TempFolder.h"
 
 namespace quorvia::testing {
 
@@ -60,26 +59,5 @@ inline std::vector<WorkRecord> ReadWorkFile(const std::filesystem::path& path) {
     }
     return records;
 }
-
-// A fresh scratch folder for one test, removed afterwards.
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        path_ = std::filesystem::temp_directory_path() /
-                ("quorvia-test-" + std::to_string(::getpid()) + "-" + std::to_string(next_++));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-  private:
-    static inline int next_ = 0;
-    std::filesystem::path path_;
-};
 
 }  // namespace quorvia::testing
