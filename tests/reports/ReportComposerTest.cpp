@@ -13,7 +13,7 @@ namespace quorvia {
 namespace {
 
 using testing::DerivedLoan;
-using testing::ScratchFolder;
+using quorvia::TempFolder;
 
 class FakePrinters : public PrinterService {
   public:
@@ -65,7 +65,7 @@ int HorizontalRules(const ReportPage& page) {
 class ReportComposerTest : public ::testing::Test {
   protected:
     ReportComposerTest() : doc(metrics), composer(state, ui, printers, doc) {
-        state.AppPath = folder.path();
+        state.AppPath = folder.Path();
         composer.Progress = [this](double percent, const std::string& caption) {
             progress.push_back(percent);
             captions.push_back(caption);
@@ -114,7 +114,7 @@ class ReportComposerTest : public ::testing::Test {
     FixedTextMetrics metrics;
     ReportDocument doc;
     ReportComposer composer;
-    ScratchFolder folder;
+    TempFolder folder;
     std::vector<double> progress;
     std::vector<std::string> captions;
 };

@@ -16,7 +16,7 @@ namespace quorvia {
 namespace {
 
 using testing::DerivedLoan;
-using testing::ScratchFolder;
+using quorvia::TempFolder;
 
 class PdfPrinter : public PrinterService {
   public:
@@ -46,9 +46,9 @@ std::string PageText(const std::filesystem::path& pdf, int page) {
 }
 
 TEST(ReportPdfGuiTest, DetailedReportOfAThirtyYearLoanReadsBackPageByPage) {
-    ScratchFolder folder;
+    TempFolder folder;
     AppState state;
-    state.AppPath = folder.path();
+    state.AppPath = folder.Path();
     state.PrintCompanyFooter = true;
     state.CompanyNames = {"Acme Loans", "1 Main St"};
     AmortInputs loan = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2026");
@@ -82,7 +82,7 @@ TEST(ReportPdfGuiTest, DetailedReportOfAThirtyYearLoanReadsBackPageByPage) {
     // Left in the build folder for a look.
     const char* buildDir = std::getenv("QUORVIA_BUILD_DIR");
     std::filesystem::path pdf =
-        std::filesystem::path(buildDir != nullptr ? buildDir : folder.path().c_str()) /
+        std::filesystem::path(buildDir != nullptr ? buildDir : folder.Path().c_str()) /
         "detailed-report.pdf";
     ASSERT_FALSE(WriteReportPdf(doc, pdf));
 
