@@ -56,7 +56,13 @@ struct AppState {
     int16_t PrintOrientation = 0;
     int16_t PrintPaperSize = 0;
 
-    std::filesystem::path WorkFilePath() const { return AppPath / std::string(kWorkFileName); }
+    // Where the schedule work file is written; the program's folder when empty (the batch tool
+    // gives every run a folder of its own).
+    std::filesystem::path WorkFileFolder;
+
+    std::filesystem::path WorkFilePath() const {
+        return (WorkFileFolder.empty() ? AppPath : WorkFileFolder) / std::string(kWorkFileName);
+    }
 };
 
 }  // namespace quorvia
