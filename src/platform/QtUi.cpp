@@ -1,0 +1,159 @@
+#include "platform/QtUi.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace quorvia {
+
+namespace {
+
+struct ButtonSet {
+    QMessageBox::StandardButton buttons[3];
+    int count;
+};
+
+ButtonSet ButtonsOf(MsgButtons buttons) {
+    switch (buttons) {
+        case MsgButtons::Ok:
+            return {{QMessageBox::Ok}, 1};
+        case MsgButtons::OkCancel:
+            return {{QMessageBox::Ok, QMessageBox::Cancel}, 2};
+        case MsgButtons::YesNo:
+            return {{QMessageBox::Yes, QMessageBox::No}, 2};
+        case MsgButtons::YesNoCancel:
+            return {{QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}, 3};
+        case MsgButtons::RetryCancel:
+            return {{QMessageBox::Retry, QMessageBox::Cancel}, 2};
+    }
+    return {{QMessageBox::Ok}, 1};
+}
+
+QMessageBox::Icon IconOf(MsgIcon icon) {
+    switch (icon) {
+        case MsgIcon::None:
+            return QMessageBox::NoIcon;
+        case MsgIcon::Critical:
+            return QMessageBox::Critical;
+        case MsgIcon::Question:
+            return QMessageBox::Question;
+        case MsgIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MsgIcon::Information:
+            return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+MsgAnswer AnswerOf(int button) {
+    switch (button) {
+        case QMessageBox::Cancel:
+            return MsgAnswer::Cancel;
+        case QMessageBox::Yes:
+            return MsgAnswer::Yes;
+        case QMessageBox::No:
+            return MsgAnswer::No;
+        case QMessageBox::Retry:
+            return MsgAnswer::Retry;
+        default:
+            return MsgAnswer::Ok;
+    }
+}
+
+// Message texts are assembled with carriage return and line feed; the box wants line feeds.
+QString MessageText(const std::string& text) {
+    return QString::fromStdString(text).replace("\r\n", "\n");
+}
+
+}  // namespace
+
+QtUi::~QtUi() {
+    while (hourglassDepth_ > 0) {
+        SetHourglass(false);
+    }
+}
+
+MsgAnswer QtUi::MsgBox(const Message& message) {
+    if (hook_) {
+        if (std::optional<MsgAnswer> answer = hook_(message)) {
+            return *answer;
+        }
+    }
+    ButtonSet set = ButtonsOf(message.buttons);
+    QMessageBox box(IconOf(message.icon), QString::fromStdString(message.title),
+                    MessageText(message.prompt), QMessageBox::NoButton, owner_);
+    for (int i = 0; i < set.count; ++i) {
+        box.addButton(set.buttons[i]);
+    }
+    int defaultIndex = message.defaultButton >= 1 && message.defaultButton <= set.count
+                           ? message.defaultButton - 1
+                           : 0;
+    box.setDefaultButton(set.buttons[defaultIndex]);
+    // The pointer must not stay an hourglass while the person reads the message.
+    bool hourglass = QApplication::overrideCursor() != nullptr;
+    if (hourglass) {
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    int button = box.exec();
+    if (hourglass) {
+        QApplication::restoreOverrideCursor();
+    }
+    // Closing the box with Esc or its close button answers Cancel when there is one.
+    return AnswerOf(button);
+}
+
+void QtUi::Beep() {
+    QApplication::beep();
+}
+
+QWidget* QtUi::FindControl(std::string_view control) const {
+    QString name = QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size()));
+    QWidget* root = form_ ? form_.data() : QApplication::activeWindow();
+    if (!root) {
+        return nullptr;
+    }
+    if (root->objectName() == name) {
+        return root;
+    }
+    return root->findChild<QWidget*>(name);
+}
+
+void QtUi::SetFocus(std::string_view control) {
+    QWidget* widget = FindControl(control);
+    if (widget && widget->isVisible() && widget->isEnabled()) {
+        pendingFocus_.clear();
+        widget->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    pendingFocus_ = std::string(control);
+}
+
+void QtUi::ApplyPendingFocus() {
+    if (pendingFocus_.empty()) {
+        return;
+    }
+    std::string control = std::move(pendingFocus_);
+    pendingFocus_.clear();
+    QWidget* widget = FindControl(control);
+    if (widget && widget->isVisible() && widget->isEnabled()) {
+        widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void QtUi::SetHourglass(bool on) {
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ++hourglassDepth_;
+    } else if (hourglassDepth_ > 0) {
+        QApplication::restoreOverrideCursor();
+        --hourglassDepth_;
+    }
+}
+
+void QtUi::SelectAllText() {
+    if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+        edit->selectAll();
+    }
+}
+
+}  // namespace quorvia

@@ -1,0 +1,49 @@
+#pragma once
+// The desktop program's Ui: real message boxes, the system beep, focus moves by control name
+// inside the active form and the hourglass pointer.
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "base/Ui.h"
+
+namespace quorvia {
+
+class QtUi : public Ui {
+  public:
+    // Answers message boxes without showing them, for tests; a message it answers with
+    // nothing is shown as usual.
+    using MessageHook = std::function<std::optional<MsgAnswer>(const Message&)>;
+
+    explicit QtUi(QWidget* owner = nullptr) : owner_(owner) {}
+    ~QtUi() override;
+
+    MsgAnswer MsgBox(const Message& message) override;
+    void Beep() override;
+    void SetFocus(std::string_view control) override;
+    void SetHourglass(bool on) override;
+    void SelectAllText() override;
+
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+    // The form whose controls SetFocus finds by their object names.
+    void SetActiveForm(QWidget* form) { form_ = form; }
+    QWidget* ActiveForm() const { return form_; }
+    // A focus request for a control that could not take the focus yet (hidden on another
+    // tab, not yet shown) is kept and applied here once the form shows its new state.
+    void ApplyPendingFocus();
+    void SetMessageHook(MessageHook hook) { hook_ = std::move(hook); }
+
+  private:
+    QWidget* FindControl(std::string_view control) const;
+
+    QPointer<QWidget> owner_;
+    QPointer<QWidget> form_;
+    std::string pendingFocus_;
+    MessageHook hook_;
+    int hourglassDepth_ = 0;
+};
+
+}  // namespace quorvia
