@@ -24,6 +24,9 @@ struct AppState {
     std::array<bool, 3> FormOpen{};
     bool InputUnsaved = false;
     std::string LoanFilePath;
+    // The main window's tag: "AMORT" asks File | Save As to close the amortization form after
+    // saving.
+    std::string MainWindowTag;
 
     // Preference settings.
     std::array<std::string, 2> CompanyNames;

@@ -1,0 +1,19 @@
+#pragma once
+// What the amortization form hands a validated loan to. The desktop program shows the status
+// window, runs the engine and the preview; the batch tool runs the engine and writes its
+// outputs. Both read the semi-monthly due-day choice from AppState themselves.
+
+#include "amortization/AmortInputs.h"
+
+namespace quorvia {
+
+class ScheduleRunner {
+  public:
+    virtual ~ScheduleRunner() = default;
+
+    // Runs the schedule for the record, which the engine works on in place; failures are
+    // reported to the person by the runner itself.
+    virtual void ComputeSchedule(AmortInputs& inputs) = 0;
+};
+
+}  // namespace quorvia
