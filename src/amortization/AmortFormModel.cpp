@@ -225,7 +225,10 @@ void AmortFormModel::Form_Activate() {
         Tag.clear();
     }
     if (Tag != kOpenTag) {
-        SelectSemiMonthlyDates(true);
+        // Only a semi-monthly loan has a pair; the hidden list of any other stays deselected.
+        if (optFreq == kSemiMonthly) {
+            SelectSemiMonthlyDates(true);
+        }
         ui_.SetFocus("txtName");
     }
     ApplyToolTips();
