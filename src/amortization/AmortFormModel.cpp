@@ -1,7 +1,7 @@
 #include "amortization/AmortFormModel.h"
 
+#include <algorithm>
 #include <array>
-#include <cctype>
 
 #include "base/NumberText.h"
 #include "base/Text.h"
@@ -10,10 +10,8 @@ namespace quorvia {
 
 namespace {
 
-constexpr std::string_view kOpenTag = "OPEN";
 constexpr std::string_view kCalculatorTag = "LNCALC";
 
-constexpr std::string_view kFundingLabel = "Loan funding date:";
 constexpr std::string_view kFundingLabelWithKey = "Loan funding &date:";
 constexpr std::string_view kOddDaysLabel = "Odd &Days to 1st pymt:";
 constexpr std::string_view kClearCaption = "Clear &Values";

@@ -67,6 +67,9 @@ class AmortFormModel {
     static constexpr int kEscKey = 27;
     static constexpr int kDataTab = 0;
     static constexpr int kStyleTab = 1;
+    // The form's tag while a loan data file is loaded into it.
+    static constexpr std::string_view kOpenTag = "OPEN";
+    static constexpr std::string_view kFundingLabel = "Loan funding date:";
 
     struct TextBox {
         std::string text;
@@ -243,6 +246,7 @@ class AmortFormModel {
     Outcome ConfirmPayOut();
     Outcome ReadReportOptions();
     std::optional<Date> DateForValidation(AmortField field);
+    void ShowDateFormatWarning(AmortField field);
     Outcome StopWithError(const std::string& prompt, MsgIcon icon, std::string_view focus);
     Outcome StopUnlessYes(const std::string& prompt, std::string_view title, int defaultButton,
                           std::string_view focus);

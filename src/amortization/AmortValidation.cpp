@@ -16,7 +16,6 @@ namespace quorvia {
 
 namespace {
 
-constexpr std::string_view kDateText = "mm/dd/yyyy";
 constexpr int kMaximumTerm = 600;
 // A derived term above this many months is checked again from the start, against the maximum.
 constexpr int kRecheckedTerm = 360;
@@ -110,18 +109,13 @@ AmortFormModel::Outcome AmortFormModel::StopUnlessYes(const std::string& prompt,
 std::optional<Date> AmortFormModel::DateForValidation(AmortField field) {
     std::optional<Date> date = ParseDate(FieldOf(field).text);
     if (date) {
-        SetFieldText(field, FormatDate(*date, kDateText));
+        SetFieldText(field, FormatDate(*date, kDateFieldText));
         return date;
     }
-    ui_.Beep();
     if (field == AmortField::FirstPayment) {
-        ui_.MsgBox({"Please use 'mm/dd/yy[yy]' format!", "W A R N I N G", MsgButtons::Ok,
-                    MsgIcon::Information, 1});
-    } else {
-        ui_.MsgBox(
-            {"Please use format 'MM/DD/YY[YY]'", "ERROR", MsgButtons::Ok, MsgIcon::Information, 1});
+        ui_.Beep();
     }
-    ui_.SetFocus(ControlName(field));
+    ShowDateFormatWarning(field);
     return std::nullopt;
 }
 

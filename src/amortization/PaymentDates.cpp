@@ -11,10 +11,6 @@ namespace quorvia {
 
 namespace {
 
-constexpr std::string_view kOpenTag = "OPEN";
-constexpr std::string_view kDateText = "mm/dd/yyyy";
-constexpr std::string_view kFundingLabel = "Loan funding date:";
-
 constexpr std::array<std::array<int16_t, 2>, 4> kPairDays{{{1, 16}, {5, 20}, {10, 25}, {15, 30}}};
 
 constexpr std::string_view kLaterThanFunding =
@@ -57,7 +53,7 @@ bool AmortFormModel::IsOtherCommandButton(std::string_view control) {
 
 void AmortFormModel::SetFirstPaymentDate(Date date) {
     PaymentDate = date;
-    SetFieldText(AmortField::FirstPayment, FormatDate(date, kDateText));
+    SetFieldText(AmortField::FirstPayment, FormatDate(date, kDateFieldText));
 }
 
 // A loan loaded from a file names its pair but not yet its days; they follow from the pair.
@@ -104,23 +100,14 @@ void AmortFormModel::CheckDateField(AmortField field, std::string_view nextContr
         WarningShown = false;
         return;
     }
-    bool firstPayment = field == AmortField::FirstPayment;
     std::optional<Date> date = ParseDate(FieldOf(field).text);
     if (!date) {
         WarningShown = true;
-        if (firstPayment) {
-            ui_.MsgBox({"Please use 'mm/dd/yy[yy]' format!", "W A R N I N G", MsgButtons::Ok,
-                        MsgIcon::Information, 1});
-        } else {
-            ui_.Beep();
-            ui_.MsgBox({"Please use format 'MM/DD/YY[YY]'", "ERROR", MsgButtons::Ok,
-                        MsgIcon::Information, 1});
-        }
-        ui_.SetFocus(ControlName(field));
+        ShowDateFormatWarning(field);
         return;
     }
-    SetFieldText(field, FormatDate(*date, kDateText));
-    if (firstPayment) {
+    SetFieldText(field, FormatDate(*date, kDateFieldText));
+    if (field == AmortField::FirstPayment) {
         PaymentDate = *date;
         return;
     }
@@ -139,6 +126,18 @@ void AmortFormModel::CheckDateField(AmortField field, std::string_view nextContr
             {std::string(kLaterThanFunding), "REMINDER", MsgButtons::Ok, MsgIcon::Information, 1});
     }
     ui_.SetFocus("txtPymt1");
+}
+
+void AmortFormModel::ShowDateFormatWarning(AmortField field) {
+    if (field == AmortField::FirstPayment) {
+        ui_.MsgBox({"Please use 'mm/dd/yy[yy]' format!", "W A R N I N G", MsgButtons::Ok,
+                    MsgIcon::Information, 1});
+    } else {
+        ui_.Beep();
+        ui_.MsgBox(
+            {"Please use format 'MM/DD/YY[YY]'", "ERROR", MsgButtons::Ok, MsgIcon::Information, 1});
+    }
+    ui_.SetFocus(ControlName(field));
 }
 
 void AmortFormModel::SelectSemiMonthlyDates(bool moveFocusOn, std::string_view nextControl) {
@@ -183,7 +182,7 @@ void AmortFormModel::SnapToDueDay(SnapCaller caller) {
 
 void AmortFormModel::DefaultFirstPaymentDate() {
     if (Trim(txtStartDt.text).empty()) {
-        SetFieldText(AmortField::FundingDate, FormatDate(Today(), kDateText));
+        SetFieldText(AmortField::FundingDate, FormatDate(Today(), kDateFieldText));
     }
     if (NumericValue(txtPymt1.text) == 0) {
         SetFirstPaymentDate(TodayPlusOnePeriod());
@@ -213,7 +212,7 @@ void AmortFormModel::ComputedFirstPaymentDate() {
         choice[3] = byFirstDueDay ? 1 : 2;
         computed = BuildDate(YearOf(computed), MonthOf(computed), choice[choice[3]]);
     }
-    ComputedDateText = FormatDate(computed, kDateText);
+    ComputedDateText = FormatDate(computed, kDateFieldText);
 }
 
 void AmortFormModel::cboSemiMthly_LostFocus(std::string_view nextControl) {

@@ -11,6 +11,9 @@
 
 namespace quorvia {
 
+// The date fields hold this form after leaving them succeeded.
+inline constexpr std::string_view kDateFieldText = "mm/dd/yyyy";
+
 inline constexpr std::array<std::string_view, 4> kDueDatePairCaptions{"1st & 16th", "5th & 20th",
                                                                       "10th & 25th", "15th & 30th"};
 
