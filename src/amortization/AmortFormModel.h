@@ -193,9 +193,11 @@ class AmortFormModel {
     void DefaultFirstPaymentDate();
     void ComputedFirstPaymentDate();
 
-    // For the loan data file: fills the form as a load does (tag "OPEN" while the fields are
-    // written through their change handlers, InputUnsaved cleared afterwards), and reads the
-    // fifteen values back for saving.
+    // For the loan data file: fills the form as a load does (the semi-monthly choice reset to
+    // the stored pair, tag "OPEN" while the fields are written through their change handlers,
+    // the data tab shown, InputUnsaved and the tag cleared afterwards), and reads the fifteen
+    // values back for saving. FormOpen, the main window's commands and showing the window stay
+    // with the caller.
     void FillFromLoanFile(const LoanFileEntries& entries);
     LoanFileEntries LoanFileEntriesFromForm() const;
 
