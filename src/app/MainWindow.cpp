@@ -241,6 +241,7 @@ void MainWindow::ShowAmortForm() {
     ui_.SetActiveForm(form);
     form->Load();
     window->adjustSize();
+    GrowToHold(window->size());
     FormRect centred =
         CenterForm({0, 0, window->width(), window->height()},
                    {0, 0, mdiArea_->viewport()->width(), mdiArea_->viewport()->height()});
@@ -248,6 +249,19 @@ void MainWindow::ShowAmortForm() {
     window->show();
     mdiArea_->setActiveSubWindow(window);
     RefreshCommands();
+}
+
+// The working area must show the whole form: the window grows as far as the screen allows.
+void MainWindow::GrowToHold(QSize formSize) {
+    QSize area = mdiArea_->viewport()->size();
+    QSize grown(width() + std::max(0, formSize.width() - area.width()),
+                height() + std::max(0, formSize.height() - area.height()));
+    if (QScreen* screen = this->screen()) {
+        grown = grown.boundedTo(screen->availableGeometry().size());
+    }
+    if (grown != size()) {
+        resize(grown);
+    }
 }
 
 void MainWindow::UnloadAmortForm() {

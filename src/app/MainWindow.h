@@ -70,6 +70,7 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     void RefreshCommands();
     void RefreshPressedButtons();
     void SubWindowActivated(QMdiSubWindow* window);
+    void GrowToHold(QSize formSize);
 
     AppState& state_;
     QtUi& ui_;
