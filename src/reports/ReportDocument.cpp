@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace quorvia {
 
@@ -340,10 +341,12 @@ std::vector<ReportDocument::Column> ReportDocument::ParseFormat(std::string_view
             return;  // a format has one row
         }
         ForEachPart(row, "|", [&](std::string_view spec) {
-            Column column{left, 0, '<'};
+            Column column{left, 0, '<', false};
             for (char c : spec) {
                 if (c == '<' || c == '^' || c == '>') {
                     column.align = c;
+                } else if (c == '_') {
+                    column.oneLine = true;
                 } else if (c >= '0' && c <= '9') {
                     column.width = column.width * 10 + (c - '0');
                 }
@@ -371,14 +374,14 @@ void ReportDocument::AddTable(std::string format, std::string heading, std::stri
     table.cellLines.resize(table.columns.size());
     int number = 0;
     ForEachPart(heading, kRowSeparator,
-                [&](std::string_view row) { LayoutRow(table, row, ++number, headingShade); });
+                [&](std::string_view row) { LayoutRow(table, row, ++number, headingShade, true); });
     ForEachPart(body, kRowSeparator,
-                [&](std::string_view row) { LayoutRow(table, row, ++number, bodyShade); });
+                [&](std::string_view row) { LayoutRow(table, row, ++number, bodyShade, false); });
     CloseSegment(table);
 }
 
-void ReportDocument::LayoutRow(TableLayout& table, std::string_view row, int number,
-                               uint32_t shade) {
+void ReportDocument::LayoutRow(TableLayout& table, std::string_view row, int number, uint32_t shade,
+                               bool heading) {
     const std::size_t count = table.columns.size();
     table.cells.clear();
     ForEachPart(row, "|", [&](std::string_view cell) {
@@ -407,7 +410,10 @@ void ReportDocument::LayoutRow(TableLayout& table, std::string_view row, int num
         const FontEntry& entry = fonts_[table.cellFonts[c]];
         std::vector<Line>& lines = table.cellLines[c];
         lines.clear();
-        Wrap(table.cells[c], entry.font, table.columns[c].width, lines);
+        const Column& column = table.columns[c];
+        Wrap(table.cells[c], entry.font,
+             column.oneLine && !heading ? std::numeric_limits<double>::infinity() : column.width,
+             lines);
         height = std::max(height, maxAscent - entry.ascent +
                                       static_cast<double>(lines.size()) * entry.lineHeight);
     }

@@ -17,10 +17,11 @@
 //
 // Table text: cells are separated by "|", rows by "¨" (U+00A8); a row separator at the end
 // of the text ends the last row. A format gives each column an alignment ("<" left, "^"
-// centre, ">" right) and a width in twips ("^1800|>1800|>2160¨"); other characters in a
-// column's format, such as "_", are accepted and have no effect. A cell's text is aligned
-// inside a padding of kCellPaddingX on either side; text wider than that room but not wider
-// than the column is centred in the column, wider text wraps at blanks onto more lines.
+// centre, ">" right), a width in twips ("^1800|>1800|>2160¨") and optionally "_", which keeps
+// the column's body cells on one line (headings still wrap); other characters are ignored. A cell's
+// text is aligned inside a padding of kCellPaddingX on either side; text wider than that room is
+// centred in the column, and text wider than the column wraps at blanks onto more lines unless the
+// column keeps to one line.
 
 #include <cstdint>
 #include <string>
@@ -133,6 +134,7 @@ class ReportDocument {
         int left;
         int width;
         char align;
+        bool oneLine;  // "_": the cell keeps to one line, wider text reaching past its column
     };
     struct TableSegment {
         int top = 0;
@@ -163,7 +165,8 @@ class ReportDocument {
     void Place(std::string_view text, FontId font, int x, int baseline, int width);
 
     std::vector<Column> ParseFormat(std::string_view format) const;
-    void LayoutRow(TableLayout& table, std::string_view row, int number, uint32_t shade);
+    void LayoutRow(TableLayout& table, std::string_view row, int number, uint32_t shade,
+                   bool heading);
     void CloseSegment(TableLayout& table);
 
     TextMetrics& metrics_;

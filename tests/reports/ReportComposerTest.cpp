@@ -12,8 +12,8 @@
 namespace quorvia {
 namespace {
 
-using testing::DerivedLoan;
 using quorvia::TempFolder;
+using testing::DerivedLoan;
 
 class FakePrinters : public PrinterService {
   public:
@@ -350,7 +350,7 @@ TEST_F(ReportComposerTest, SummaryOfALongLoanRepeatsItsTitleAndHeadingOnLaterPag
     EXPECT_LT(titleLine->baseline, summaryLine->baseline);
     EXPECT_LT(summaryLine->baseline, 1440);
     EXPECT_NE(Find(second, "Page 2"), nullptr);
-    EXPECT_NE(Find(second, "Remaining"), nullptr);  // "Balance Remaining" on two lines
+    EXPECT_NE(Find(second, "Remaining"), nullptr);  // a heading wraps onto two lines
     EXPECT_NE(Find(doc.Page(doc.PageCount()), "GRAND TOTALS"), nullptr);
 }
 

@@ -137,6 +137,18 @@ TEST_F(ReportDocumentTest, BreaksPagesRaisingTheEventsAndDrawsHeaderFooterAndBor
     EXPECT_EQ(TextsOf(doc.Page(3), "Page 3").size(), 1u);
 }
 
+TEST_F(ReportDocumentTest, AnUnderscoredColumnKeepsItsCellsOnOneLine) {
+    doc.StartDoc();
+    // 15 characters of 120 twips: wider than either 1440-twip column.
+    doc.AddTable("^_1440|^1440" + kRow, "", "Totals for 1998|Totals for 1999" + kRow, 0, 0);
+    doc.EndDoc();
+    const ReportPage& page = doc.Page(1);
+    ASSERT_EQ(TextsOf(page, "Totals for 1998").size(), 1u);
+    EXPECT_EQ(TextsOf(page, "Totals for 1998")[0]->x, 1440 + (1440 - 1800) / 2);
+    EXPECT_TRUE(TextsOf(page, "Totals for 1999").empty());
+    EXPECT_EQ(TextsOf(page, "1999").size(), 1u);
+}
+
 TEST_F(ReportDocumentTest, TablesAlignColumnsNumberRowsAndKeepCellFontsToTheirCell) {
     recorder.onCell = [](ReportDocument& d, int row, int col, std::string_view) {
         if (row == 2 && col == 2) {
