@@ -4,6 +4,8 @@
 // outputs. Both read the semi-monthly due-day choice from AppState themselves.
 
 #include "amortization/AmortInputs.h"
+#include "base/RunError.h"
+#include "base/Ui.h"
 
 namespace quorvia {
 
@@ -15,5 +17,9 @@ class ScheduleRunner {
     // reported to the person by the runner itself.
     virtual void ComputeSchedule(AmortInputs& inputs) = 0;
 };
+
+// Tells the person that a schedule could not be computed: the error's description and
+// "Returning to program ...", after a beep.
+void ShowScheduleError(Ui& ui, const RunError& error);
 
 }  // namespace quorvia

@@ -6,12 +6,13 @@
 
 #include "tools/BatchCommand.h"
 #include "tools/CalcCommand.h"
+#include "tools/ScheduleCommand.h"
 
 namespace quorvia {
 
 namespace {
 
-constexpr BatchCommand kCommands[] = {kCalcCommand};
+constexpr BatchCommand kCommands[] = {kScheduleCommand, kCalcCommand};
 
 void PrintUsage(std::ostream& stream) {
     stream << "usage: quorvia-batch <command> [options]\n";

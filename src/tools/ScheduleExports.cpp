@@ -1,43 +1,18 @@
 #include "tools/ScheduleExports.h"
 
-#include <QFontDatabase>
-#include <QString>
-#include <QStringList>
-
 #include <cstdio>
 #include <fstream>
 
 #include "base/Dates.h"
+#include "platform/PdfPrinterService.h"
 #include "platform/QtTextMetrics.h"
 #include "platform/ReportPdf.h"
-#include "printing/PrinterService.h"
 #include "reports/ReportComposer.h"
 #include "reports/ReportDocument.h"
 
 namespace quorvia {
 
 namespace {
-
-// The batch tool prints on the built-in PDF printer only, with every font Qt can find.
-class PdfPrinterService : public PrinterService {
-  public:
-    std::optional<PrinterInfo> CurrentPrinter() override { return PdfPrinter(); }
-    std::vector<PrinterInfo> Printers() override { return {PdfPrinter()}; }
-    bool MakeCurrent(const PrinterInfo& printer) override {
-        return PrinterIdentity(printer) == PrinterIdentity(PdfPrinter());
-    }
-    bool HasFont(std::string_view fontName) override {
-        return QFontDatabase::hasFamily(QString::fromUtf8(fontName.data(), fontName.size())) ||
-               fontName == "Times New Roman";
-    }
-    std::vector<std::string> Fonts() override {
-        std::vector<std::string> fonts;
-        for (const QString& family : QFontDatabase::families()) {
-            fonts.push_back(family.toStdString());
-        }
-        return fonts;
-    }
-};
 
 std::string Plain(double amount) {
     char text[64];

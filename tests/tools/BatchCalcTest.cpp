@@ -1,61 +1,13 @@
 // quorvia-batch calc run as a process, as scripts run it.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
+#include "support/BatchProcess.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct BatchRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// The build folder: QUORVIA_BUILD_DIR, else the folder above this test program's own
-// (build/tests/tools_tests).
-fs::path BuildDir() {
-    if (const char* buildDir = std::getenv("QUORVIA_BUILD_DIR")) {
-        return buildDir;
-    }
-    return fs::read_symlink("/proc/self/exe").parent_path().parent_path();
-}
-
-// Runs build/quorvia-batch with `arguments` (plain words, no quoting needed).
-BatchRun RunBatch(const std::string& arguments) {
-    fs::path program = BuildDir() / "quorvia-batch";
-    EXPECT_TRUE(fs::exists(program)) << program << " is missing: build it first";
-
-    // ctest may run the tests side by side: each process has files of its own.
-    std::string stem = "batch-calc-" + std::to_string(::getpid());
-    fs::path outFile = fs::path(::testing::TempDir()) / (stem + ".out");
-    fs::path errFile = fs::path(::testing::TempDir()) / (stem + ".err");
-    std::string command =
-        program.string() + " " + arguments + " >" + outFile.string() + " 2>" + errFile.string();
-    int status = std::system(command.c_str());
-    BatchRun run;
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadAll(outFile);
-    run.err = ReadAll(errFile);
-    fs::remove(outFile);
-    fs::remove(errFile);
-    return run;
-}
+using quorvia::testing::BatchRun;
+using quorvia::testing::RunBatch;
 
 TEST(BatchCalc, PrintsTheFourFields) {
     BatchRun run = RunBatch("calc --amount 100000 --rate 8 --months 360 --payment 0 --freq 1");

@@ -1,0 +1,24 @@
+#pragma once
+// quorvia-batch schedule: the amortization form from the command line. The form starts from
+// its defaults, takes a loan data file's entries when one is named, then the options as if a
+// person typed them into the fields; the Okay button's validation runs with every message and
+// question on the error stream, and a validated loan's schedule is written where the output
+// options say.
+
+#include "tools/BatchCommand.h"
+
+namespace quorvia {
+
+int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+
+inline constexpr BatchCommand kScheduleCommand{
+    "schedule",
+    "schedule [LOAN.QRV] [--name T] [--amount P] [--rate R] [--term M] [--freq 1..6]\n"
+    "                 [--pair 1..4] [--first DATE] [--payment A] [--fixed 0|1] [--full 0|1]\n"
+    "                 [--odd D] [--funding DATE] [--method 0|1] [--number 0|1] [--style 0..3]\n"
+    "                 [--free N] [--today MM/DD/YYYY] [--no-prefs] [--yes]\n"
+    "                 [--work-file PATH] [--csv PATH] [--pdf PATH] [--save PATH]\n"
+    "                 [--font NAME] [--font-size N] [--bold]",
+    RunScheduleCommand};
+
+}  // namespace quorvia

@@ -1,0 +1,124 @@
+// quorvia-batch schedule run as a process.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "support/BatchProcess.h"
+#include "support/TempFolder.h"
+
+namespace quorvia {
+namespace {
+
+using testing::BatchRun;
+using testing::RunBatch;
+
+// 100,000 at 8.5 % for 360 months, first payment one month after the fixed today.
+const std::string kLoan =
+    "schedule --no-prefs --today 03/10/1998 --amount 100000 --rate 8.5 --term 360 "
+    "--first 04/10/1998 ";
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(BatchSchedule, WritesTheWorkFileAndACsvForAValidatedLoan) {
+    TempFolder folder;
+    BatchRun run = RunBatch(kLoan + "--work-file " + (folder / "w.tmp").string() + " --csv " +
+                            (folder / "s.csv").string());
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+
+    std::vector<std::string> work = Lines(TempFolder::Read(folder / "w.tmp"));
+    ASSERT_GT(work.size(), 365u);
+    EXPECT_EQ(work[2],
+              "\"Amortization of a $100,000.00 Loan at 8.5000% with 360 Monthly Payments\",\" "
+              "\",\" \",\" \",\" \"");
+    EXPECT_EQ(work[5], "\"04/10/98\",\"768.91\",\"708.33\",\"60.58\",\"99,939.42\"");
+
+    std::vector<std::string> csv = Lines(TempFolder::Read(folder / "s.csv"));
+    ASSERT_EQ(csv.size(), 361u);
+    EXPECT_EQ(csv[0], "number,due_date,payment,interest,principal,balance");
+    EXPECT_EQ(csv[1], "1,1998-04-10,768.91,708.33,60.58,99939.42");
+    EXPECT_EQ(csv[360].substr(0, 15), "360,2028-03-10,");
+}
+
+TEST(BatchSchedule, ARefusedValidationExitsWithItsMessage) {
+    TempFolder folder;
+    BatchRun run = RunBatch(kLoan + "--term 601 --work-file " + (folder / "w.tmp").string());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "ERROR: Maximum term is 600 months!\n");
+    EXPECT_FALSE(std::filesystem::exists(folder / "w.tmp"));
+}
+
+TEST(BatchSchedule, QuestionsAreAnsweredNoUnlessYesIsGiven) {
+    const std::string loan = kLoan + "--first 04/20/1998 ";  // not one month from today
+    BatchRun no = RunBatch(loan);
+    EXPECT_EQ(no.exitCode, 1);
+    EXPECT_EQ(no.err.rfind("W A R N I N G: 1st payment date is entered as 04/20/1998, with NO "
+                           "odd days.",
+                           0),
+              0u)
+        << no.err;
+
+    BatchRun yes = RunBatch(loan + "--yes");
+    EXPECT_EQ(yes.exitCode, 0) << yes.err;
+}
+
+TEST(BatchSchedule, ASavedLoanFileGivesTheSameScheduleAgain) {
+    TempFolder folder;
+    BatchRun first =
+        RunBatch(kLoan + "--name Smith --style 2 --number 1 --save " +
+                 (folder / "smith.qrv").string() + " --work-file " + (folder / "a.tmp").string());
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    BatchRun again =
+        RunBatch("schedule " + (folder / "smith.qrv").string() +
+                 " --no-prefs --today 03/10/1998 --work-file " + (folder / "b.tmp").string());
+    ASSERT_EQ(again.exitCode, 0) << again.err;
+    EXPECT_EQ(TempFolder::Read(folder / "a.tmp"), TempFolder::Read(folder / "b.tmp"));
+    EXPECT_NE(TempFolder::Read(folder / "a.tmp").find("\"1.   04/10/98\""), std::string::npos);
+
+    BatchRun missing = RunBatch("schedule " + (folder / "none.qrv").string() + " --no-prefs");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("FILE ERROR: Error loading"), std::string::npos);
+}
+
+TEST(BatchSchedule, WritesTheReportAsPdfInTheChosenStyle) {
+    TempFolder folder;
+    BatchRun detailed = RunBatch(kLoan + "--pdf " + (folder / "d.pdf").string());
+    ASSERT_EQ(detailed.exitCode, 0) << detailed.err;
+    BatchRun summary = RunBatch(kLoan + "--style 3 --pdf " + (folder / "s.pdf").string());
+    ASSERT_EQ(summary.exitCode, 0) << summary.err;
+
+    std::string text = folder.Path().string();
+    ASSERT_EQ(std::system(("pdftotext -layout " + text + "/d.pdf " + text + "/d.txt").c_str()), 0);
+    ASSERT_EQ(std::system(("pdftotext -layout " + text + "/s.pdf " + text + "/s.txt").c_str()), 0);
+    std::string d = TempFolder::Read(folder / "d.txt");
+    std::string s = TempFolder::Read(folder / "s.txt");
+    EXPECT_NE(d.find("Amortization of a $100,000.00 Loan at 8.5000% with 360 Monthly Payments"),
+              std::string::npos);
+    EXPECT_NE(d.find("TOTALS"), std::string::npos);
+    EXPECT_NE(s.find("GRAND TOTALS"), std::string::npos);
+    EXPECT_NE(s.find("Totals for 1998"), std::string::npos);
+    EXPECT_LT(s.size(), d.size());
+}
+
+TEST(BatchSchedule, BadOptionValuesAreUsageErrors) {
+    for (const char* options : {"--style 5", "--freq 0", "--pair 9", "--fixed 2", "--today soon",
+                                "--amount", "--colour red"}) {
+        BatchRun run = RunBatch(std::string("schedule --no-prefs ") + options);
+        EXPECT_EQ(run.exitCode, 2) << options;
+        EXPECT_NE(run.err.find("usage: quorvia-batch"), std::string::npos) << options;
+    }
+}
+
+}  // namespace
+}  // namespace quorvia
