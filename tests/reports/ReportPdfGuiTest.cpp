@@ -15,8 +15,8 @@
 namespace quorvia {
 namespace {
 
-using testing::DerivedLoan;
 using quorvia::TempFolder;
+using testing::DerivedLoan;
 
 class PdfPrinter : public PrinterService {
   public:
