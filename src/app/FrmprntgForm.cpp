@@ -3,7 +3,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/CenterForm.h"
+#include "app/FormCentering.h"
 #include "base/NumberText.h"
 
 namespace quorvia {

@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QVBoxLayout>
 
-#include "app/CenterForm.h"
+#include "app/FormCentering.h"
 #include "app/ProgramVersion.h"
 
 namespace quorvia {

@@ -9,7 +9,7 @@
 #include <QToolBar>
 
 #include "amortization/AmortForm.h"
-#include "app/CenterForm.h"
+#include "app/FormCentering.h"
 #include "app/LogoForm.h"
 
 // The toolbar's icons live in the desktop library, which is linked statically: their

@@ -1,4 +1,4 @@
-#include "app/CenterForm.h"
+#include "app/FormCentering.h"
 
 namespace quorvia {
 
