@@ -29,11 +29,6 @@ constexpr std::string_view kFirstPaymentTag =
     "Enter the month, day and year of the first scheduled loan payment";
 constexpr std::string_view kPairTag =
     "Select the dates on which semi-monthly payments will be made!";
-constexpr std::string_view kFrequencyTag =
-    "Select the frequency of scheduled loan payments for this loan";
-constexpr std::string_view kBiWeeklyTag = "Select for payments to be made every two weeks";
-constexpr std::string_view kSemiMonthlyTag =
-    "Select for two payments to be made each calendar month";
 constexpr std::string_view kPaymentTag =
     "Enter the amount of scheduled payments (or zero to compute payment based on Term entered)";
 constexpr std::string_view kInterestFreeTag =
@@ -604,16 +599,7 @@ void AmortFormModel::optFreq_Click(int index) {
 }
 
 void AmortFormModel::optFreq_GotFocus(int index) {
-    switch (index) {
-        case kBiWeekly:
-            pnlStatus = kBiWeeklyTag;
-            break;
-        case kSemiMonthly:
-            pnlStatus = kSemiMonthlyTag;
-            break;
-        default:
-            pnlStatus = kFrequencyTag;
-    }
+    pnlStatus = FrequencyStatusText(index);
 }
 
 bool AmortFormModel::optFreq_KeyPress(int key) {

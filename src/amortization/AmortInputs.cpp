@@ -9,6 +9,17 @@ const PaymentFrequency& FrequencyOf(int index) {
     return kFrequencies[index - 1];
 }
 
+std::string_view FrequencyStatusText(int index) {
+    switch (index) {
+        case kBiWeekly:
+            return "Select for payments to be made every two weeks";
+        case kSemiMonthly:
+            return "Select for two payments to be made each calendar month";
+        default:
+            return "Select the frequency of scheduled loan payments for this loan";
+    }
+}
+
 void ApplyFrequency(AmortInputs& inputs, int frequencyIndex) {
     const PaymentFrequency& frequency = FrequencyOf(frequencyIndex);
     inputs.PaymentsPerYear = static_cast<int16_t>(frequency.paymentsPerYear);

@@ -37,6 +37,9 @@ inline constexpr int kSemiMonthly = 6;
 // The frequency with the given index 1 to 6 (Monthly for any other index).
 const PaymentFrequency& FrequencyOf(int index);
 
+// The status line of a frequency option button that has the focus.
+std::string_view FrequencyStatusText(int index);
+
 // The report styles chosen on the form and kept in the preferences.
 enum ReportStyle : int {
     kColumnarNoGrid = 0,

@@ -23,11 +23,6 @@ constexpr std::string_view kMonthsTag =
     "Enter the term of the loan (in months) or zero to calculate";
 constexpr std::string_view kPaymentTag =
     "Enter the amount of scheduled payments or zero to calculate";
-constexpr std::string_view kFrequencyTag =
-    "Select the frequency of scheduled loan payments for this loan";
-constexpr std::string_view kBiWeeklyTag = "Select for payments to be made every two weeks";
-constexpr std::string_view kSemiMonthlyTag =
-    "Select for two payments to be made each calendar month";
 constexpr std::string_view kCalcTag =
     "Accepts entries & calculates 'zero' variable (or payment if no zero entry)";
 constexpr std::string_view kClearTag =
@@ -237,16 +232,7 @@ void CalculatorModel::txtPymt_LostFocus() {
 }
 
 void CalculatorModel::optFreq_GotFocus(int index) {
-    switch (index) {
-        case kBiWeekly:
-            pnlStatus = kBiWeeklyTag;
-            break;
-        case kSemiMonthly:
-            pnlStatus = kSemiMonthlyTag;
-            break;
-        default:
-            pnlStatus = kFrequencyTag;
-    }
+    pnlStatus = FrequencyStatusText(index);
 }
 
 bool CalculatorModel::optFreq_KeyPress(int /*index*/, int key) {
