@@ -340,9 +340,9 @@ std::vector<ReportDocument::Column> ReportDocument::ParseFormat(std::string_view
         if (!columns.empty()) {
             return;  // a format has one row
         }
-        ForEachPart(row, "|", [&](std::string_view spec) {
+        ForEachPart(row, "|", [&](std::string_view columnFormat) {
             Column column{left, 0, '<', false};
-            for (char c : spec) {
+            for (char c : columnFormat) {
                 if (c == '<' || c == '^' || c == '>') {
                     column.align = c;
                 } else if (c == '_') {
