@@ -4,25 +4,17 @@
 
 #include <filesystem>
 
+#include "BenchLoans.h"
 #include "amortization/ScheduleEngine.h"
 #include "app/AppState.h"
 #include "base/ScriptedUi.h"
+#include "platform/PdfPrinterService.h"
 #include "platform/QtTextMetrics.h"
 #include "platform/ReportPdf.h"
-#include "printing/PrinterService.h"
 #include "reports/ReportComposer.h"
 
 namespace quorvia {
 namespace {
-
-class BenchPrinters : public PrinterService {
-  public:
-    std::optional<PrinterInfo> CurrentPrinter() override { return PdfPrinter(); }
-    std::vector<PrinterInfo> Printers() override { return {PdfPrinter()}; }
-    bool MakeCurrent(const PrinterInfo&) override { return true; }
-    bool HasFont(std::string_view) override { return true; }
-    std::vector<std::string> Fonts() override { return {}; }
-};
 
 // The work file of the loan, written once into a folder of its own.
 struct LargestReport {
@@ -32,21 +24,7 @@ struct LargestReport {
     LargestReport() {
         state.AppPath = std::filesystem::temp_directory_path() / "quorvia-report-bench";
         std::filesystem::create_directories(state.AppPath);
-        AmortInputs in;
-        in.AmountText = "250000.00";
-        in.LoanAmount = 250000;
-        in.RateText = "7.2500";
-        in.AnnualRate = 0.0725;
-        in.TermMonths = 600;
-        ApplyFrequency(in, kBiWeekly);
-        in.ExactDays = true;
-        in.FundingDateText = "01/02/2026";
-        in.FirstPaymentDateText = "01/16/2026";
-        in.DueDay = 16;
-        in.CurrentMonth = 1;
-        in.CurrentYear = 2026;
-        in.NumberPaymentRows = true;
-        DeriveMissingPaymentOrTerm(in);
+        AmortInputs in = LargestLoan();
         SemiMonthlyChoice semiMonthly{};
         ScheduleRun run;
         WriteSchedule(in, semiMonthly, state.WorkFilePath(), {}, &run);
@@ -57,7 +35,7 @@ struct LargestReport {
 
 void Compose(ReportDocument& doc, LargestReport& report) {
     ScriptedUi ui;
-    BenchPrinters printers;
+    PdfPrinterService printers;
     ReportComposer composer(report.state, ui, printers, doc);
     composer.ReportKind = kFancyGrid;
     composer.RowCount = report.rows;

@@ -3,31 +3,10 @@
 
 #include <filesystem>
 
-#include "amortization/AmortInputs.h"
-#include "amortization/ScheduleEngine.h"
-#include "base/Dates.h"
+#include "BenchLoans.h"
 
 namespace quorvia {
 namespace {
-
-AmortInputs BenchLoan(int months, int frequency) {
-    AmortInputs in;
-    in.AmountText = "250000.00";
-    in.LoanAmount = 250000;
-    in.RateText = "7.2500";
-    in.AnnualRate = 0.0725;
-    in.TermMonths = static_cast<int16_t>(months);
-    ApplyFrequency(in, frequency);
-    in.ExactDays = frequency == kBiWeekly;
-    in.FundingDateText = "01/02/2026";
-    in.FirstPaymentDateText = "01/16/2026";
-    in.DueDay = 16;
-    in.CurrentMonth = 1;
-    in.CurrentYear = 2026;
-    in.NumberPaymentRows = true;
-    DeriveMissingPaymentOrTerm(in);
-    return in;
-}
 
 void RunSchedule(benchmark::State& state, int months, int frequency) {
     const AmortInputs loan = BenchLoan(months, frequency);

@@ -1,0 +1,34 @@
+#pragma once
+// The loans the benchmarks run: the largest the form accepts and a common one.
+
+#include "amortization/AmortInputs.h"
+#include "amortization/ScheduleEngine.h"
+
+namespace quorvia {
+
+// 250,000 at 7.25 % over `months`, the payment derived; bi-weekly loans use exact days.
+inline AmortInputs BenchLoan(int months, int frequency) {
+    AmortInputs in;
+    in.AmountText = "250000.00";
+    in.LoanAmount = 250000;
+    in.RateText = "7.2500";
+    in.AnnualRate = 0.0725;
+    in.TermMonths = static_cast<int16_t>(months);
+    ApplyFrequency(in, frequency);
+    in.ExactDays = frequency == kBiWeekly;
+    in.FundingDateText = "01/02/2026";
+    in.FirstPaymentDateText = "01/16/2026";
+    in.DueDay = 16;
+    in.CurrentMonth = 1;
+    in.CurrentYear = 2026;
+    in.NumberPaymentRows = true;
+    DeriveMissingPaymentOrTerm(in);
+    return in;
+}
+
+// 600 months of bi-weekly payments: 1,300 payments.
+inline AmortInputs LargestLoan() {
+    return BenchLoan(600, kBiWeekly);
+}
+
+}  // namespace quorvia
