@@ -293,10 +293,15 @@ void AmortFormModel::comClr_Click() {
 
 // An empty first payment date makes the defaults set it to today plus one period, moved onto
 // the due-day pair for a semi-monthly loan.
+// Everything the person typed goes, so that no figure of the last loan slips into the next:
+// the payment and the funding date too (the defaults then fund the new loan today).
 void AmortFormModel::ClearForm() {
     SetFieldText(AmortField::Amount, "0.00");
     SetFieldText(AmortField::Term, "");
     SetFieldText(AmortField::FirstPayment, "");
+    SetFieldText(AmortField::Payment, "0.00");
+    SetFieldText(AmortField::FundingDate, "");
+    SetFieldText(AmortField::OddDays, "");
 }
 
 void AmortFormModel::comOK_Click() {

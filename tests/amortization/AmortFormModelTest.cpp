@@ -196,11 +196,15 @@ TEST_F(AmortFormModelTest, ClearAsksAboutUnsavedInput) {
     ui.Clear();
     Type(F::Term, "360");
     Type(F::FirstPayment, "07/04/1998");
+    Type(F::Payment, "850");
+    UseExactDays("02/01/1998");
     ui.QueueAnswer(MsgAnswer::No);
     form.comClr_Click();
     EXPECT_EQ(form.txtAmount.text, "0.00");
     EXPECT_EQ(form.txtTerm.text, "");
     EXPECT_EQ(form.txtPymt1.text, "04/10/1998");
+    EXPECT_EQ(form.txtPymt.text, "0.00");
+    EXPECT_EQ(form.txtStartDt.text, "03/10/1998");
     EXPECT_FALSE(state.InputUnsaved);
     EXPECT_EQ(host.saveAs, 1);
 
