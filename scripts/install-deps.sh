@@ -6,7 +6,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-qpa-plugins libgl-dev
     fonts-liberation2 poppler-utils
-    xvfb xauth imagemagick
+    xvfb xauth imagemagick xdotool
 )
 missing=()
 for p in "${packages[@]}"; do
