@@ -4,7 +4,7 @@
 
 #include "base/NumberText.h"
 #include "base/Text.h"
-#include "reports/PreviewWindowModel.h"
+#include "reports/KeyCodes.h"
 
 namespace quorvia {
 

@@ -1,5 +1,5 @@
 #pragma once
-// The common-dialog services the forms use instead of a dialog control. For now the font
+// CDialog, the common-dialog services the forms use instead of a dialog control. For now the font
 // dialog: the caller sets the font properties, the size limits and the flags, calls ShowFont
 // and reads the chosen font back from the same properties. When both size limits are set,
 // the size-limit flag is added to the request.

@@ -1,4 +1,4 @@
-#include "printing/CDialog.h"
+#include "printing/CDialogService.h"
 
 #include <cmath>
 
