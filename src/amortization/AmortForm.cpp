@@ -92,8 +92,13 @@ AmortForm::AmortForm(AppState& state, QtUi& ui, Clock today, ScheduleRunner& run
     for (const Control& control : controls_) {
         control.widget->installEventFilter(this);
     }
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { FocusChanged(now); });
+    focusConnection_ = connect(qApp, &QApplication::focusChanged, this,
+                               [this](QWidget*, QWidget* now) { FocusChanged(now); });
+}
+
+// The focus moves while the widgets go; the model must not hear of it any more.
+AmortForm::~AmortForm() {
+    disconnect(focusConnection_);
 }
 
 QWidget* AmortForm::BuildDataTab() {

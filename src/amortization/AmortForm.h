@@ -27,6 +27,7 @@ class AmortForm : public QWidget {
   public:
     AmortForm(AppState& state, QtUi& ui, Clock today, ScheduleRunner& runner, AmortFormHost& host,
               QWidget* parent = nullptr);
+    ~AmortForm() override;
 
     AmortFormModel& Model() { return model_; }
 
@@ -74,6 +75,7 @@ class AmortForm : public QWidget {
     QtUi& ui_;
     std::vector<Control> controls_;
     QWidget* lastFocused_ = nullptr;
+    QMetaObject::Connection focusConnection_;
 
     QTabWidget* vsTab_;
     QLineEdit* fields_[9];

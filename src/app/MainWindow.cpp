@@ -79,7 +79,10 @@ MainWindow::MainWindow(AppState& state, PrinterService& printers, QtUi& ui, Cloc
     RefreshCommands();
 }
 
-MainWindow::~MainWindow() = default;
+// The amortization window goes first, while the commands it reports to still exist.
+MainWindow::~MainWindow() {
+    delete amortWindow_;
+}
 
 bool MainWindow::Start(const std::filesystem::path& programFolder,
                        const std::function<bool()>& otherCopyRunning) {

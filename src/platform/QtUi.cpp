@@ -129,14 +129,17 @@ void QtUi::SetFocus(std::string_view control) {
 }
 
 void QtUi::ApplyPendingFocus() {
-    if (pendingFocus_.empty()) {
-        return;
+    if (!pendingFocus_.empty()) {
+        std::string control = std::move(pendingFocus_);
+        pendingFocus_.clear();
+        QWidget* widget = FindControl(control);
+        if (widget && widget->isVisible() && widget->isEnabled()) {
+            widget->setFocus(Qt::OtherFocusReason);
+        }
     }
-    std::string control = std::move(pendingFocus_);
-    pendingFocus_.clear();
-    QWidget* widget = FindControl(control);
-    if (widget && widget->isVisible() && widget->isEnabled()) {
-        widget->setFocus(Qt::OtherFocusReason);
+    if (selectAllPending_) {
+        selectAllPending_ = false;
+        SelectFocusedText();
     }
 }
 
@@ -151,6 +154,11 @@ void QtUi::SetHourglass(bool on) {
 }
 
 void QtUi::SelectAllText() {
+    selectAllPending_ = true;
+    SelectFocusedText();
+}
+
+void QtUi::SelectFocusedText() {
     if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
         edit->selectAll();
     }

@@ -31,17 +31,20 @@ class QtUi : public Ui {
     // The form whose controls SetFocus finds by their object names.
     void SetActiveForm(QWidget* form) { form_ = form; }
     QWidget* ActiveForm() const { return form_; }
-    // A focus request for a control that could not take the focus yet (hidden on another
-    // tab, not yet shown) is kept and applied here once the form shows its new state.
+    // Requests made while the form's new state was not shown yet are applied here, once it
+    // is: a focus move to a control that was hidden (on another tab), and the selection of a
+    // text that was about to be replaced.
     void ApplyPendingFocus();
     void SetMessageHook(MessageHook hook) { hook_ = std::move(hook); }
 
   private:
     QWidget* FindControl(std::string_view control) const;
+    void SelectFocusedText();
 
     QPointer<QWidget> owner_;
     QPointer<QWidget> form_;
     std::string pendingFocus_;
+    bool selectAllPending_ = false;
     MessageHook hook_;
     int hourglassDepth_ = 0;
 };

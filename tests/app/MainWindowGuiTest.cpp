@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "amortization/AmortForm.h"
+#include "app/FrmprntgForm.h"
 #include "app/LogoForm.h"
 #include "platform/InstanceLock.h"
 #include "support/FakePrinterService.h"
@@ -193,6 +194,24 @@ TEST_F(MainWindowGuiTest, FilePrintWithoutTheFormExplains) {
     window.Model().mnuFilePrint_Click();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "UNABLE TO PROCEED");
+}
+
+TEST_F(MainWindowGuiTest, TheStatusWindowShowsItsMeterAsAPercentage) {
+    ASSERT_TRUE(Start());
+    FrmprntgForm status(&window);
+    EXPECT_EQ(status.windowTitle(), "W O R K I N G . . .");
+    EXPECT_EQ(status.LabelText(), "Please Wait ...");
+    EXPECT_EQ(status.MeterCaption(), "0%");
+    status.ShowCentred();
+    EXPECT_TRUE(status.isVisible());
+    EXPECT_FALSE(status.isModal());
+
+    status.SetLabel("Calculating 360 payments ...");
+    status.SetMeter(45);
+    EXPECT_EQ(status.LabelText(), "Calculating 360 payments ...");
+    EXPECT_EQ(status.MeterCaption(), "45%");
+    status.SetMeter(100);
+    EXPECT_EQ(status.MeterCaption(), "100%");
 }
 
 }  // namespace
