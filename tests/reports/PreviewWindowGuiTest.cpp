@@ -1,0 +1,85 @@
+// The preview window on a composed 360-payment report, driven by keys as the person would.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "reports/PreviewWindow.h"
+#include "support/FakePrinterService.h"
+#include "support/PreviewTestSupport.h"
+#include "support/ScheduleTestSupport.h"
+
+namespace quorvia {
+namespace {
+
+using testing::DerivedLoan;
+using testing::RecordingStatus;
+using testing::ScriptedFontChooser;
+
+void Press(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(widget, &press);
+    QApplication::processEvents();
+}
+
+TEST(PreviewWindowGuiTest, PagesThroughTheReportAndClosesOnlyThroughEsc) {
+    TempFolder folder;
+    AppState state;
+    state.AppPath = folder.Path();
+    AmortInputs in = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2027");
+    ScheduleRun run;
+    ASSERT_FALSE(WriteSchedule(in, state.SemiMonthly, state.WorkFilePath(), {}, &run));
+
+    QtUi ui;
+    std::vector<Message> messages;
+    ui.SetMessageHook([&messages](const Message& message) {
+        messages.push_back(message);
+        return std::optional<MsgAnswer>(MsgAnswer::Ok);
+    });
+    FakePrinterService printers({PdfPrinter()});
+    RecordingStatus status;
+    ScriptedFontChooser fonts;
+    CDialog dialog(ui, fonts);
+    PreviewWindow window(state, ui, printers, status, dialog);
+    ASSERT_TRUE(window.Load(run.scheduledCount, kColumnarNoGrid));
+    window.show();
+    QApplication::processEvents();
+
+    const int pages = window.Model().Document().PageCount();
+    ASSERT_GT(pages, 5);
+    auto* label = window.findChild<QLabel*>("PageLabel");
+    auto* page = window.findChild<QWidget*>("ThePage");
+    ASSERT_NE(label, nullptr);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(label->text(), QString("Page 1 of %1").arg(pages));
+    EXPECT_EQ(window.windowTitle(), "Amortization Schedule");
+    EXPECT_EQ(window.findChild<QComboBox*>("cmbZoom")->currentText(), "80%");
+    EXPECT_TRUE(page->isVisible());
+    EXPECT_EQ(page->width(), window.ToPixels(9792));
+    EXPECT_FALSE(window.findChild<QPushButton*>("FirstButton")->isEnabled());
+    EXPECT_TRUE(window.findChild<QScrollBar*>("VS")->isVisible());
+
+    Press(page, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(label->text(), QString("Page %1 of %1").arg(pages));
+    EXPECT_FALSE(window.findChild<QPushButton*>("LastButton")->isEnabled());
+    EXPECT_TRUE(window.findChild<QPushButton*>("FirstButton")->isEnabled());
+
+    window.findChild<QPushButton*>("FirstButton")->click();
+    EXPECT_EQ(label->text(), QString("Page 1 of %1").arg(pages));
+
+    window.close();  // the title bar's close is refused
+    QApplication::processEvents();
+    EXPECT_TRUE(window.isVisible());
+
+    Press(page, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_TRUE(messages.empty());
+}
+
+}  // namespace
+}  // namespace quorvia
