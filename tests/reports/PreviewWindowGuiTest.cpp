@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "reports/GotoPageDialog.h"
 #include "reports/PreviewWindow.h"
 #include "support/FakePrinterService.h"
 #include "support/PreviewTestSupport.h"
@@ -79,6 +80,41 @@ TEST(PreviewWindowGuiTest, PagesThroughTheReportAndClosesOnlyThroughEsc) {
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_TRUE(messages.empty());
+}
+
+void Type(QWidget* widget, int key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    QApplication::processEvents();
+}
+
+TEST(GotoPageDialogGuiTest, TakesDigitsOnlyAndGoesOnEnter) {
+    QtUi ui;
+    std::vector<Message> messages;
+    ui.SetMessageHook([&messages](const Message& message) {
+        messages.push_back(message);
+        return std::optional<MsgAnswer>(MsgAnswer::Ok);
+    });
+    GotoPageDialog dialog(ui, 12);
+    ui.SetActiveForm(&dialog);
+    dialog.show();
+    QApplication::processEvents();
+    QLineEdit* input = dialog.Input();
+    Type(input, Qt::Key_A, "a");
+    Type(input, Qt::Key_1, "1");
+    Type(input, Qt::Key_Minus, "-");
+    Type(input, Qt::Key_3, "3");
+    EXPECT_EQ(input->text(), "13");
+
+    Type(input, Qt::Key_Return, "\r");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "Sorry!");
+    EXPECT_TRUE(dialog.isVisible());
+
+    Type(input, Qt::Key_Backspace, "\b");
+    Type(input, Qt::Key_Return, "\r");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Model().ThisInput, "1");
 }
 
 }  // namespace
