@@ -58,12 +58,15 @@ int KeyCodeOf(const QKeyEvent& event) {
 
 int ShiftOf(Qt::KeyboardModifiers modifiers) {
     int shift = 0;
-    if (modifiers & Qt::ShiftModifier)
+    if (modifiers & Qt::ShiftModifier) {
         shift |= kShiftMask;
-    if (modifiers & Qt::ControlModifier)
+    }
+    if (modifiers & Qt::ControlModifier) {
         shift |= kCtrlMask;
-    if (modifiers & Qt::AltModifier)
+    }
+    if (modifiers & Qt::AltModifier) {
         shift |= kAltMask;
+    }
     return shift;
 }
 

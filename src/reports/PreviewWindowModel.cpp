@@ -277,57 +277,69 @@ bool PreviewWindowModel::ScrollKey(int code, int shift) {
     const bool ctrl = shift == kCtrlMask;
     switch (code) {
         case key_code::kUp:
-            if (VS.visible)
+            if (VS.visible) {
                 SetScrollValue(VS, VS.value - kVerticalStep);
+            }
             return true;
         case key_code::kDown:
-            if (VS.visible)
+            if (VS.visible) {
                 SetScrollValue(VS, VS.value + kVerticalStep);
+            }
             return true;
         case key_code::kLeft:
-            if (HS.visible)
+            if (HS.visible) {
                 SetScrollValue(HS, HS.value - kHorizontalStep);
+            }
             return true;
         case key_code::kRight:
-            if (HS.visible)
+            if (HS.visible) {
                 SetScrollValue(HS, HS.value + kHorizontalStep);
+            }
             return true;
         case key_code::kPageUp:
             if (ctrl) {
-                if (doc_.PreviewPage() != 1)
+                if (doc_.PreviewPage() != 1) {
                     PreviousButton_Click();
+                }
             } else if (VS.visible) {
                 SetScrollValue(VS, VS.value - VS.largeChange);
             }
             return true;
         case key_code::kPageDown:
             if (ctrl) {
-                if (!OnLastPage())
+                if (!OnLastPage()) {
                     NextButton_Click();
+                }
             } else if (VS.visible) {
                 SetScrollValue(VS, VS.value + VS.largeChange);
             }
             return true;
         case key_code::kHome:
             if (ctrl) {
-                if (doc_.PreviewPage() != 1)
+                if (doc_.PreviewPage() != 1) {
                     FirstButton_Click();
+                }
             } else {
-                if (HS.visible)
+                if (HS.visible) {
                     SetScrollValue(HS, 0);
-                if (VS.visible)
+                }
+                if (VS.visible) {
                     SetScrollValue(VS, 0);
+                }
             }
             return true;
         case key_code::kEnd:
             if (ctrl) {
-                if (!OnLastPage())
+                if (!OnLastPage()) {
                     LastButton_Click();
+                }
             } else {
-                if (HS.visible)
+                if (HS.visible) {
                     SetScrollValue(HS, HS.max);
-                if (VS.visible)
+                }
+                if (VS.visible) {
                     SetScrollValue(VS, VS.max);
+                }
             }
             return true;
         default:
@@ -354,8 +366,9 @@ bool PreviewWindowModel::CtrlKey(int code) {
             cmbZoom_Click(4);
             return true;
         case 'F':
-            if (cmdFontEnabled)
+            if (cmdFontEnabled) {
                 cmdFont_Click();
+            }
             return true;
         case 'G':
             GotoButton_Click();
