@@ -36,7 +36,8 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     bool Start(const std::filesystem::path& programFolder,
                const std::function<bool()>& otherCopyRunning);
     // The runner the amortization form hands a validated loan to; until one is set, a runner
-    // that tells the person the schedule is not available yet.
+    // that tells the person the schedule is not available yet. Set it before the form opens:
+    // the open form keeps the runner it was given.
     void SetScheduleRunner(std::unique_ptr<ScheduleRunner> runner);
 
     MainWindowModel& Model() { return model_; }

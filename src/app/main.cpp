@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "platform/InstanceLock.h"
 #include "platform/QtPrinterService.h"
+#include "platform/QtScheduleRunner.h"
 #include "platform/QtUi.h"
 
 int main(int argc, char** argv) {
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
     quorvia::QtUi ui;
     quorvia::InstanceLock lock;
     quorvia::MainWindow window(state, printers, ui);
+    window.SetScheduleRunner(
+        std::make_unique<quorvia::QtScheduleRunner>(state, ui, printers, &window));
     std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
     if (!window.Start(programFolder, [&lock] { return !lock.TryLock(); })) {
         return 0;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace quorvia {
 
@@ -159,8 +160,19 @@ void QtUi::SelectAllText() {
 }
 
 void QtUi::SelectFocusedText() {
-    if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
-        edit->selectAll();
+    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (!edit) {
+        return;
+    }
+    edit->selectAll();
+    // A click that brings the focus places the cursor once the focus has arrived, which
+    // would undo the selection: select again after the click.
+    if (QApplication::mouseButtons() != Qt::NoButton) {
+        QTimer::singleShot(0, edit, [edit] {
+            if (edit->hasFocus()) {
+                edit->selectAll();
+            }
+        });
     }
 }
 
