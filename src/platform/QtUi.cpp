@@ -120,28 +120,69 @@ QWidget* QtUi::FindControl(std::string_view control) const {
 }
 
 void QtUi::SetFocus(std::string_view control) {
-    QWidget* widget = FindControl(control);
-    if (widget && widget->isVisible() && widget->isEnabled()) {
-        pendingFocus_.clear();
-        widget->setFocus(Qt::OtherFocusReason);
+    pendingFocus_ = std::string(control);
+    waitingForActivation_ = false;
+    FocusPendingControl();
+}
+
+// Focuses the control asked for last. A control that cannot take the focus yet stays asked
+// for; so does one whose window is not active yet (a message box just closed): on its
+// activation the working area gives the focus back to where it was, so the focus is given
+// again after that.
+bool QtUi::FocusPendingControl() {
+    QWidget* widget = FindControl(pendingFocus_);
+    if (!widget || !widget->isVisible() || !widget->isEnabled()) {
+        return false;
+    }
+    widget->setFocus(Qt::OtherFocusReason);
+    if (!widget->isActiveWindow()) {
+        WaitForActivation(widget->window());
+        return false;
+    }
+    pendingFocus_.clear();
+    waitingForActivation_ = false;
+    return true;
+}
+
+void QtUi::WaitForActivation(QWidget* window) {
+    waitingForActivation_ = true;
+    if (activationWatcher_ && activationWatcher_->Watches(window)) {
         return;
     }
-    pendingFocus_ = std::string(control);
+    activationWatcher_ = std::make_unique<ActivationWatcher>(window, [this] {
+        if (waitingForActivation_ && !pendingFocus_.empty()) {
+            FocusPendingControl();
+        }
+    });
 }
 
 void QtUi::ApplyPendingFocus() {
-    if (!pendingFocus_.empty()) {
-        std::string control = std::move(pendingFocus_);
+    if (!pendingFocus_.empty() && !FocusPendingControl() && !waitingForActivation_) {
         pendingFocus_.clear();
-        QWidget* widget = FindControl(control);
-        if (widget && widget->isVisible() && widget->isEnabled()) {
-            widget->setFocus(Qt::OtherFocusReason);
-        }
     }
     if (selectAllPending_) {
         selectAllPending_ = false;
         SelectFocusedText();
     }
+}
+
+ActivationWatcher::ActivationWatcher(QWidget* window, std::function<void()> activated)
+    : window_(window), activated_(std::move(activated)) {
+    window->installEventFilter(this);
+}
+
+ActivationWatcher::~ActivationWatcher() {
+    if (window_) {
+        window_->removeEventFilter(this);
+    }
+}
+
+bool ActivationWatcher::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_ && event->type() == QEvent::WindowActivate) {
+        // After the activation has run its course.
+        QTimer::singleShot(0, this, activated_);
+    }
+    return false;
 }
 
 void QtUi::SetHourglass(bool on) {

@@ -2,15 +2,32 @@
 // The desktop program's Ui: real message boxes, the system beep, focus moves by control name
 // inside the active form and the hourglass pointer.
 
+#include <QEvent>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "base/Ui.h"
 
 namespace quorvia {
+
+// Tells when a window becomes active.
+class ActivationWatcher : public QObject {
+  public:
+    ActivationWatcher(QWidget* window, std::function<void()> activated);
+    ~ActivationWatcher() override;
+    bool Watches(const QWidget* window) const { return window_ == window; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QPointer<QWidget> window_;
+    std::function<void()> activated_;
+};
 
 class QtUi : public Ui {
   public:
@@ -40,11 +57,15 @@ class QtUi : public Ui {
   private:
     QWidget* FindControl(std::string_view control) const;
     void SelectFocusedText();
+    bool FocusPendingControl();
+    void WaitForActivation(QWidget* window);
 
     QPointer<QWidget> owner_;
     QPointer<QWidget> form_;
     std::string pendingFocus_;
     bool selectAllPending_ = false;
+    bool waitingForActivation_ = false;
+    std::unique_ptr<ActivationWatcher> activationWatcher_;
     MessageHook hook_;
     int hourglassDepth_ = 0;
 };

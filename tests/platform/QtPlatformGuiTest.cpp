@@ -106,6 +106,31 @@ TEST(QtUiTest, FocusByControlNameWaitsForHiddenControls) {
     EXPECT_TRUE(odd->hasFocus());
 }
 
+TEST(QtUiTest, FocusAskedForInAnInactiveWindowArrivesWithItsActivation) {
+    QWidget form;
+    auto* layout = new QVBoxLayout(&form);
+    auto* name = new QLineEdit(&form);
+    name->setObjectName("txtName");
+    auto* amount = new QLineEdit(&form);
+    amount->setObjectName("txtAmount");
+    layout->addWidget(name);
+    layout->addWidget(amount);
+    form.show();
+    QWidget box;
+    box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+
+    QtUi ui;
+    ui.SetActiveForm(&form);
+    ui.SetFocus("txtAmount");
+    // The window gives the focus to its own choice on activation; the request wins.
+    name->setFocus();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_TRUE(QTest::qWaitFor([amount] { return amount->hasFocus(); }, 1000));
+}
+
 TEST(QtPrinterServiceTest, ThePdfPrinterIsAlwaysThere) {
     QtPrinterService printers;
     std::vector<PrinterInfo> listed = printers.Printers();
