@@ -306,6 +306,10 @@ void PreviewWindowOpener::ShowPreview(int16_t rowCount, int16_t reportKind) {
     if (window.Load(rowCount, reportKind)) {
         window.exec();
     }
+    // The amortization form asks for its focus next: its window must be the active one again.
+    if (parent_ != nullptr) {
+        parent_->activateWindow();
+    }
 }
 
 }  // namespace quorvia
