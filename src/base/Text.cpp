@@ -51,6 +51,20 @@ std::string UpperCase(std::string_view text) {
     return upper;
 }
 
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.emplace_back(line);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    }
+    return lines;
+}
+
 bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvia {
 
@@ -12,6 +13,10 @@ std::string Trim(std::string_view text);
 
 // Upper case, for ASCII and the accented Latin letters of UTF-8 text ("josé" -> "JOSÉ").
 std::string UpperCase(std::string_view text);
+
+// The lines of a text, each without its line end (CR LF or LF); no empty line after a last
+// line end.
+std::vector<std::string> SplitLines(std::string_view text);
 
 bool StartsWith(std::string_view text, std::string_view prefix);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);

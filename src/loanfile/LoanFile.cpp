@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/NumberText.h"
+#include "base/Text.h"
 #include "base/TextEncoding.h"
 
 namespace quorvia {
@@ -45,18 +46,6 @@ std::string FileBytes(const LoanFileEntries& e) {
     line(LoanFileNumberLine(e.reportStyle));
     std::optional<std::string> ansi = Utf8ToWindows1252(text);
     return ansi ? *ansi : text;
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 // A number line read as a 16-bit integer, blanks around it ignored.

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "base/Text.h"
 #include "support/BatchProcess.h"
 #include "support/TempFolder.h"
 
@@ -18,18 +19,6 @@ const std::string kLoan =
     "schedule --no-prefs --today 03/10/1998 --amount 100000 --rate 8.5 --term 360 "
     "--first 04/10/1998 ";
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 TEST(BatchSchedule, WritesTheWorkFileAndACsvForAValidatedLoan) {
     TempFolder folder;
     BatchRun run = RunBatch(kLoan + "--work-file " + (folder / "w.tmp").string() + " --csv " +
@@ -37,14 +26,14 @@ TEST(BatchSchedule, WritesTheWorkFileAndACsvForAValidatedLoan) {
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
 
-    std::vector<std::string> work = Lines(TempFolder::Read(folder / "w.tmp"));
+    std::vector<std::string> work = SplitLines(TempFolder::Read(folder / "w.tmp"));
     ASSERT_GT(work.size(), 365u);
     EXPECT_EQ(work[2],
               "\"Amortization of a $100,000.00 Loan at 8.5000% with 360 Monthly Payments\",\" "
               "\",\" \",\" \",\" \"");
     EXPECT_EQ(work[5], "\"04/10/98\",\"768.91\",\"708.33\",\"60.58\",\"99,939.42\"");
 
-    std::vector<std::string> csv = Lines(TempFolder::Read(folder / "s.csv"));
+    std::vector<std::string> csv = SplitLines(TempFolder::Read(folder / "s.csv"));
     ASSERT_EQ(csv.size(), 361u);
     EXPECT_EQ(csv[0], "number,due_date,payment,interest,principal,balance");
     EXPECT_EQ(csv[1], "1,1998-04-10,768.91,708.33,60.58,99939.42");
