@@ -15,6 +15,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "platform/ButtonAccessKeys.h"
+
 namespace quorvia {
 
 namespace {
@@ -355,8 +357,9 @@ void AmortForm::TabChanged(int index) {
 }
 
 // Every focus move inside the form runs the lost-focus handler of the control that had the
-// focus, told where the focus went, then the got-focus handler of the new one. A handler may
-// move the focus elsewhere; the got-focus handler then belongs to that control instead.
+// focus (unless the form hid or disabled it), told where the focus went, then the got-focus handler
+// of the new one. A handler may move the focus elsewhere; the got-focus handler then belongs to
+// that control instead.
 void AmortForm::FocusChanged(QWidget* now) {
     const Control* next = ControlOf(now);
     if (!next || now == lastFocused_) {
@@ -365,7 +368,7 @@ void AmortForm::FocusChanged(QWidget* now) {
     ui_.SetActiveForm(this);
     const Control* previous = ControlOf(lastFocused_);
     lastFocused_ = now;
-    if (previous) {
+    if (previous && HearsLeaveEvents(previous->widget)) {
         LostFocus(*previous, now->objectName().toStdString());
     }
     if (QApplication::focusWidget() == now) {

@@ -153,6 +153,9 @@ void AmortFormModel::SelectSemiMonthlyDates(bool moveFocusOn, std::string_view n
 }
 
 void AmortFormModel::SnapToDueDay(SnapCaller caller) {
+    if (optFreq != kSemiMonthly) {
+        return;
+    }
     std::optional<Date> first = ParseDate(txtPymt1.text);
     std::optional<Date> funding = ParseDate(txtStartDt.text);
     if (!first || !funding) {
@@ -216,6 +219,11 @@ void AmortFormModel::ComputedFirstPaymentDate() {
 }
 
 void AmortFormModel::cboSemiMthly_LostFocus(std::string_view nextControl) {
+    // The list only means something for a semi-monthly loan; for any other the stored pair is
+    // kept for a later switch and no date moves.
+    if (optFreq != kSemiMonthly) {
+        return;
+    }
     // The pair is always taken from the list, so that validation never works with an old one;
     // only the date check is skipped.
     bool check = !WarningShown && !IsStyleOption(nextControl);

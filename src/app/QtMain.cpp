@@ -3,6 +3,7 @@
 
 #include "app/AppState.h"
 #include "app/MainWindow.h"
+#include "platform/ButtonAccessKeys.h"
 #include "platform/InstanceLock.h"
 #include "platform/QtPrinterService.h"
 #include "platform/QtScheduleRunner.h"
@@ -11,6 +12,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvia");
+    quorvia::ButtonAccessKeys::Install();
 
     quorvia::AppState state;
     quorvia::QtPrinterService printers;

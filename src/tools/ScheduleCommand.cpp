@@ -11,6 +11,7 @@
 #include <ostream>
 
 #include "amortization/AmortFormModel.h"
+#include "amortization/PaymentDates.h"
 #include "amortization/ScheduleEngine.h"
 #include "amortization/WorkFile.h"
 #include "app/AppState.h"
@@ -121,9 +122,21 @@ void Type(AmortFormModel& form, AmortField field, const std::string& text) {
     form.Field_LostFocus(field, "");
 }
 
+// A semi-monthly loan takes the pair from its list, as a person choosing it would; any other
+// loan only keeps it, as a loan data file does, and no date moves.
+void KeepSemiMonthlyPair(AmortFormModel& form, AppState& state, int pair) {
+    if (form.optFreq == kSemiMonthly) {
+        form.cboSemiMthly_Click(pair - 1);
+        form.cboSemiMthly_LostFocus("");
+    } else {
+        ChooseDueDatePair(state.SemiMonthly, pair);
+    }
+}
+
 // The form's fields as the options give them, in the order a person would fill them in: the
 // interest method and the dates before the frequency and its due-day pair.
-bool TypeOptions(AmortFormModel& form, const BatchOptions& options, std::string& error) {
+bool TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& options,
+                 std::string& error) {
     auto typeIfGiven = [&](std::string_view name, AmortField field) {
         if (options.Has(name)) {
             Type(form, field, options.Value(name, ""));
@@ -152,8 +165,7 @@ bool TypeOptions(AmortFormModel& form, const BatchOptions& options, std::string&
         if (!pair) {
             return false;
         }
-        form.cboSemiMthly_Click(*pair - 1);
-        form.cboSemiMthly_LostFocus("");
+        KeepSemiMonthlyPair(form, state, *pair);
     }
     typeIfGiven("--odd", AmortField::OddDays);
     typeIfGiven("--name", AmortField::Name);
@@ -293,7 +305,7 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& /*out*/, std::ostr
     if (!loanFile.empty() && !LoadLoanFile(loanFile, form, state, ui)) {
         return kExitFailure;
     }
-    if (!TypeOptions(form, *options, error)) {
+    if (!TypeOptions(form, state, *options, error)) {
         err << "quorvia-batch schedule: " << error << "\n";
         return kExitUsage;
     }

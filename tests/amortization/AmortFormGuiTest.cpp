@@ -166,6 +166,52 @@ TEST_F(AmortFormGuiTest, TheStyleTabAndTheButtons) {
     EXPECT_TRUE(Control<QPushButton>("comOK")->toolTip().isEmpty());
 }
 
+// An access key first moves the focus to its button, so the field being edited is left (and
+// reformatted) before the button acts, and a stop at that field selects its text again.
+TEST_F(AmortFormGuiTest, AnAccessKeyLeavesTheFieldBeforeItsButtonActs) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    Edit("txtAmount")->setFocus();
+    QTest::keyClicks(Edit("txtAmount"), "1234.5");
+    Edit("txtTerm")->setFocus();
+    QTest::keyClicks(Edit("txtTerm"), "601");
+    QTest::keyClick(Edit("txtTerm"), Qt::Key_O, Qt::AltModifier);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].prompt, "Maximum term is 600 months!");
+    EXPECT_EQ(form.Model().txtAmount.text, "1234.50");
+    EXPECT_TRUE(Edit("txtTerm")->hasFocus());
+    EXPECT_EQ(Edit("txtTerm")->selectedText(), "601");
+    QTest::keyClicks(Edit("txtTerm"), "360");
+    EXPECT_EQ(Edit("txtTerm")->text(), "360");
+
+    // The first payment date is checked and rewritten on its way to the button.
+    Edit("txtPymt1")->setFocus();
+    QTest::keyClicks(Edit("txtPymt1"), "1/7/27");
+    messages.clear();
+    QTest::keyClick(Edit("txtPymt1"), Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(Edit("txtPymt1")->text(), "01/07/2027");
+    EXPECT_EQ(runner.runs.size(), 1u);
+}
+
+// Clearing a semi-monthly loan while its pair list has the focus hides the list; the list is
+// not being left by the person, so its date check does not run on the now-monthly loan.
+TEST_F(AmortFormGuiTest, AHiddenControlIsNotLeft) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::mouseClick(Control<QRadioButton>("optCalc(1)"), Qt::LeftButton);
+    QTest::mouseClick(Control<QRadioButton>("optFreq(6)"), Qt::LeftButton);
+    auto* pairs = Control<QWidget>("cboSemiMthly");
+    ASSERT_TRUE(pairs->isVisible());
+    pairs->setFocus();
+    messages.clear();
+    Control<QPushButton>("comClr")->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(pairs->isVisible());
+    EXPECT_FALSE(pairs->hasFocus());
+    EXPECT_EQ(form.Model().optFreq, kMonthly);
+    ASSERT_EQ(messages.size(), 1u) << messages.back().title;
+    EXPECT_EQ(messages[0].title, "CAUTION");
+    EXPECT_EQ(Edit("txtPymt1")->text(), "01/07/2027");
+}
+
 TEST_F(AmortFormGuiTest, ClosingAsksAboutUnsavedInput) {
     state.InputUnsaved = true;
     // Answered No: the input is dropped and the form closes.

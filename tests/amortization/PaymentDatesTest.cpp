@@ -112,6 +112,24 @@ TEST_F(PaymentDatesTest, PairListMovesTheFirstPaymentOntoTheNextDueDay) {
     EXPECT_TRUE(ui.focus.empty());
 }
 
+// The pair list only moves the first payment of a semi-monthly loan: once the loan is monthly
+// (the list hidden), leaving it or re-reading the pair keeps the date and says nothing.
+TEST_F(PaymentDatesTest, PairListLeavesOtherFrequenciesAlone) {
+    Open();
+    UseExactDays("01/09/2035");
+    Type(F::FirstPayment, "02/16/2035");
+    form.optFreq_Click(3);
+    form.optFreq_LostFocus("");
+    ui.Clear();
+    form.cboSemiMthly_Click(3);
+    form.cboSemiMthly_LostFocus("txtPymt");
+    form.SnapToDueDay(AmortFormModel::SnapCaller::PairList);
+    EXPECT_EQ(form.txtPymt1.text, "02/16/2035");
+    EXPECT_EQ(form.PaymentDate, MakeDate(2035, 2, 16));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(ui.focus.empty());
+}
+
 TEST_F(PaymentDatesTest, SteppingBuildsDatesWithCarry) {
     SemiMonthlyChoice choice{4, 15, 30, 1};
     EXPECT_EQ(NextDueDay(MakeDate(1999, 2, 15), choice), MakeDate(1999, 3, 2));

@@ -1,11 +1,14 @@
 // The test entry point of the programs that need a running Qt application.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
+
+#include "platform/ButtonAccessKeys.h"
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    quorvia::ButtonAccessKeys::Install();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -48,6 +48,24 @@ TEST(BatchSchedule, ARefusedValidationExitsWithItsMessage) {
     EXPECT_FALSE(std::filesystem::exists(folder / "w.tmp"));
 }
 
+// A due-day pair given for a loan that is not semi-monthly is only kept: the first payment
+// stays where it was typed.
+TEST(BatchSchedule, APairMovesNoDateOfAnotherFrequency) {
+    TempFolder folder;
+    const std::string loan =
+        "schedule --no-prefs --yes --today 01/15/2027 --amount 1026.13 --rate 16 --term 12 "
+        "--freq 3 --first 02/16/2035 --payment 66.49 --funding 01/09/2035 --method 1 --csv ";
+    BatchRun plain = RunBatch(loan + (folder / "plain.csv").string());
+    BatchRun paired = RunBatch(loan + (folder / "paired.csv").string() + " --pair 4");
+    EXPECT_EQ(paired.exitCode, 0) << paired.err;
+    EXPECT_EQ(paired.err.find("ADJUSTMENT MADE"), std::string::npos) << paired.err;
+    EXPECT_EQ(paired.err, plain.err);
+    std::vector<std::string> rows = SplitLines(TempFolder::Read(folder / "paired.csv"));
+    ASSERT_GT(rows.size(), 1u);
+    EXPECT_EQ(rows[1].substr(0, 13), "1,2035-02-16,");
+    EXPECT_EQ(TempFolder::Read(folder / "paired.csv"), TempFolder::Read(folder / "plain.csv"));
+}
+
 TEST(BatchSchedule, QuestionsAreAnsweredNoUnlessYesIsGiven) {
     const std::string loan = kLoan + "--first 04/20/1998 ";  // not one month from today
     BatchRun no = RunBatch(loan);
@@ -98,6 +116,17 @@ TEST(BatchSchedule, WritesTheReportAsPdfInTheChosenStyle) {
     EXPECT_NE(s.find("GRAND TOTALS"), std::string::npos);
     EXPECT_NE(s.find("Totals for 1998"), std::string::npos);
     EXPECT_LT(s.size(), d.size());
+}
+
+// The Windows names of the report fonts print with their stand-ins, as on the desktop.
+TEST(BatchSchedule, AWindowsFontNamePrintsWithItsStandIn) {
+    TempFolder folder;
+    BatchRun run = RunBatch(kLoan + "--font 'Courier New' --pdf " + (folder / "c.pdf").string());
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err.find("FONT"), std::string::npos) << run.err;
+    std::string fonts = folder.Path().string() + "/fonts.txt";
+    ASSERT_EQ(std::system(("pdffonts " + (folder / "c.pdf").string() + " >" + fonts).c_str()), 0);
+    EXPECT_NE(TempFolder::Read(fonts).find("LiberationMono"), std::string::npos);
 }
 
 TEST(BatchSchedule, BadOptionValuesAreUsageErrors) {
