@@ -236,6 +236,7 @@ class AmortFormModel {
     Outcome CheckWeekday();
     Outcome SetStartValues();
     Outcome ReadPaymentOptions();
+    Outcome CheckNoNegativeEntries();
     Outcome CheckLoanAmount();
     Outcome CheckPaymentCoversInterest();
     Outcome CheckOrDeriveTerm();
@@ -249,7 +250,8 @@ class AmortFormModel {
     Outcome ReadReportOptions();
     std::optional<Date> DateForValidation(AmortField field);
     void ShowDateFormatWarning(AmortField field);
-    Outcome StopWithError(const std::string& prompt, MsgIcon icon, std::string_view focus);
+    Outcome StopWithError(const std::string& prompt, MsgIcon icon, std::string_view focus,
+                          std::string_view title = "ERROR");
     Outcome StopUnlessYes(const std::string& prompt, std::string_view title, int defaultButton,
                           std::string_view focus);
 

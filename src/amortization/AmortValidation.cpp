@@ -54,7 +54,7 @@ void AmortFormModel::ValidateAndCompute() {
 
 AmortFormModel::Outcome AmortFormModel::ValidationPass() {
     using Step = Outcome (AmortFormModel::*)();
-    static constexpr std::array<Step, 18> kSteps{
+    static constexpr std::array<Step, 19> kSteps{
         &AmortFormModel::ReadFields,
         &AmortFormModel::CheckTermLimit,
         &AmortFormModel::CheckFundingGap,
@@ -62,6 +62,7 @@ AmortFormModel::Outcome AmortFormModel::ValidationPass() {
         &AmortFormModel::CheckWeekday,
         &AmortFormModel::SetStartValues,
         &AmortFormModel::ReadPaymentOptions,
+        &AmortFormModel::CheckNoNegativeEntries,
         &AmortFormModel::CheckLoanAmount,
         &AmortFormModel::CheckPaymentCoversInterest,
         &AmortFormModel::CheckOrDeriveTerm,
@@ -84,9 +85,10 @@ AmortFormModel::Outcome AmortFormModel::ValidationPass() {
 }
 
 AmortFormModel::Outcome AmortFormModel::StopWithError(const std::string& prompt, MsgIcon icon,
-                                                      std::string_view focus) {
+                                                      std::string_view focus,
+                                                      std::string_view title) {
     ui_.Beep();
-    ui_.MsgBox({prompt, "ERROR", MsgButtons::Ok, icon, 1});
+    ui_.MsgBox({prompt, std::string(title), MsgButtons::Ok, icon, 1});
     ui_.SetFocus(focus);
     return Outcome::Stop;
 }
@@ -134,6 +136,9 @@ AmortFormModel::Outcome AmortFormModel::ReadFields() {
 }
 
 AmortFormModel::Outcome AmortFormModel::CheckTermLimit() {
+    if (NumericValue(txtTerm.text) < 0) {
+        return StopWithError("Term cannot be negative!", MsgIcon::Critical, "txtTerm");
+    }
     if (termTooLarge_ || Inputs.TermMonths > kMaximumTerm) {
         return StopWithError("Maximum term is 600 months!", MsgIcon::Exclamation, "txtTerm");
     }
@@ -170,7 +175,7 @@ AmortFormModel::Outcome AmortFormModel::CheckFrequencyNeedsExactDays() {
             "Bi-weekly and Semi-monthly payment schedules REQUIRE "
             "that interest be calculated using exact number "
             "of days.  (Enter loan funding date also.)",
-            MsgIcon::Exclamation, OptionName("optCalc", 1));
+            MsgIcon::Exclamation, OptionName("optCalc", 1), "CONFLICTING OPTIONS");
     }
     return Outcome::Continue;
 }
@@ -205,6 +210,29 @@ AmortFormModel::Outcome AmortFormModel::ReadPaymentOptions() {
     return Outcome::Continue;
 }
 
+// A negative amount, rate, payment or count of interest-free payments would only produce a
+// schedule of nonsense figures (a negative loan, interest paid to the borrower).
+AmortFormModel::Outcome AmortFormModel::CheckNoNegativeEntries() {
+    struct Entry {
+        double value;
+        const char* prompt;
+        const char* control;
+    };
+    const Entry entries[] = {
+        {Inputs.LoanAmount, "Loan Amount cannot be negative!", "txtAmount"},
+        {Inputs.AnnualRate, "Interest Rate cannot be negative!", "txtRate"},
+        {Inputs.Payment, "Periodic Payment cannot be negative!", "txtPymt"},
+        {NumericValue(txtNoInt.text), "The number of 'Interest Free' payments cannot be negative!",
+         "txtNoInt"},
+    };
+    for (const Entry& entry : entries) {
+        if (entry.value < 0) {
+            return StopWithError(entry.prompt, MsgIcon::Critical, entry.control);
+        }
+    }
+    return Outcome::Continue;
+}
+
 AmortFormModel::Outcome AmortFormModel::CheckLoanAmount() {
     if (Inputs.LoanAmount == 0) {
         return StopWithError("Loan Amount MUST contain a value!", MsgIcon::Critical, "txtAmount");
@@ -212,8 +240,11 @@ AmortFormModel::Outcome AmortFormModel::CheckLoanAmount() {
     return Outcome::Continue;
 }
 
+// With fixed principal payments the payment is the principal part and the interest comes on
+// top of it, so a payment below one period's interest still pays the loan down.
 AmortFormModel::Outcome AmortFormModel::CheckPaymentCoversInterest() {
-    if (Inputs.Payment <= 0 || Inputs.LoanAmount * Inputs.PeriodicRate <= Inputs.Payment) {
+    if (Inputs.FixedPrincipal || Inputs.Payment <= 0 ||
+        Inputs.LoanAmount * Inputs.PeriodicRate <= Inputs.Payment) {
         return Outcome::Continue;
     }
     ui_.Beep();

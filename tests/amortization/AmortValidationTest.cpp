@@ -106,9 +106,12 @@ TEST_F(ValidationTest, ChecksRunInTheirOrder) {
     okay();  // neither term nor payment
 
     std::vector<std::pair<std::string, std::string>> expected{
-        {"ERROR", "txtTerm"},    {"CHECK DATES ENTERED", "txtPymt1"},
-        {"ERROR", "optCalc(1)"}, {"CONFIRM DATE", "txtPymt1"},
-        {"ERROR", "txtAmount"},  {"ERROR", "txtTerm"},
+        {"ERROR", "txtTerm"},
+        {"CHECK DATES ENTERED", "txtPymt1"},
+        {"CONFLICTING OPTIONS", "optCalc(1)"},
+        {"CONFIRM DATE", "txtPymt1"},
+        {"ERROR", "txtAmount"},
+        {"ERROR", "txtTerm"},
         {"ERROR", "txtPymt"},
     };
     EXPECT_EQ(stops, expected);
@@ -141,10 +144,11 @@ TEST_F(ValidationTest, ErrorMessagesWordForWord) {
     Type(F::Term, "12");
     form.optFreq = kSemiMonthly;
     Okay();
-    ExpectStop("ERROR", "optCalc(1)");
+    ExpectStop("CONFLICTING OPTIONS", "optCalc(1)");
     EXPECT_EQ(ui.messages[0].prompt,
               "Bi-weekly and Semi-monthly payment schedules REQUIRE that interest be calculated "
               "using exact number of days.  (Enter loan funding date also.)");
+    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Exclamation);
 
     form.optFreq = kMonthly;
     UseExactDays("04/10/1998");
@@ -219,6 +223,58 @@ TEST_F(ValidationTest, PaymentTooLowAsksAndYesComputesNegativeAmortization) {
     Okay();
     ASSERT_EQ(runner.runs.size(), 1u);
     EXPECT_DOUBLE_EQ(runner.runs[0].Payment, 500);
+}
+
+// With fixed principal the payment is the principal part: interest comes on top, so a payment
+// below one period's interest is sound and nothing asks about it.
+TEST_F(ValidationTest, FixedPrincipalBelowThePeriodsInterestIsNotTooLow) {
+    EnterPlainLoan();
+    Type(F::Payment, "500");
+    form.Check_Click(AmortCheck::Fix, 1);
+    Okay();
+    EXPECT_TRUE(ui.messages.empty()) << ::testing::PrintToString(Titles());
+    ASSERT_EQ(runner.runs.size(), 1u);
+    EXPECT_DOUBLE_EQ(runner.runs[0].FixedPrincipalAmount, 500);
+}
+
+// A negative entry stops at its own field in the form's error style, whatever comes in through
+// the keyboard, a loan data file or the command line.
+TEST_F(ValidationTest, NegativeEntriesAreRefusedAtTheirField) {
+    struct Case {
+        AmortField field;
+        const char* text;
+        const char* prompt;
+        const char* focus;
+    };
+    const Case cases[] = {
+        {F::Amount, "-5000", "Loan Amount cannot be negative!", "txtAmount"},
+        {F::Rate, "-1", "Interest Rate cannot be negative!", "txtRate"},
+        {F::Term, "-12", "Term cannot be negative!", "txtTerm"},
+        {F::Term, "-40000", "Term cannot be negative!", "txtTerm"},
+        {F::Payment, "-100", "Periodic Payment cannot be negative!", "txtPymt"},
+        {F::InterestFree, "-40000", "The number of 'Interest Free' payments cannot be negative!",
+         "txtNoInt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EnterPlainLoan();
+        const std::string typed = form.FieldOf(c.field).text;
+        form.SetFieldText(c.field, c.text);
+        Okay();
+        ExpectStop("ERROR", c.focus);
+        EXPECT_EQ(ui.messages[0].prompt, c.prompt);
+        EXPECT_EQ(ui.messages[0].icon, MsgIcon::Critical);
+        EXPECT_EQ(ui.events.front(), "beep");
+        EXPECT_EQ(form.FieldOf(c.field).text, c.text) << "a refused entry is left as it was";
+        form.SetFieldText(c.field, typed);
+    }
+
+    // Odd days may subtract days from the first period.
+    EnterPlainLoan();
+    Type(F::OddDays, "-5");
+    ui.QueueAnswer(MsgAnswer::Yes);
+    Okay();
+    EXPECT_EQ(runner.runs.size(), 1u) << ::testing::PrintToString(Titles());
 }
 
 TEST_F(ValidationTest, DerivedTermAbove360IsCheckedAgainstTheMaximum) {
