@@ -1,8 +1,6 @@
 #include "platform/PdfPrinterService.h"
 
-#include <QFontDatabase>
-#include <QString>
-#include <QStringList>
+#include "platform/ReportFontFamilies.h"
 
 namespace quorvia {
 
@@ -11,17 +9,11 @@ bool PdfPrinterService::MakeCurrent(const PrinterInfo& printer) {
 }
 
 bool PdfPrinterService::HasFont(std::string_view fontName) {
-    // "Times New Roman" is drawn with its metric twin when the font itself is missing.
-    return fontName == "Times New Roman" ||
-           QFontDatabase::hasFamily(QString::fromUtf8(fontName.data(), fontName.size()));
+    return ReportFontAvailable(fontName);
 }
 
 std::vector<std::string> PdfPrinterService::Fonts() {
-    std::vector<std::string> fonts;
-    for (const QString& family : QFontDatabase::families()) {
-        fonts.push_back(family.toStdString());
-    }
-    return fonts;
+    return ReportFontFamilies();
 }
 
 }  // namespace quorvia

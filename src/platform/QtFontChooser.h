@@ -1,6 +1,6 @@
 #pragma once
-// The font dialog of the desktop program: QFontDialog, opened on the requested font; a size
-// outside the requested limits is brought inside them.
+// The font dialog of the desktop program: the report printer's families and only the sizes the
+// caller allows.
 
 #include <QPointer>
 #include <QWidget>

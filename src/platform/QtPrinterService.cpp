@@ -1,9 +1,10 @@
 #include "platform/QtPrinterService.h"
 
-#include <QFontDatabase>
 #include <QPrinterInfo>
 #include <QString>
 #include <algorithm>
+
+#include "platform/ReportFontFamilies.h"
 
 namespace quorvia {
 
@@ -23,21 +24,6 @@ PrinterInfo InfoOf(const QPrinterInfo& queue) {
 
 bool SameIdentity(const PrinterInfo& a, const PrinterInfo& b) {
     return PrinterIdentity(a) == PrinterIdentity(b);
-}
-
-// Fonts the program asks for by their Windows names and the metric-compatible families that
-// stand in for them here.
-std::string StandIn(std::string_view fontName) {
-    if (fontName == "Times New Roman") {
-        return "Liberation Serif";
-    }
-    if (fontName == "Arial") {
-        return "Liberation Sans";
-    }
-    if (fontName == "Courier New") {
-        return "Liberation Mono";
-    }
-    return {};
 }
 
 }  // namespace
@@ -70,20 +56,11 @@ bool QtPrinterService::MakeCurrent(const PrinterInfo& printer) {
 }
 
 bool QtPrinterService::HasFont(std::string_view fontName) {
-    QString name = QString::fromUtf8(fontName.data(), static_cast<qsizetype>(fontName.size()));
-    if (QFontDatabase::hasFamily(name)) {
-        return true;
-    }
-    std::string standIn = StandIn(fontName);
-    return !standIn.empty() && QFontDatabase::hasFamily(QString::fromStdString(standIn));
+    return ReportFontAvailable(fontName);
 }
 
 std::vector<std::string> QtPrinterService::Fonts() {
-    std::vector<std::string> fonts;
-    for (const QString& family : QFontDatabase::families()) {
-        fonts.push_back(family.toStdString());
-    }
-    return fonts;
+    return ReportFontFamilies();
 }
 
 }  // namespace quorvia
