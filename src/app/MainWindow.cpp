@@ -11,6 +11,7 @@
 #include "amortization/AmortForm.h"
 #include "app/FormCentering.h"
 #include "app/LogoForm.h"
+#include "platform/ScreenFit.h"
 
 // The toolbar's icons live in the desktop library, which is linked statically: their
 // resources must be registered by name.
@@ -87,6 +88,7 @@ MainWindow::~MainWindow() {
 bool MainWindow::Start(const std::filesystem::path& programFolder,
                        const std::function<bool()>& otherCopyRunning) {
     resize(kWindowWidth, kWindowHeight);
+    KeepOnScreen(*this);
     if (QScreen* screen = QApplication::primaryScreen()) {
         QRect area = screen->availableGeometry();
         FormRect centred = CenterForm({0, 0, frameGeometry().width(), frameGeometry().height()},
@@ -94,6 +96,7 @@ bool MainWindow::Start(const std::filesystem::path& programFolder,
         move(area.x() + centred.left, area.y());
     }
     show();
+    KeepOnScreenWhenShown(*this);
     bool started = model_.MDIForm_Load(programFolder, otherCopyRunning);
     RefreshCommands();
     return started;

@@ -104,6 +104,10 @@ MsgAnswer QtUi::MsgBox(const Message& message) {
 }
 
 void QtUi::Beep() {
+    if (beepHook_) {
+        beepHook_();
+        return;
+    }
     QApplication::beep();
 }
 

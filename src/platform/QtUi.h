@@ -53,6 +53,8 @@ class QtUi : public Ui {
     // text that was about to be replaced.
     void ApplyPendingFocus();
     void SetMessageHook(MessageHook hook) { hook_ = std::move(hook); }
+    // Hears the beeps instead of the speaker, for tests.
+    void SetBeepHook(std::function<void()> hook) { beepHook_ = std::move(hook); }
 
   private:
     QWidget* FindControl(std::string_view control) const;
@@ -67,6 +69,7 @@ class QtUi : public Ui {
     bool waitingForActivation_ = false;
     std::unique_ptr<ActivationWatcher> activationWatcher_;
     MessageHook hook_;
+    std::function<void()> beepHook_;
     int hourglassDepth_ = 0;
 };
 

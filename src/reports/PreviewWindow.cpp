@@ -8,10 +8,12 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <cmath>
 
 #include "platform/QtKeyCodes.h"
 #include "platform/ReportPainter.h"
+#include "platform/ScreenFit.h"
 #include "reports/GotoPageDialog.h"
 
 namespace quorvia {
@@ -90,6 +92,7 @@ PreviewWindow::PreviewWindow(AppState& state, QtUi& ui, PrinterService& printers
     };
     ui_.SetActiveForm(this);
     resize(kInitialWidth, kInitialHeight);
+    KeepOnScreen(*this);
 }
 
 PreviewWindow::~PreviewWindow() {
@@ -133,6 +136,10 @@ QPushButton* PreviewWindow::AddButton(const char* name, const QString& caption,
                                       void (PreviewWindowModel::*handler)()) {
     auto* button = new QPushButton(caption, toolBar_);
     button->setObjectName(name);
+    // Only as wide as the caption needs, so that the whole strip fits a small or scaled screen.
+    QString shown = QString(caption).remove('&');
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(shown) +
+                            2 * button->fontMetrics().averageCharWidth() + 8);
     button->setAutoDefault(false);
     button->installEventFilter(this);
     connect(button, &QPushButton::clicked, this, [this, handler] { Run(handler); });
@@ -200,7 +207,11 @@ void PreviewWindow::Run(void (PreviewWindowModel::*handler)()) {
 bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == area_ && event->type() == QEvent::Resize) {
         AreaResized();
-    } else if (event->type() == QEvent::KeyPress) {
+    } else if (event->type() == QEvent::Wheel && (watched == area_ || watched == ThePage_)) {
+        return ScrollByWheel(*static_cast<QWheelEvent*>(event));
+    } else if (event->type() == QEvent::KeyPress && watched != area_) {
+        // A key the page or a scroll bar leaves unhandled travels on to the page area; it
+        // was already heard once.
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
             return false;
@@ -211,6 +222,20 @@ bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
         return code == 0;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+// The wheel scrolls the page up and down, with Shift (or a sideways wheel) from side to side,
+// by the lines the desktop asks for.
+bool PreviewWindow::ScrollByWheel(const QWheelEvent& wheel) {
+    QPoint delta = wheel.angleDelta();
+    bool sideways = (wheel.modifiers() & Qt::ShiftModifier) != 0 || delta.y() == 0;
+    QScrollBar* bar = sideways ? HS_ : VS_;
+    int notches = (delta.y() != 0 ? delta.y() : delta.x()) / QWheelEvent::DefaultDeltasPerStep;
+    if (bar->isVisible() && notches != 0) {
+        bar->setValue(bar->value() -
+                      notches * QApplication::wheelScrollLines() * bar->singleStep());
+    }
+    return true;
 }
 
 void PreviewWindow::AreaResized() {
@@ -282,6 +307,7 @@ std::string PreviewWindow::AskGotoPage(int16_t highest) {
 
 void PreviewWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    KeepOnScreenWhenShown(*this);
     ThePage_->setFocus();
 }
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QWidget>
 #include <map>
 #include <string>
@@ -68,6 +69,7 @@ class PreviewWindow : public QDialog {
                            void (PreviewWindowModel::*handler)());
     void Run(void (PreviewWindowModel::*handler)());
     void AreaResized();
+    bool ScrollByWheel(const QWheelEvent& wheel);
     void Refresh();
     void Place(QWidget* widget, const TwipRect& rect);
     void MirrorBar(QScrollBar* bar, const ScrollBarState& state);

@@ -6,7 +6,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "reports/GotoPageDialog.h"
 #include "reports/PreviewWindow.h"
@@ -80,6 +82,69 @@ TEST(PreviewWindowGuiTest, PagesThroughTheReportAndClosesOnlyThroughEsc) {
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_TRUE(messages.empty());
+}
+
+void Wheel(QWidget* widget, int notches, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QPointF centre(widget->width() / 2.0, widget->height() / 2.0);
+    QWheelEvent wheel(centre, widget->mapToGlobal(centre), QPoint(),
+                      QPoint(0, notches * QWheelEvent::DefaultDeltasPerStep), Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+    QApplication::processEvents();
+}
+
+// A 360-payment report at 100 %, where the page is larger than the window both ways.
+TEST(PreviewWindowGuiTest, OneKeyBeepsOnceAndTheWheelScrollsThePage) {
+    TempFolder folder;
+    AppState state;
+    state.AppPath = folder.Path();
+    AmortInputs in = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2027");
+    ScheduleRun run;
+    ASSERT_FALSE(WriteSchedule(in, state.SemiMonthly, state.WorkFilePath(), {}, &run));
+    QtUi ui;
+    int beeps = 0;
+    ui.SetBeepHook([&beeps] { ++beeps; });
+    ui.SetMessageHook([](const Message&) { return std::optional<MsgAnswer>(MsgAnswer::Ok); });
+    FakePrinterService printers({PdfPrinter()});
+    RecordingStatus status;
+    ScriptedFontChooser fonts;
+    CDialog dialog(ui, fonts);
+    PreviewWindow window(state, ui, printers, status, dialog);
+    ASSERT_TRUE(window.Load(run.scheduledCount, kColumnarNoGrid));
+    window.show();
+    QApplication::processEvents();
+    QRect area = window.screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(window.frameGeometry()))
+        << window.frameGeometry().x() << "," << window.frameGeometry().y() << " "
+        << window.frameGeometry().width() << "x" << window.frameGeometry().height() << " in "
+        << area.width() << "x" << area.height() << " min " << window.minimumSizeHint().width();
+    window.resize(500, 400);
+    QApplication::processEvents();
+    auto* zoom = window.findChild<QComboBox*>("cmbZoom");
+    emit zoom->activated(zoom->findText("100%"));
+    QApplication::processEvents();
+    auto* page = window.findChild<QWidget*>("ThePage");
+    auto* vs = window.findChild<QScrollBar*>("VS");
+    auto* hs = window.findChild<QScrollBar*>("HS");
+    ASSERT_TRUE(vs->isVisible());
+    ASSERT_TRUE(hs->isVisible());
+
+    Press(page, Qt::Key_A);
+    EXPECT_EQ(beeps, 1);
+    Press(vs, Qt::Key_A);
+    EXPECT_EQ(beeps, 2);
+
+    const int top = vs->value();
+    const int left = hs->value();
+    Wheel(page, -1);
+    EXPECT_GT(vs->value(), top);
+    EXPECT_EQ(hs->value(), left);
+    EXPECT_EQ(window.Model().VS.value, vs->value());
+    Wheel(page, -1, Qt::ShiftModifier);
+    EXPECT_GT(hs->value(), left);
+    Wheel(page, 1);
+    EXPECT_EQ(vs->value(), top);
+    EXPECT_EQ(beeps, 2);
 }
 
 void Type(QWidget* widget, int key, const QString& text) {
