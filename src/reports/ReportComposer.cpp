@@ -156,7 +156,7 @@ void ReportComposer::SetUpFooter() {
         }
         doc_.SetPageBorder(kPageBorderAboveFooter);
     }
-    doc_.SetFooter("|" + footer + "|");
+    doc_.SetFooter(ThreePartText{"", ThreePartText::Literal(footer), ""});
 }
 
 void ReportComposer::ProbePrinter(const Layout& layout) {
@@ -457,7 +457,7 @@ void ReportComposer::vsPrinter1_NewPage() {
         doc_.SetHeader("||");
     } else {
         doc_.SetPageBorder(state_.PrintCompanyFooter ? kPageBorderBoth : kPageBorderBelowHeader);
-        doc_.SetHeader(ReportTitle + "||Page %d");
+        doc_.SetHeader(ThreePartText{ThreePartText::Literal(ReportTitle), "", "Page %d"});
         doc_.Print(" ");
         TableHeader = ReportKind == kSummaryOnly ? kSummaryHeading : kDetailHeading;
         doc_.AddTable(TableFormat, TableHeader, "", HeaderShade, 0);

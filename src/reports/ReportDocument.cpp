@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 
 namespace quorvia {
 
@@ -81,18 +80,100 @@ std::string_view TrimBlanks(std::string_view text) {
 
 std::string WithPageNumber(std::string_view text, int number) {
     std::string out;
-    std::size_t start = 0;
-    for (std::size_t at = text.find("%d"); at != std::string_view::npos;
-         at = text.find("%d", start)) {
-        out.append(text.substr(start, at - start));
-        out += std::to_string(number);
-        start = at + 2;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        if (text[i] == '%' && next == 'd') {
+            out += std::to_string(number);
+            ++i;
+        } else if (text[i] == '%' && next == '%') {
+            out += '%';
+            ++i;
+        } else {
+            out += text[i];
+        }
     }
-    out.append(text.substr(start));
     return out;
 }
 
+// How wide each part of a header or footer may be across `width`, from the width each needs.
+// Parts that fit side by side kPartGap apart keep what they need; otherwise a part that needs
+// no more than its fair share keeps it and the others share the rest. The centre part stays
+// centred, so both side parts end where it begins.
+std::array<double, 3> PartRooms(const std::array<double, 3>& need, double width) {
+    const double gap = ReportDocument::kPartGap;
+    const double left = need[0];
+    const double centre = need[1];
+    const double right = need[2];
+    if (centre == 0) {
+        if (left == 0 || right == 0 || left + gap + right <= width) {
+            return {width - (right > 0 ? right + gap : 0), 0, width - (left > 0 ? left + gap : 0)};
+        }
+        const double share = (width - gap) / 2;
+        if (right <= share) {
+            return {width - gap - right, 0, right};
+        }
+        if (left <= share) {
+            return {left, 0, width - gap - left};
+        }
+        return {share, 0, share};
+    }
+    if (left == 0 && right == 0) {
+        return {0, width, 0};
+    }
+    const double half = width / 2;
+    const double side = std::max(left, right);
+    const double quarter = (half - gap) / 2;
+    double centreHalf = centre / 2;
+    if (side + gap + centreHalf > half && centreHalf > quarter) {
+        centreHalf = side <= quarter ? half - gap - side : quarter;
+    }
+    const double sideRoom = half - gap - centreHalf;
+    return {sideRoom, 2 * centreHalf, sideRoom};
+}
+
+// Positions where a UTF-8 character starts, and the end of the text.
+std::vector<std::size_t> CharacterBounds(std::string_view text) {
+    std::vector<std::size_t> bounds;
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            bounds.push_back(i);
+        }
+    }
+    bounds.push_back(text.size());
+    return bounds;
+}
+
 }  // namespace
+
+ThreePartText ThreePartText::Parse(std::string_view text) {
+    ThreePartText parts;
+    std::string* slots[] = {&parts.left, &parts.centre, &parts.right};
+    std::size_t next = 0;
+    ForEachPart(text, "|", [&](std::string_view part) {
+        if (next < 3) {
+            *slots[next++] = part;
+        }
+    });
+    return parts;
+}
+
+std::string ThreePartText::Literal(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        out += c;
+        if (c == '%') {
+            out += '%';
+        }
+    }
+    return out;
+}
+
+// The lines of a header or footer, each part wrapped into its room.
+struct ReportDocument::PartLines {
+    std::array<std::string, 3> texts;
+    std::array<std::vector<Line>, 3> lines;
+    std::size_t count = 0;  // the most lines of any part
+};
 
 // The state of one table call, kept on the stack so that a table added from the NewPage
 // handler in the middle of another table lays out independently.
@@ -214,16 +295,17 @@ void ReportDocument::DrawDecorations(ReportPage& page, int number) {
     const int left = marginLeft_;
     const int right = kPageWidth - marginRight_;
     const double lineHeight = fonts_[Intern(headerFont_)].lineHeight;
+    auto linesWithin = [&](int room) {
+        return static_cast<int>(std::max(0.0, std::floor((room - kHeaderGap) / lineHeight)));
+    };
 
-    std::size_t headerLines = 0;
-    ForEachPart(header_, "|", [&](std::string_view part) {
-        std::size_t lines = 0;
-        ForEachLine(part, [&](std::string_view) { ++lines; });
-        headerLines = std::max(headerLines, lines);
-    });
-    DrawThreeParts(page, header_, number,
-                   Twips(marginTop_ - kHeaderGap - static_cast<double>(headerLines) * lineHeight));
-    DrawThreeParts(page, footer_, number, kPageHeight - marginBottom_ + kHeaderGap);
+    PartLines header;
+    LayoutThreeParts(header_, number, linesWithin(marginTop_), header);
+    DrawThreeParts(page, header,
+                   Twips(marginTop_ - kHeaderGap - static_cast<double>(header.count) * lineHeight));
+    PartLines footer;
+    LayoutThreeParts(footer_, number, linesWithin(marginBottom_), footer);
+    DrawThreeParts(page, footer, kPageHeight - marginBottom_ + kHeaderGap);
 
     if (pageBorder_ == kPageBorderBelowHeader || pageBorder_ == kPageBorderBoth) {
         int y = marginTop_ - kHeaderGap / 2;
@@ -235,31 +317,47 @@ void ReportDocument::DrawDecorations(ReportPage& page, int number) {
     }
 }
 
-void ReportDocument::DrawThreeParts(ReportPage& page, std::string_view text, int number, int top) {
+void ReportDocument::LayoutThreeParts(const ThreePartText& text, int number, int maxLines,
+                                      PartLines& out) {
+    const FontEntry entry = fonts_[Intern(headerFont_)];
+    const std::string_view parts[] = {text.left, text.centre, text.right};
+    std::array<double, 3> need{};
+    for (std::size_t p = 0; p < 3; ++p) {
+        out.texts[p] = WithPageNumber(parts[p], number);
+        ForEachLine(out.texts[p], [&](std::string_view line) {
+            need[p] = std::max<double>(need[p], Measure(entry.font, line));
+        });
+    }
+    const std::array<double, 3> rooms = PartRooms(need, kPageWidth - marginLeft_ - marginRight_);
+    for (std::size_t p = 0; p < 3; ++p) {
+        std::vector<Line>& lines = out.lines[p];
+        ForEachLine(out.texts[p],
+                    [&](std::string_view line) { Wrap(line, entry.font, rooms[p], lines); });
+        if (lines.size() > static_cast<std::size_t>(maxLines)) {
+            lines.resize(static_cast<std::size_t>(maxLines));
+        }
+        out.count = std::max(out.count, lines.size());
+    }
+}
+
+void ReportDocument::DrawThreeParts(ReportPage& page, const PartLines& parts, int top) {
     const FontId font = Intern(headerFont_);
     const FontEntry& entry = fonts_[font];
     const int left = marginLeft_;
     const int width = kPageWidth - marginLeft_ - marginRight_;
-    int part = 0;
-    ForEachPart(text, "|", [&](std::string_view partText) {
-        if (part > 2) {
-            return;
-        }
-        std::string expanded = WithPageNumber(partText, number);
+    for (std::size_t part = 0; part < 3; ++part) {
         double lineTop = top;
-        ForEachLine(expanded, [&](std::string_view line) {
-            if (!IsBlankText(line)) {
-                int lineWidth = Twips(metrics_.Width(entry.font, line));
+        for (const Line& line : parts.lines[part]) {
+            if (!IsBlankText(line.text)) {
                 int x = part == 0   ? left
-                        : part == 1 ? left + (width - lineWidth) / 2
-                                    : left + width - lineWidth;
+                        : part == 1 ? left + (width - line.width) / 2
+                                    : left + width - line.width;
                 page.texts.push_back(
-                    {std::string(line), font, x, Twips(lineTop + entry.ascent), lineWidth});
+                    {std::string(line.text), font, x, Twips(lineTop + entry.ascent), line.width});
             }
             lineTop += entry.lineHeight;
-        });
-        ++part;
-    });
+        }
+    }
 }
 
 int ReportDocument::Measure(const ReportFont& font, std::string_view text) {
@@ -274,22 +372,21 @@ void ReportDocument::Wrap(std::string_view line, const ReportFont& font, double 
             out.push_back({line, width});
             return;
         }
-        // The longest run of whole words that fits; a first word wider than the room stands
-        // alone on its line.
+        // The longest run of whole words that fits, else as much of the first word as fits.
         std::size_t cut = std::string_view::npos;
         for (std::size_t blank = line.find(' ', 1); blank != std::string_view::npos;
              blank = line.find(' ', blank + 1)) {
-            bool fits = Measure(font, line.substr(0, blank)) <= maxWidth;
-            if (fits || cut == std::string_view::npos) {
-                cut = blank;
-            }
-            if (!fits) {
+            if (Measure(font, line.substr(0, blank)) > maxWidth) {
                 break;
             }
+            cut = blank;
         }
         if (cut == std::string_view::npos) {
-            out.push_back({line, width});
-            return;
+            std::size_t wordEnd = line.find(' ', line.find_first_not_of(' '));
+            cut = FittingPrefix(line.substr(0, wordEnd), font, maxWidth);
+            if (cut == 0) {
+                return;  // not one character fits: the rest is cut
+            }
         }
         std::string_view piece = TrimBlanks(line.substr(0, cut));
         out.push_back({piece, Measure(font, piece)});
@@ -298,6 +395,30 @@ void ReportDocument::Wrap(std::string_view line, const ReportFont& font, double 
             return;
         }
     }
+}
+
+std::size_t ReportDocument::FittingPrefix(std::string_view word, const ReportFont& font,
+                                          double maxWidth) {
+    const std::vector<std::size_t> bounds = CharacterBounds(word);
+    // The most characters that fit, found by halving.
+    std::size_t fitting = 0;
+    std::size_t low = 0;
+    std::size_t high = bounds.size();
+    while (low < high) {
+        std::size_t mid = (low + high) / 2;
+        if (Measure(font, word.substr(0, bounds[mid])) <= maxWidth) {
+            fitting = bounds[mid];
+            low = mid + 1;
+        } else {
+            high = mid;
+        }
+    }
+    // An amount or a date reads better broken after a separator.
+    std::size_t separator = word.substr(0, fitting).find_last_of(",/-");
+    if (separator != std::string_view::npos && separator > 0) {
+        return separator + 1;
+    }
+    return fitting;
 }
 
 void ReportDocument::Place(std::string_view text, FontId font, int x, int baseline, int width) {
@@ -341,12 +462,10 @@ std::vector<ReportDocument::Column> ReportDocument::ParseFormat(std::string_view
             return;  // a format has one row
         }
         ForEachPart(row, "|", [&](std::string_view columnFormat) {
-            Column column{left, 0, '<', false};
+            Column column{left, 0, '<'};
             for (char c : columnFormat) {
                 if (c == '<' || c == '^' || c == '>') {
                     column.align = c;
-                } else if (c == '_') {
-                    column.oneLine = true;
                 } else if (c >= '0' && c <= '9') {
                     column.width = column.width * 10 + (c - '0');
                 }
@@ -374,14 +493,14 @@ void ReportDocument::AddTable(std::string format, std::string heading, std::stri
     table.cellLines.resize(table.columns.size());
     int number = 0;
     ForEachPart(heading, kRowSeparator,
-                [&](std::string_view row) { LayoutRow(table, row, ++number, headingShade, true); });
+                [&](std::string_view row) { LayoutRow(table, row, ++number, headingShade); });
     ForEachPart(body, kRowSeparator,
-                [&](std::string_view row) { LayoutRow(table, row, ++number, bodyShade, false); });
+                [&](std::string_view row) { LayoutRow(table, row, ++number, bodyShade); });
     CloseSegment(table);
 }
 
-void ReportDocument::LayoutRow(TableLayout& table, std::string_view row, int number, uint32_t shade,
-                               bool heading) {
+void ReportDocument::LayoutRow(TableLayout& table, std::string_view row, int number,
+                               uint32_t shade) {
     const std::size_t count = table.columns.size();
     table.cells.clear();
     ForEachPart(row, "|", [&](std::string_view cell) {
@@ -410,10 +529,9 @@ void ReportDocument::LayoutRow(TableLayout& table, std::string_view row, int num
         const FontEntry& entry = fonts_[table.cellFonts[c]];
         std::vector<Line>& lines = table.cellLines[c];
         lines.clear();
-        const Column& column = table.columns[c];
-        Wrap(table.cells[c], entry.font,
-             column.oneLine && !heading ? std::numeric_limits<double>::infinity() : column.width,
-             lines);
+        // Clear of the column rules, which stand half their width into the cell.
+        const int clearance = table.border == kTableBorderAll ? (kRuleWidth + 1) / 2 : 0;
+        Wrap(table.cells[c], entry.font, table.columns[c].width - 2 * clearance, lines);
         height = std::max(height, maxAscent - entry.ascent +
                                       static_cast<double>(lines.size()) * entry.lineHeight);
     }

@@ -17,11 +17,14 @@
 //
 // Table text: cells are separated by "|", rows by "¨" (U+00A8); a row separator at the end
 // of the text ends the last row. A format gives each column an alignment ("<" left, "^"
-// centre, ">" right), a width in twips ("^1800|>1800|>2160¨") and optionally "_", which keeps
-// the column's body cells on one line (headings still wrap); other characters are ignored. A cell's
-// text is aligned inside a padding of kCellPaddingX on either side; text wider than that room is
-// centred in the column, and text wider than the column wraps at blanks onto more lines unless the
-// column keeps to one line.
+// centre, ">" right) and a width in twips ("^1800|>1800|>2160¨"); other characters, such as
+// the "_" that asks for one line per cell, are ignored. A cell's text is aligned inside a
+// padding of kCellPaddingX on either side; text wider than that room is centred in the column.
+//
+// No text is ever drawn outside its cell, its page part or the margins: a line too wide for its
+// room wraps at blanks, a word too wide for it is broken (after a comma when one lets it fit),
+// and what cannot be placed at all is cut. A cell of a table with every rule keeps clear of the
+// rules. So a cell stays on one line exactly when its text fits.
 
 #include <cstdint>
 #include <string>
@@ -35,6 +38,19 @@ namespace quorvia {
 
 inline constexpr std::string_view kRowSeparator = "\xC2\xA8";  // ¨
 inline constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
+
+// A page header or footer: a left, a centre and a right part, each possibly several lines
+// separated by CR LF. "%d" becomes the page number and "%%" a single "%".
+struct ThreePartText {
+    std::string left;
+    std::string centre;
+    std::string right;
+
+    // Parts separated by "|": "left|centre|right"; parts past the third are ignored.
+    static ThreePartText Parse(std::string_view text);
+    // Text to stand in a part as it is, whatever it holds.
+    static std::string Literal(std::string_view text);
+};
 
 class ReportEvents {
   public:
@@ -66,6 +82,8 @@ class ReportDocument {
     // Between the header's last line and the top margin, and between the bottom margin and
     // the footer's first line; the page-border rules sit halfway.
     static constexpr int kHeaderGap = 120;
+    // The least room between two parts of a header or footer.
+    static constexpr int kPartGap = 120;
 
     explicit ReportDocument(TextMetrics& metrics);
     ReportDocument(const ReportDocument&) = delete;
@@ -99,10 +117,14 @@ class ReportDocument {
     void SetPageBorder(int border) { pageBorder_ = border; }
     void SetTableBorder(int border) { tableBorder_ = border; }
 
-    // Three parts "left|centre|right"; "%d" becomes the page number; a part may hold several
-    // lines separated by CR LF. Header and footer are drawn in the header font.
-    void SetHeader(std::string_view text) { header_ = text; }
-    void SetFooter(std::string_view text) { footer_ = text; }
+    // Header and footer are drawn in the header font, in the margins. Their parts share the
+    // width between the margins: when they would come closer than kPartGap, the longer parts
+    // wrap (the header growing upwards, the footer downwards); lines that would leave the
+    // page are cut.
+    void SetHeader(std::string_view text) { header_ = ThreePartText::Parse(text); }
+    void SetHeader(ThreePartText parts) { header_ = std::move(parts); }
+    void SetFooter(std::string_view text) { footer_ = ThreePartText::Parse(text); }
+    void SetFooter(ThreePartText parts) { footer_ = std::move(parts); }
     void SetHeaderFontName(std::string_view name) { headerFont_.name = name; }
     void SetHeaderFontSize(double points) { headerFont_.size = points; }
     void SetHeaderFontBold(bool bold) { headerFont_.bold = bold; }
@@ -134,7 +156,6 @@ class ReportDocument {
         int left;
         int width;
         char align;
-        bool oneLine;  // "_": the cell keeps to one line, wider text reaching past its column
     };
     struct TableSegment {
         int top = 0;
@@ -157,16 +178,18 @@ class ReportDocument {
     void OpenPage();
     void FinishPage();
     void DrawDecorations(ReportPage& page, int number);
-    void DrawThreeParts(ReportPage& page, std::string_view text, int number, int top);
+    struct PartLines;
+    void LayoutThreeParts(const ThreePartText& text, int number, int maxLines, PartLines& out);
+    void DrawThreeParts(ReportPage& page, const PartLines& parts, int top);
 
     int Measure(const ReportFont& font, std::string_view text);
     void Wrap(std::string_view line, const ReportFont& font, double maxWidth,
               std::vector<Line>& out);
+    std::size_t FittingPrefix(std::string_view word, const ReportFont& font, double maxWidth);
     void Place(std::string_view text, FontId font, int x, int baseline, int width);
 
     std::vector<Column> ParseFormat(std::string_view format) const;
-    void LayoutRow(TableLayout& table, std::string_view row, int number, uint32_t shade,
-                   bool heading);
+    void LayoutRow(TableLayout& table, std::string_view row, int number, uint32_t shade);
     void CloseSegment(TableLayout& table);
 
     TextMetrics& metrics_;
@@ -188,8 +211,8 @@ class ReportDocument {
     int marginBottom_ = 1440;
     int pageBorder_ = kPageBorderNone;
     int tableBorder_ = kTableBorderNone;
-    std::string header_;
-    std::string footer_;
+    ThreePartText header_;
+    ThreePartText footer_;
 
     // Layout position on the last page; at the top of a page it follows the top margin
     // until something is laid out there.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/ScriptedUi.h"
+#include "support/ReportLayoutCheck.h"
 #include "support/ScheduleTestSupport.h"
 
 namespace quorvia {
@@ -399,6 +400,54 @@ TEST_F(ReportComposerTest, MissingWorkFileMissingPrinterAndMissingFont) {
     ASSERT_EQ(ui.messages.size(), 3u);
     EXPECT_NE(ui.messages[2].prompt.find("using the File | Print Setup menu option."),
               std::string::npos);
+}
+
+TEST_F(ReportComposerTest, ABarInTheBorrowerOrCompanyNameStaysInItsPartOfThePage) {
+    AmortInputs loan = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2026");
+    loan.BorrowerName = "Smith | Sons";
+    WriteLoan(loan);
+    state.PrintCompanyFooter = true;
+    state.CompanyNames = {"Acme | 5%d Loans", "Main St|"};
+    for (int16_t kind : {kPlainGrid, kSummaryOnly}) {
+        composer.ReportKind = kind;
+        composer.ComposeReport();
+        const ReportPage& second = doc.Page(2);
+        const TextItem* name = Find(second, "SMITH | SONS");
+        ASSERT_NE(name, nullptr) << kind;
+        EXPECT_EQ(name->x, 1440);
+        const TextItem* number = Find(second, "Page 2");
+        ASSERT_NE(number, nullptr) << kind;
+        EXPECT_EQ(number->x + number->width, 12240 - 1440);
+        const TextItem* footer = Find(second, "Acme | 5%d Loans, Main St|");
+        ASSERT_NE(footer, nullptr) << kind;
+        EXPECT_EQ(footer->x, 1440 + (9360 - footer->width) / 2);
+        EXPECT_EQ(testing::LayoutFaults(doc, metrics), std::vector<std::string>{}) << kind;
+    }
+}
+
+TEST_F(ReportComposerTest, ALongBorrowerNameWrapsBesideThePageNumber) {
+    AmortInputs loan = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2026");
+    while (loan.BorrowerName.size() < 150) {
+        loan.BorrowerName += "Lender ";
+    }
+    loan.BorrowerName.resize(150);
+    WriteLoan(loan);
+    for (int16_t kind : {kColumnarNoGrid, kSummaryOnly}) {
+        composer.ReportKind = kind;
+        composer.ComposeReport();
+        const ReportPage& second = doc.Page(2);
+        const TextItem* number = Find(second, "Page 2");
+        ASSERT_NE(number, nullptr) << kind;
+        int nameLines = 0;
+        for (const TextItem& item : second.texts) {
+            if (item.text.starts_with("LENDER")) {
+                ++nameLines;
+                EXPECT_LE(item.x + item.width + ReportDocument::kPartGap, number->x);
+            }
+        }
+        EXPECT_EQ(nameLines, 2) << kind;
+        EXPECT_EQ(testing::LayoutFaults(doc, metrics), std::vector<std::string>{}) << kind;
+    }
 }
 
 TEST_F(ReportComposerTest, ATruncatedWorkFileIsAnError) {

@@ -137,16 +137,85 @@ TEST_F(ReportDocumentTest, BreaksPagesRaisingTheEventsAndDrawsHeaderFooterAndBor
     EXPECT_EQ(TextsOf(doc.Page(3), "Page 3").size(), 1u);
 }
 
-TEST_F(ReportDocumentTest, AnUnderscoredColumnKeepsItsCellsOnOneLine) {
+// Every text item of the page lies across [left, right).
+void ExpectWithin(const ReportPage& page, int left, int right) {
+    for (const TextItem& item : page.texts) {
+        EXPECT_GE(item.x, left) << item.text;
+        EXPECT_LE(item.x + item.width, right) << item.text;
+    }
+}
+
+TEST_F(ReportDocumentTest, AnUnderscoredCellKeepsToOneLineOnlyWhenItFits) {
     doc.StartDoc();
-    // 15 characters of 120 twips: wider than either 1440-twip column.
-    doc.AddTable("^_1440|^1440" + kRow, "", "Totals for 1998|Totals for 1999" + kRow, 0, 0);
+    // 12 and 15 characters of 120 twips in 1440-twip columns: the first fits, the second wraps.
+    doc.AddTable("^_1440|^_1440" + kRow, "", "Totals 1998x|Totals for 1999" + kRow, 0, 0);
     doc.EndDoc();
     const ReportPage& page = doc.Page(1);
-    ASSERT_EQ(TextsOf(page, "Totals for 1998").size(), 1u);
-    EXPECT_EQ(TextsOf(page, "Totals for 1998")[0]->x, 1440 + (1440 - 1800) / 2);
+    ASSERT_EQ(TextsOf(page, "Totals 1998x").size(), 1u);
+    EXPECT_EQ(TextsOf(page, "Totals 1998x")[0]->x, 1440);
     EXPECT_TRUE(TextsOf(page, "Totals for 1999").empty());
-    EXPECT_EQ(TextsOf(page, "1999").size(), 1u);
+    ASSERT_EQ(TextsOf(page, "Totals for").size(), 1u);
+    ASSERT_EQ(TextsOf(page, "1999").size(), 1u);
+    EXPECT_EQ(TextsOf(page, "1999")[0]->baseline, TextsOf(page, "Totals for")[0]->baseline + 288);
+    ExpectWithin(page, 1440, 1440 + 2880);
+}
+
+TEST_F(ReportDocumentTest, AWordTooWideForItsCellBreaksAfterACommaOrWhereItMust) {
+    doc.StartDoc();
+    doc.SetFontSize(14);  // 140 twips a character
+    doc.AddTable(">1800|<1000" + kRow, "", "2,768,088,535.93|ABCDEFGHIJKL" + kRow, 0, 0);
+    doc.EndDoc();
+    const ReportPage& page = doc.Page(1);
+    // 16 characters are 2240 twips; the first 12 would fit, the break comes after the comma.
+    ASSERT_EQ(TextsOf(page, "2,768,088,").size(), 1u);
+    ASSERT_EQ(TextsOf(page, "535.93").size(), 1u);
+    EXPECT_EQ(TextsOf(page, "535.93")[0]->x + TextsOf(page, "535.93")[0]->width,
+              1440 + 1800 - ReportDocument::kCellPaddingX);
+    // No blank and no comma: as many characters as the 1000 twips hold, then the rest.
+    ASSERT_EQ(TextsOf(page, "ABCDEFG").size(), 1u);
+    ASSERT_EQ(TextsOf(page, "HIJKL").size(), 1u);
+    // 980 twips: wider than the padded room, so centred in the column.
+    EXPECT_EQ(TextsOf(page, "ABCDEFG")[0]->x, 1440 + 1800 + 10);
+    ExpectWithin(page, 1440, 1440 + 2800);
+
+    // A column narrower than one character keeps nothing of it.
+    doc.StartDoc();
+    doc.AddTable("<100|<1000" + kRow, "", "W|x" + kRow, 0, 0);
+    doc.EndDoc();
+    EXPECT_TRUE(TextsOf(doc.Page(1), "W").empty());
+    EXPECT_EQ(TextsOf(doc.Page(1), "x").size(), 1u);
+}
+
+TEST_F(ReportDocumentTest, CellsOfATableWithEveryRuleKeepClearOfTheRules) {
+    auto textIn = [&](int border) {
+        doc.StartDoc();
+        doc.SetTableBorder(border);
+        // 15 characters: 1800 twips, the whole column.
+        doc.AddTable("^1800|^1800" + kRow, "", "123456789012345|x" + kRow, 0, 0);
+        doc.EndDoc();
+        return TextsOf(doc.Page(1), "123456789012345").size();
+    };
+    EXPECT_EQ(textIn(kTableBorderNone), 1u);
+    EXPECT_EQ(textIn(kTableBorderAboveBelow), 1u);
+    EXPECT_EQ(textIn(kTableBorderAll), 0u);
+    for (std::string_view piece : {"12345678901234", "5"}) {
+        ASSERT_EQ(TextsOf(doc.Page(1), piece).size(), 1u) << piece;
+        const TextItem& item = *TextsOf(doc.Page(1), piece)[0];
+        EXPECT_GE(item.x, 1440 + 8);
+        EXPECT_LE(item.x + item.width, 1440 + 1800 - 8);
+    }
+}
+
+TEST_F(ReportDocumentTest, AParagraphWordWiderThanTheMarginsBreaks) {
+    doc.StartDoc();
+    doc.SetTextAlign(TextAlign::Centre);
+    doc.Print(std::string(100, 'M') + " end");  // 78 characters fit a line
+    doc.EndDoc();
+    const ReportPage& page = doc.Page(1);
+    ASSERT_EQ(page.texts.size(), 2u);
+    EXPECT_EQ(page.texts[0].text, std::string(78, 'M'));
+    EXPECT_EQ(page.texts[1].text, std::string(22, 'M') + " end");
+    ExpectWithin(page, 1440, 12240 - 1440);
 }
 
 TEST_F(ReportDocumentTest, TablesAlignColumnsNumberRowsAndKeepCellFontsToTheirCell) {
@@ -256,6 +325,114 @@ TEST_F(ReportDocumentTest, NewPageHandlerMayOutputAHeadingTableInsideALongTable)
     // The row carried over starts right below the repeated heading row.
     EXPECT_EQ(TextsOf(doc.Page(2), "r37")[0]->baseline,
               TextsOf(doc.Page(2), "Head")[0]->baseline + 348);
+}
+
+// The header and footer texts of a page: those outside the top and bottom margins.
+std::vector<const TextItem*> Decorations(const ReportPage& page) {
+    std::vector<const TextItem*> found;
+    for (const TextItem& item : page.texts) {
+        if (item.baseline < 1440 || item.baseline > 15840 - 1440) {
+            found.push_back(&item);
+        }
+    }
+    return found;
+}
+
+TEST_F(ReportDocumentTest, ThreePartTextsKeepTheirPartsWhateverTheyHold) {
+    EXPECT_EQ(ThreePartText::Parse("a|b|c|d").centre, "b");
+    EXPECT_EQ(ThreePartText::Parse("a|b|c|d").right, "c");
+    EXPECT_EQ(ThreePartText::Parse("|Company|").left, "");
+
+    doc.StartDoc();
+    doc.SetHeader(
+        ThreePartText{ThreePartText::Literal("M\xC3\xBCller | Sons 100%d"), "", "Page %d"});
+    doc.SetFooter(ThreePartText{"", ThreePartText::Literal("A|B %% C"), ""});
+    doc.Print("body");
+    doc.EndDoc();
+    const ReportPage& page = doc.Page(1);
+    ASSERT_EQ(TextsOf(page, "M\xC3\xBCller | Sons 100%d").size(), 1u);
+    EXPECT_EQ(TextsOf(page, "M\xC3\xBCller | Sons 100%d")[0]->x, 1440);
+    ASSERT_EQ(TextsOf(page, "Page 1").size(), 1u);
+    EXPECT_EQ(TextsOf(page, "Page 1")[0]->x + TextsOf(page, "Page 1")[0]->width, 12240 - 1440);
+    ASSERT_EQ(TextsOf(page, "A|B %% C").size(), 1u);
+    const TextItem& footer = *TextsOf(page, "A|B %% C")[0];
+    EXPECT_EQ(footer.x, 1440 + (9360 - footer.width) / 2);
+    EXPECT_EQ(Decorations(page).size(), 3u);
+}
+
+TEST_F(ReportDocumentTest, PartsTooLongWrapIntoTheirRoomAndNeverMeet) {
+    // 8 point header font: 80 twips a character, lines 192 apart.
+    std::string name;
+    while (name.size() < 150) {
+        name += "BORROWER ";
+    }
+    std::string company(200, 'C');
+    doc.StartDoc();
+    doc.SetHeader(ThreePartText{name, "", "Page %d"});
+    doc.SetFooter(ThreePartText{"", company, ""});
+    doc.Print("body");
+    doc.EndDoc();
+    const ReportPage& page = doc.Page(1);
+    ASSERT_EQ(TextsOf(page, "Page 1").size(), 1u);
+    const TextItem& number = *TextsOf(page, "Page 1")[0];
+    std::string headerText;
+    int headerLines = 0;
+    std::string footerText;
+    for (const TextItem* item : Decorations(page)) {
+        EXPECT_GE(item->x, 1440) << item->text;
+        EXPECT_LE(item->x + item->width, 12240 - 1440) << item->text;
+        if (item->text.starts_with("BORROWER")) {
+            ++headerLines;
+            headerText += item->text + " ";
+            EXPECT_LE(item->x + item->width + ReportDocument::kPartGap, number.x);
+            EXPECT_LE(item->baseline, 1440 - ReportDocument::kHeaderGap);
+        } else if (item->text.starts_with("C")) {
+            footerText += item->text;
+        }
+    }
+    EXPECT_EQ(headerLines, 2);
+    EXPECT_EQ(headerText, name);
+    // The header grows upwards: two lines (baseline 144 below a line's top) end above the gap.
+    EXPECT_EQ(number.baseline, 1440 - ReportDocument::kHeaderGap - 2 * 192 + 144);
+    EXPECT_EQ(footerText, company);
+
+    // A centre part between two long side parts: each keeps to its own third or so.
+    std::string side(120, 'S');
+    std::string centre(120, 'M');
+    doc.StartDoc();
+    doc.SetHeader(ThreePartText{side, centre, side});
+    doc.Print("body");
+    doc.EndDoc();
+    std::vector<const TextItem*> parts = Decorations(doc.Page(1));
+    ASSERT_GT(parts.size(), 3u);
+    for (const TextItem* a : parts) {
+        EXPECT_GE(a->baseline, 0);
+        for (const TextItem* b : parts) {
+            if (a != b && a->baseline == b->baseline) {
+                EXPECT_TRUE(a->x + a->width + ReportDocument::kPartGap <= b->x ||
+                            b->x + b->width + ReportDocument::kPartGap <= a->x)
+                    << a->text << " / " << b->text;
+            }
+        }
+    }
+}
+
+TEST_F(ReportDocumentTest, HeaderLinesThatWouldLeaveThePageAreCut) {
+    std::string lines;
+    for (int i = 1; i <= 40; ++i) {
+        lines += "line " + std::to_string(i) + "\r\n";
+    }
+    doc.StartDoc();
+    doc.SetHeader(ThreePartText{lines, "", ""});
+    doc.Print("body");
+    doc.EndDoc();
+    // (1440 - 120) / 192 = 6 lines above the top margin.
+    std::vector<const TextItem*> header = Decorations(doc.Page(1));
+    ASSERT_EQ(header.size(), 6u);
+    for (const TextItem* item : header) {
+        EXPECT_GE(item->baseline - 144, 0) << item->text;
+    }
+    EXPECT_EQ(header.front()->text, "line 1");
 }
 
 }  // namespace

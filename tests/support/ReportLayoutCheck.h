@@ -1,0 +1,164 @@
+#pragma once
+// Checks that a composed report keeps its drawn items apart and inside the page: every text
+// within the margins across, the body between the top and bottom margins, the header above it
+// and the footer below it, and no text over another text or over a rule. A text's box is its
+// measured width across and one line height down from the top of the line. Items are placed on
+// whole twips, so a box may reach up to kRounding past where it should.
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "amortization/AmortInputs.h"
+#include "base/ScriptedUi.h"
+#include "reports/ReportComposer.h"
+#include "support/FakePrinterService.h"
+#include "support/ScheduleTestSupport.h"
+
+namespace quorvia::testing {
+
+inline constexpr double kRounding = 1;
+
+struct Box {
+    double left;
+    double top;
+    double right;
+    double bottom;
+
+    bool Overlaps(const Box& other) const {
+        return left + kRounding < other.right && other.left + kRounding < right &&
+               top + kRounding < other.bottom && other.top + kRounding < bottom;
+    }
+};
+
+inline Box BoxOf(const TextItem& item, const ReportDocument& doc, TextMetrics& metrics) {
+    const ReportFont& font = doc.Font(item.font);
+    const double top = item.baseline - metrics.Ascent(font);
+    return {static_cast<double>(item.x), top, static_cast<double>(item.x + item.width),
+            top + metrics.LineHeight(font)};
+}
+
+inline Box BoxOf(const RuleItem& rule) {
+    const double half = rule.width / 2.0;
+    return {std::min(rule.x1, rule.x2) - half, std::min(rule.y1, rule.y2) - half,
+            std::max(rule.x1, rule.x2) + half, std::max(rule.y1, rule.y2) + half};
+}
+
+// One line per fault, naming the page and the texts.
+inline std::vector<std::string> LayoutFaults(const ReportDocument& doc, TextMetrics& metrics) {
+    constexpr double kMargin = 1440;
+    constexpr double kRight = kPageWidth - kMargin;
+    constexpr double kBottom = kPageHeight - kMargin;
+    std::vector<std::string> faults;
+    for (int number = 1; number <= doc.PageCount(); ++number) {
+        const ReportPage& page = doc.Page(number);
+        const std::string where = "page " + std::to_string(number) + ": ";
+        std::vector<Box> boxes;
+        for (const TextItem& item : page.texts) {
+            const Box box = BoxOf(item, doc, metrics);
+            boxes.push_back(box);
+            auto within = [](double from, double to, double low, double high) {
+                return from + kRounding >= low && to - kRounding <= high;
+            };
+            const bool across = within(box.left, box.right, kMargin, kRight);
+            const bool header = within(box.top, box.bottom, 0, kMargin);
+            const bool body = within(box.top, box.bottom, kMargin, kBottom);
+            const bool footer = within(box.top, box.bottom, kBottom, kPageHeight);
+            if (!across || !(header || body || footer)) {
+                faults.push_back(where + "\"" + item.text + "\" leaves the margins");
+            }
+        }
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+                if (boxes[i].Overlaps(boxes[j])) {
+                    faults.push_back(where + "\"" + page.texts[i].text + "\" overlaps \"" +
+                                     page.texts[j].text + "\"");
+                }
+            }
+            for (const RuleItem& rule : page.rules) {
+                if (boxes[i].Overlaps(BoxOf(rule))) {
+                    faults.push_back(where + "\"" + page.texts[i].text + "\" crosses a rule");
+                }
+            }
+        }
+        for (const RuleItem& rule : page.rules) {
+            if (std::min(rule.x1, rule.x2) < kMargin || std::max(rule.x1, rule.x2) > kRight) {
+                faults.push_back(where + "a rule leaves the margins");
+            }
+        }
+    }
+    return faults;
+}
+
+// The printer every layout is composed for: present, with every font.
+class AnyFontPrinter : public FakePrinterService {
+  public:
+    AnyFontPrinter() : FakePrinterService({PdfPrinter()}) {}
+    bool HasFont(std::string_view) override { return true; }
+};
+
+// Composes the work file in `state` as report `kind` and hands the document to `check`.
+inline void ComposeInto(AppState& state, TextMetrics& metrics, int16_t kind, int16_t rows,
+                        const std::function<void(const ReportDocument&)>& check) {
+    ScriptedUi ui;
+    AnyFontPrinter printers;
+    ReportDocument doc(metrics);
+    ReportComposer composer(state, ui, printers, doc);
+    composer.ReportKind = kind;
+    composer.RowCount = rows;
+    composer.ComposeReport();
+    check(doc);
+}
+
+// One composition of the layout matrix.
+struct LayoutCase {
+    int16_t kind;
+    bool numbered;
+    int size;
+    bool bold;
+
+    std::string Name() const {
+        return "style " + std::to_string(kind) + (numbered ? " numbered" : "") + " at " +
+               std::to_string(size) + (bold ? " pt bold" : " pt");
+    }
+};
+
+// Every report the program composes for a loan of $999,999,999.99: the detailed report in its
+// three styles, numbered and not, and the summary, at every size from 8 to 14, normal and bold,
+// with the company footer.
+inline void ComposeEveryLayout(
+    TextMetrics& metrics,
+    const std::function<void(const LayoutCase&, const ReportDocument&)>& check) {
+    TempFolder folder;
+    AppState state;
+    state.AppPath = folder.Path();
+    state.PrintCompanyFooter = true;
+    state.CompanyNames = {"Acme Loans", "1 Main St"};
+    for (bool numbered : {false, true}) {
+        AmortInputs loan = DerivedLoan(999999999.99, 8.5, 360, kMonthly, "01/15/2026");
+        loan.BorrowerName = "JANE Q. BORROWER";
+        loan.NumberPaymentRows = numbered;
+        SemiMonthlyChoice semiMonthly{1, 1, 16, 1};
+        ScheduleRun run;
+        if (WriteSchedule(loan, semiMonthly, state.WorkFilePath(), {}, &run)) {
+            return;
+        }
+        for (int16_t kind : {kColumnarNoGrid, kPlainGrid, kFancyGrid, kSummaryOnly}) {
+            if (kind == kSummaryOnly && numbered) {
+                continue;  // the summary has no payment rows to number
+            }
+            for (int size = 8; size <= 14; ++size) {
+                for (bool bold : {false, true}) {
+                    state.ReportFontSize = static_cast<float>(size);
+                    state.ReportFontStyle = bold ? "Bold" : "Normal";
+                    const LayoutCase layout{kind, numbered, size, bold};
+                    ComposeInto(state, metrics, kind, run.scheduledCount,
+                                [&](const ReportDocument& doc) { check(layout, doc); });
+                }
+            }
+        }
+    }
+}
+
+}  // namespace quorvia::testing
