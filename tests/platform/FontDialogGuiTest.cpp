@@ -3,13 +3,11 @@
 
 #include <QApplication>
 #include <QListWidget>
-#include <QScreen>
 
 #include "platform/FontDialog.h"
 #include "platform/PdfPrinterService.h"
 #include "platform/QtPrinterService.h"
 #include "platform/ReportFontFamilies.h"
-#include "platform/ScreenFit.h"
 
 namespace quorvia {
 namespace {
@@ -70,22 +68,6 @@ TEST(FontDialogGuiTest, TheDesktopAndTheBatchToolAcceptTheSameFamilies) {
     EXPECT_EQ(desktop.Fonts(), batch.Fonts());
     EXPECT_EQ(RenderedFamily("Courier New"), "Liberation Mono");
     EXPECT_EQ(RenderedFamily("Arial"), "Liberation Sans");
-}
-
-TEST(ScreenFitGuiTest, AWindowLargerThanTheScreenOrOutsideItIsBroughtIn) {
-    QRect area = QApplication::primaryScreen()->availableGeometry();
-    QWidget window;
-    window.resize(area.width() + 500, area.height() + 300);
-    window.move(area.left() - 200, area.bottom() - 10);
-    KeepOnScreen(window);
-    EXPECT_LE(window.width(), area.width());
-    EXPECT_LE(window.height(), area.height());
-    EXPECT_TRUE(area.contains(window.frameGeometry())) << window.frameGeometry().x();
-
-    QWidget small;
-    small.resize(200, 100);
-    KeepOnScreen(small);
-    EXPECT_EQ(small.size(), QSize(200, 100));
 }
 
 }  // namespace

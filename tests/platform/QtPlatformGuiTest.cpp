@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSysInfo>
 #include <QTest>
 #include <QVBoxLayout>
@@ -12,6 +13,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/QtPrinterService.h"
 #include "platform/QtUi.h"
+#include "platform/ScreenFit.h"
 #include "support/TempFolder.h"
 
 namespace quorvia {
@@ -150,6 +152,22 @@ TEST(QtPrinterServiceTest, ThePdfPrinterIsAlwaysThere) {
     EXPECT_TRUE(printers.HasFont("Times New Roman"));
     EXPECT_FALSE(printers.HasFont("No Such Font Family"));
     EXPECT_FALSE(printers.Fonts().empty());
+}
+
+TEST(ScreenFitGuiTest, AWindowLargerThanTheScreenOrOutsideItIsBroughtIn) {
+    QRect area = QApplication::primaryScreen()->availableGeometry();
+    QWidget window;
+    window.resize(area.width() + 500, area.height() + 300);
+    window.move(area.left() - 200, area.bottom() - 10);
+    KeepOnScreen(window);
+    EXPECT_LE(window.width(), area.width());
+    EXPECT_LE(window.height(), area.height());
+    EXPECT_TRUE(area.contains(window.frameGeometry())) << window.frameGeometry().x();
+
+    QWidget small;
+    small.resize(200, 100);
+    KeepOnScreen(small);
+    EXPECT_EQ(small.size(), QSize(200, 100));
 }
 
 }  // namespace
