@@ -236,6 +236,7 @@ class AmortFormModel {
     Outcome CheckWeekday();
     Outcome SetStartValues();
     Outcome ReadPaymentOptions();
+    Outcome CheckOddDaysRange();
     Outcome CheckLoanAmount();
     Outcome CheckPaymentCoversInterest();
     Outcome CheckOrDeriveTerm();
