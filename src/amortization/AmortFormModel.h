@@ -237,6 +237,7 @@ class AmortFormModel {
     Outcome SetStartValues();
     Outcome ReadPaymentOptions();
     Outcome CheckNoNegativeEntries();
+    Outcome CheckOddDaysRange();
     Outcome CheckLoanAmount();
     Outcome CheckPaymentCoversInterest();
     Outcome CheckOrDeriveTerm();

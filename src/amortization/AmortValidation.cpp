@@ -19,6 +19,8 @@ namespace {
 constexpr int kMaximumTerm = 600;
 // A derived term above this many months is checked again from the start, against the maximum.
 constexpr int kRecheckedTerm = 360;
+// Odd days stand for less than a year between funding and the first payment.
+constexpr double kMostOddDays = 365;
 
 std::string LowerCase(std::string_view text) {
     std::string lower(text);
@@ -54,7 +56,7 @@ void AmortFormModel::ValidateAndCompute() {
 
 AmortFormModel::Outcome AmortFormModel::ValidationPass() {
     using Step = Outcome (AmortFormModel::*)();
-    static constexpr std::array<Step, 19> kSteps{
+    static constexpr std::array<Step, 20> kSteps{
         &AmortFormModel::ReadFields,
         &AmortFormModel::CheckTermLimit,
         &AmortFormModel::CheckFundingGap,
@@ -63,6 +65,7 @@ AmortFormModel::Outcome AmortFormModel::ValidationPass() {
         &AmortFormModel::SetStartValues,
         &AmortFormModel::ReadPaymentOptions,
         &AmortFormModel::CheckNoNegativeEntries,
+        &AmortFormModel::CheckOddDaysRange,
         &AmortFormModel::CheckLoanAmount,
         &AmortFormModel::CheckPaymentCoversInterest,
         &AmortFormModel::CheckOrDeriveTerm,
@@ -229,6 +232,16 @@ AmortFormModel::Outcome AmortFormModel::CheckNoNegativeEntries() {
         if (entry.value < 0) {
             return StopWithError(entry.prompt, MsgIcon::Critical, entry.control);
         }
+    }
+    return Outcome::Continue;
+}
+
+// Beyond a year of odd days the first payment's interest is no longer an adjustment, and a
+// huge count overflows the money arithmetic.
+AmortFormModel::Outcome AmortFormModel::CheckOddDaysRange() {
+    if (!(std::fabs(Inputs.OddDays) <= kMostOddDays)) {
+        return StopWithError("Odd days MUST be between -365 and 365!", MsgIcon::Critical,
+                             "txtOdd");
     }
     return Outcome::Continue;
 }

@@ -1,6 +1,8 @@
 #include "amortization/ScheduleEngine.h"
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 
 #include "amortization/WorkFile.h"
@@ -25,6 +27,13 @@ double PeriodsOfTerm(const AmortInputs& inputs) {
 
 RunError Overflow() {
     return {error_number::kOverflow, "Overflow"};
+}
+
+// Arithmetic on doubles does not trap: an overflow gives an infinity and then a NaN. Every
+// amount is tested before it is written, so neither reaches the work file, an export or a
+// report.
+bool AllFinite(std::initializer_list<double> amounts) {
+    return std::all_of(amounts.begin(), amounts.end(), [](double a) { return std::isfinite(a); });
 }
 
 }  // namespace
@@ -99,10 +108,11 @@ class ScheduleWriter {
     std::optional<RunError> Run(ScheduleRun* run);
 
   private:
-    void WriteHeader();
-    void PayOne(int i);
-    void WriteYearSubtotal();
-    void WriteTotalsAndNotes();
+    // Each returns false, having written nothing, when an amount it would write overflowed.
+    bool WriteHeader();
+    bool PayOne(int i);
+    bool WriteYearSubtotal();
+    bool WriteTotalsAndNotes();
     Date NextDueDate(Date d, Date paidOn);
     Date NextSemiMonthlyDate(Date d, Date paidOn);
 
@@ -147,7 +157,9 @@ std::optional<RunError> ScheduleWriter::Run(ScheduleRun* run) {
         }
         fundingDate_ = *funding;
     }
-    WriteHeader();
+    if (!WriteHeader()) {
+        return Overflow();
+    }
     if (run != nullptr && run->keepRows) {
         rows_ = &run->rows;
         rows_->clear();
@@ -155,18 +167,19 @@ std::optional<RunError> ScheduleWriter::Run(ScheduleRun* run) {
     }
     const double progressStep = 100.0 / count_;
     for (index_ = 1; index_ <= count_; ++index_) {
-        PayOne(index_);
-        if (!std::isfinite(in_.LoanAmount) || !std::isfinite(in_.Payment)) {
+        if (!PayOne(index_)) {
             return Overflow();
         }
         if (progress_) {
             progress_(index_ * progressStep);
         }
     }
-    if (yearInterest_ != 0 || !yearTotalWritten_) {
-        WriteYearSubtotal();
+    if ((yearInterest_ != 0 || !yearTotalWritten_) && !WriteYearSubtotal()) {
+        return Overflow();
     }
-    WriteTotalsAndNotes();
+    if (!WriteTotalsAndNotes()) {
+        return Overflow();
+    }
     if (run != nullptr) {
         run->scheduledCount = count_;
         run->finalBalance = in_.LoanAmount;
@@ -174,12 +187,15 @@ std::optional<RunError> ScheduleWriter::Run(ScheduleRun* run) {
     return std::nullopt;
 }
 
-void ScheduleWriter::WriteHeader() {
+bool ScheduleWriter::WriteHeader() {
+    const double amount = NumericValue(in_.AmountText);
+    if (!AllFinite({amount, in_.OddDays, in_.LoanAmount})) {
+        return false;
+    }
     file_.WriteLine(in_.ExactDays ? "Interest is computed using exact days between payment dates"
                                   : "Interest is computed using equal 30 day months");
     file_.WriteLine(TrimView(in_.BorrowerName).empty() ? " " : UpperCase(in_.BorrowerName));
-    file_.WriteLine("Amortization of a $" +
-                    FormatNumber(NumericValue(in_.AmountText), "###,###,###.00") + " Loan at " +
+    file_.WriteLine("Amortization of a $" + FormatNumber(amount, "###,###,###.00") + " Loan at " +
                     in_.RateText + "% with " + FormatNumber(count_, "##0") + " " +
                     in_.FrequencyName + " Payments");
     if (in_.ExactDays) {
@@ -191,9 +207,10 @@ void ScheduleWriter::WriteHeader() {
         file_.WriteLine(" ");
     }
     file_.Write(" ", " ", " ", " ", FormatNumber(in_.LoanAmount, "###,###,###.00"));
+    return true;
 }
 
-void ScheduleWriter::PayOne(int i) {
+bool ScheduleWriter::PayOne(int i) {
     double& balance = in_.LoanAmount;
     const int paymentNumber = i;  // the loop index may be forced to the last payment below
     double interest;
@@ -249,6 +266,9 @@ void ScheduleWriter::PayOne(int i) {
         balance = 0;
     }
 
+    if (!AllFinite({in_.Payment, interest, principal, balance})) {
+        return false;
+    }
     std::string dueDate = in_.NumberPaymentRows ? FormatNumber(paymentNumber, "###") + ".   " : "";
     dueDate += FormatDate(paymentDate_, "mm/dd/yy");
     file_.Write(dueDate, FormatNumber(in_.Payment, "###,###,##0.00"),
@@ -269,7 +289,9 @@ void ScheduleWriter::PayOne(int i) {
     paymentDate_ =
         NextDueDate(AddInterval(paidOn, in_.DateInterval, in_.DateIntervalCount), paidOn);
     if (YearOf(paymentDate_) > YearOf(paidOn)) {
-        WriteYearSubtotal();
+        if (!WriteYearSubtotal()) {
+            return false;
+        }
         yearInterest_ = 0;
         in_.CurrentYear = static_cast<int16_t>(in_.CurrentYear + 1);
     }
@@ -279,6 +301,7 @@ void ScheduleWriter::PayOne(int i) {
         index_ = count_;
         in_.TermMonths = static_cast<int16_t>(RoundHalfEven(12.0 / in_.PaymentsPerYear * i));
     }
+    return true;
 }
 
 // Adjusts the date one interval after the previous payment onto the loan's due day.
@@ -318,14 +341,21 @@ Date ScheduleWriter::NextSemiMonthlyDate(Date d, Date paidOn) {
     return BuildDate(YearOf(d), MonthOf(d), dueDay);
 }
 
-void ScheduleWriter::WriteYearSubtotal() {
+bool ScheduleWriter::WriteYearSubtotal() {
+    if (!AllFinite({yearInterest_})) {
+        return false;
+    }
     file_.WriteMarker(work_marker::kYearTotal, false);
     file_.Write("Interest for " + FormatNumber(in_.CurrentYear, "####"),
                 FormatNumber(yearInterest_, "###,###,###.00") + "*", " ", " ", " ");
     yearTotalWritten_ = true;
+    return true;
 }
 
-void ScheduleWriter::WriteTotalsAndNotes() {
+bool ScheduleWriter::WriteTotalsAndNotes() {
+    if (!AllFinite({totalPayments_, totalInterest_, totalPrincipal_})) {
+        return false;
+    }
     file_.WriteMarker(work_marker::kTotals, true);
     file_.Write("TOTALS", FormatNumber(totalPayments_, "###,######.00"),
                 FormatNumber(totalInterest_, "##,######.00"),
@@ -340,6 +370,7 @@ void ScheduleWriter::WriteTotalsAndNotes() {
         file_.WriteLine("Note: Payment schedule liquidated loan prior to specified term!");
         liquidatedEarly_ = false;
     }
+    return true;
 }
 
 }  // namespace

@@ -42,8 +42,8 @@ std::optional<fs::path> PerUserDataFolder() {
     return std::nullopt;
 }
 
-std::string Pref(const AppState& state, std::string_view key) {
-    return ReadIniString(kIniSection, key, state.IniFilePath);
+std::string Pref(const ProfileFile& profile, std::string_view key) {
+    return profile.Value(kIniSection, key);
 }
 
 // A number is kept in 16 bits: the leading number rounded, halves to the even neighbour. A
@@ -103,10 +103,10 @@ void UseDefaultFont(AppState& state) {
 
 // A font without a name or a usable size (left by a save that stopped halfway, or by hand)
 // would print nothing readable, so it falls back to the default font as a failed read does.
-void ReadReportFont(AppState& state) {
-    state.ReportFontName = Pref(state, "dfont");
-    state.ReportFontStyle = Pref(state, "dbold");
-    double size = NumericValue(Pref(state, "dsize"));
+void ReadReportFont(AppState& state, const ProfileFile& profile) {
+    state.ReportFontName = Pref(profile, "dfont");
+    state.ReportFontStyle = Pref(profile, "dbold");
+    double size = NumericValue(Pref(profile, "dsize"));
     if (TrimView(state.ReportFontName).empty() || !(size > 0) ||
         size > std::numeric_limits<float>::max()) {
         UseDefaultFont(state);
@@ -120,45 +120,48 @@ void UseProgramFolderForData(AppState& state) {
     state.DataDirectory = state.AppPath.string();
 }
 
-void ReadDataFolder(AppState& state) {
-    state.DataDrive = Pref(state, "ddrv");
+void ReadDataFolder(AppState& state, const ProfileFile& profile) {
+    state.DataDrive = Pref(profile, "ddrv");
     if (TrimView(state.DataDrive).empty()) {
         UseProgramFolderForData(state);
     }
-    state.DataDirectory = Pref(state, "ddir");
+    state.DataDirectory = Pref(profile, "ddir");
     if (TrimView(state.DataDirectory).empty()) {
         UseProgramFolderForData(state);
     }
 }
 
-// A report printer left blank or "0" becomes the current printer, kept in the file too.
-void ReadReportPrinter(AppState& state, PrinterService& printers, Ui& ui) {
-    state.ReportPrinter = Pref(state, "dprtr");
+// A report printer left blank or "0" becomes the current printer, kept in the file too when
+// the caller may write it.
+void ReadReportPrinter(AppState& state, const ProfileFile& profile, PrinterService& printers,
+                       Ui& ui, ProfileWrites writes) {
+    state.ReportPrinter = Pref(profile, "dprtr");
     if (!TrimView(state.ReportPrinter).empty() && state.ReportPrinter != "0") {
         return;
     }
     state.ReportPrinter = CurrentPrinterIdentity(printers);
-    if (!state.ReportPrinter.empty()) {
+    if (!state.ReportPrinter.empty() && writes == ProfileWrites::Allowed) {
         WriteIniString(kIniSection, "dprtr", Trim(state.ReportPrinter), state.IniFilePath, ui);
     }
 }
 
-void ReadFromFile(AppState& state, PrinterService& printers, Ui& ui) {
+void ReadFromFile(AppState& state, const ProfileFile& profile, PrinterService& printers, Ui& ui,
+                  ProfileWrites writes) {
     Hourglass hourglass(ui);
-    state.CompanyNames = {Pref(state, "dname"), Pref(state, "dnam2")};
-    state.DefaultRate = Pref(state, "drate");
-    state.DefaultFrequency = ShortValue(Pref(state, "dfreq"));
-    state.DefaultSemiMonthlyDates = ShortValue(Pref(state, "dsmdt"));
-    state.DefaultFixedPrincipal = CheckState(Pref(state, "dfix"));
-    state.DefaultFullPayout = CheckState(Pref(state, "dfull"));
-    state.DefaultCalcMethod = ShortValue(Pref(state, "dcalc"));
-    state.ShowToolTips = BooleanValue(Pref(state, "dtips"), true);
-    state.NumberPayments = BooleanValue(Pref(state, "dnbr"), false);
-    state.PrintCompanyFooter = BooleanValue(Pref(state, "dftr"), true);
-    ReadReportFont(state);
-    ReadDataFolder(state);
-    ReadReportPrinter(state, printers, ui);
-    state.ReportStyle = ReportStyleOf(Pref(state, "dstyl"));
+    state.CompanyNames = {Pref(profile, "dname"), Pref(profile, "dnam2")};
+    state.DefaultRate = Pref(profile, "drate");
+    state.DefaultFrequency = ShortValue(Pref(profile, "dfreq"));
+    state.DefaultSemiMonthlyDates = ShortValue(Pref(profile, "dsmdt"));
+    state.DefaultFixedPrincipal = CheckState(Pref(profile, "dfix"));
+    state.DefaultFullPayout = CheckState(Pref(profile, "dfull"));
+    state.DefaultCalcMethod = ShortValue(Pref(profile, "dcalc"));
+    state.ShowToolTips = BooleanValue(Pref(profile, "dtips"), true);
+    state.NumberPayments = BooleanValue(Pref(profile, "dnbr"), false);
+    state.PrintCompanyFooter = BooleanValue(Pref(profile, "dftr"), true);
+    ReadReportFont(state, profile);
+    ReadDataFolder(state, profile);
+    ReadReportPrinter(state, profile, printers, ui, writes);
+    state.ReportStyle = ReportStyleOf(Pref(profile, "dstyl"));
 }
 
 void UseDefaults(AppState& state, PrinterService& printers) {
@@ -214,9 +217,10 @@ void SetIniPaths(AppState& state, const fs::path& appPath) {
     state.IniFilePath = appPath / std::string(kIniFileName);
 }
 
-void LoadPreferences(AppState& state, PrinterService& printers, Ui& ui) {
-    if (FileExists(state.IniFilePath)) {
-        ReadFromFile(state, printers, ui);
+void LoadPreferences(AppState& state, PrinterService& printers, Ui& ui, ProfileWrites writes) {
+    ProfileFile profile = ProfileFile::Load(state.IniFilePath);
+    if (profile.HasContent()) {
+        ReadFromFile(state, profile, printers, ui, writes);
     } else {
         UseDefaults(state, printers);
     }

@@ -17,9 +17,15 @@ std::filesystem::path ChooseDataFolder(const std::filesystem::path& programFolde
 // AppPath and the profile file in it.
 void SetIniPaths(AppState& state, const std::filesystem::path& appPath);
 
-// Reads every preference from the profile file, or takes the defaults when there is none
-// (nothing is written then), and fills the settings derived from them. A missing report
-// printer is filled in from the current printer and written back to the file.
-void LoadPreferences(AppState& state, PrinterService& printers, Ui& ui);
+// Whether loading may write a filled-in report printer back to the profile file. The batch
+// tool never writes the profile file.
+enum class ProfileWrites { Allowed, Never };
+
+// Reads every preference from the profile file, which is read once, or takes the defaults when
+// there is none or it is no profile file (nothing is written then), and fills the settings
+// derived from them. A missing report printer is filled in from the current printer and, when
+// `writes` allows, written back to the file.
+void LoadPreferences(AppState& state, PrinterService& printers, Ui& ui,
+                     ProfileWrites writes = ProfileWrites::Allowed);
 
 }  // namespace quorvia

@@ -1,15 +1,10 @@
 #include "base/ProfileFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
 #include <optional>
 #include <system_error>
-#include <vector>
 
+#include "base/AtomicFile.h"
+#include "base/InputFile.h"
 #include "base/Text.h"
 
 namespace quorvia {
@@ -22,37 +17,11 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kNone = std::string::npos;
 
-struct Line {
-    std::string text;  // without its line end
-    std::string end;   // "\r\n", "\n", or "" for a last line without one
-};
+using Lines = std::vector<ProfileFile::Line>;
 
-struct Document {
-    std::string bom;
-    std::vector<Line> lines;
-};
-
-enum class ReadResult { Read, Missing, Unreadable };
-
-ReadResult ReadWholeFile(const fs::path& file, std::string& content) {
-    std::FILE* stream = std::fopen(file.c_str(), "rb");
-    if (stream == nullptr) {
-        return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Unreadable;
-    }
-    char buffer[4096];
-    std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, stream)) > 0) {
-        content.append(buffer, count);
-    }
-    bool failed = std::ferror(stream) != 0;
-    std::fclose(stream);
-    return failed ? ReadResult::Unreadable : ReadResult::Read;
-}
-
-Document Parse(std::string_view content) {
-    Document document;
+void Parse(std::string_view content, std::string& bom, Lines& lines) {
     if (content.starts_with(kUtf8Bom)) {
-        document.bom = kUtf8Bom;
+        bom = kUtf8Bom;
         content.remove_prefix(kUtf8Bom.size());
     }
     while (!content.empty()) {
@@ -63,19 +32,9 @@ Document Parse(std::string_view content) {
             text.remove_suffix(1);
             end = kLineEnd;
         }
-        document.lines.push_back({std::string(text), std::string(end)});
+        lines.push_back({std::string(text), std::string(end)});
         content.remove_prefix(newline == kNone ? content.size() : newline + 1);
     }
-    return document;
-}
-
-std::string Render(const Document& document) {
-    std::string content = document.bom;
-    for (const Line& line : document.lines) {
-        content += line.text;
-        content += line.end;
-    }
-    return content;
 }
 
 // "[name]" gives the name; a header without its closing bracket runs to the end of the line.
@@ -109,10 +68,10 @@ struct KeyPlace {
     std::size_t sectionEnd = 0;  // just after the section's last non-blank line
 };
 
-KeyPlace FindKey(const Document& document, std::string_view section, std::string_view key) {
+KeyPlace FindKey(const Lines& lines, std::string_view section, std::string_view key) {
     KeyPlace place;
-    for (std::size_t i = 0; i < document.lines.size(); ++i) {
-        const std::string& text = document.lines[i].text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& text = lines[i].text;
         if (auto name = SectionNameOf(text)) {
             if (place.section != kNone) {
                 break;
@@ -160,81 +119,6 @@ std::string OneLine(std::string_view value) {
     return line;
 }
 
-void SetKey(Document& document, std::string_view section, std::string_view key,
-            std::string_view value) {
-    KeyPlace place = FindKey(document, section, key);
-    if (place.key != kNone) {
-        Line& line = document.lines[place.key];
-        std::string storedKey(EntryOf(line.text)->key);
-        line = {storedKey + "=" + std::string(value), std::string(kLineEnd)};
-        return;
-    }
-    std::vector<Line> added;
-    std::size_t at = place.sectionEnd;
-    if (place.section == kNone) {
-        at = document.lines.size();
-        if (at > 0 && !TrimView(document.lines.back().text).empty()) {
-            added.push_back({"", std::string(kLineEnd)});
-        }
-        added.push_back({"[" + std::string(section) + "]", std::string(kLineEnd)});
-    }
-    added.push_back({std::string(key) + "=" + std::string(value), std::string(kLineEnd)});
-    if (at > 0 && document.lines[at - 1].end.empty()) {
-        document.lines[at - 1].end = kLineEnd;
-    }
-    document.lines.insert(document.lines.begin() + static_cast<std::ptrdiff_t>(at), added.begin(),
-                          added.end());
-}
-
-bool WriteAll(int descriptor, std::string_view content) {
-    while (!content.empty()) {
-        ssize_t written = ::write(descriptor, content.data(), content.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        content.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// A new file of the same name in the same folder, created with the usual permissions.
-int CreateTemporaryBeside(const fs::path& target, fs::path& temporary) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = target;
-        temporary += "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
-        int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (descriptor >= 0 || errno != EEXIST) {
-            return descriptor;
-        }
-    }
-    return -1;
-}
-
-bool ReplaceFile(const fs::path& target, std::string_view content) {
-    struct stat old {};
-    bool hadFile = ::stat(target.c_str(), &old) == 0;
-    fs::path temporary;
-    int descriptor = CreateTemporaryBeside(target, temporary);
-    if (descriptor < 0) {
-        return false;
-    }
-    // The old file's permissions carry over; where they can't (someone else's file), the
-    // replacement keeps the usual ones.
-    if (hadFile) {
-        static_cast<void>(::fchmod(descriptor, old.st_mode & 07777));
-    }
-    bool written = WriteAll(descriptor, content) && ::fsync(descriptor) == 0;
-    written = ::close(descriptor) == 0 && written;
-    if (written && ::rename(temporary.c_str(), target.c_str()) == 0) {
-        return true;
-    }
-    ::unlink(temporary.c_str());
-    return false;
-}
-
 // A profile file reached through a link is written where the link points.
 fs::path ResolvedTarget(const fs::path& file) {
     std::error_code error;
@@ -245,13 +129,12 @@ fs::path ResolvedTarget(const fs::path& file) {
 bool WriteKey(std::string_view section, std::string_view key, std::string_view value,
               const fs::path& file) {
     fs::path target = ResolvedTarget(file);
-    std::string content;
-    if (ReadWholeFile(target, content) == ReadResult::Unreadable) {
+    ProfileFile profile = ProfileFile::Load(target);
+    if (profile.FileState() == ProfileFile::State::NotAProfileFile) {
         return false;
     }
-    Document document = Parse(content);
-    SetKey(document, section, key, OneLine(value));
-    return ReplaceFile(target, Render(document));
+    profile.Set(section, key, OneLine(value));
+    return !WriteFileAtomically(target, profile.Text());
 }
 
 }  // namespace
@@ -262,19 +145,66 @@ bool FileExists(const fs::path& file) {
     return !error && length > 0;
 }
 
-std::string ReadIniString(std::string_view section, std::string_view key, const fs::path& file) {
+ProfileFile ProfileFile::Load(const fs::path& file) {
+    ProfileFile profile;
     std::string content;
-    if (ReadWholeFile(file, content) != ReadResult::Read) {
-        return {};
+    std::optional<RunError> error = ReadInputFile(file, kProfileFileLimit, "profile file", content);
+    if (error && error->number == error_number::kFileNotFound) {
+        return profile;
     }
-    Document document = Parse(content);
-    KeyPlace place = FindKey(document, section, key);
+    if (error || !HoldsOnlyText(content)) {
+        profile.state_ = State::NotAProfileFile;
+        return profile;
+    }
+    profile.state_ = State::Read;
+    Parse(content, profile.bom_, profile.lines_);
+    return profile;
+}
+
+std::string ProfileFile::Value(std::string_view section, std::string_view key) const {
+    KeyPlace place = FindKey(lines_, section, key);
     if (place.key == kNone) {
         return {};
     }
-    return CutToCharacters(EntryOf(document.lines[place.key].text)->value, kIniValueLimit);
+    return CutToCharacters(EntryOf(lines_[place.key].text)->value, kIniValueLimit);
 }
 
+void ProfileFile::Set(std::string_view section, std::string_view key, std::string_view value) {
+    KeyPlace place = FindKey(lines_, section, key);
+    if (place.key != kNone) {
+        Line& line = lines_[place.key];
+        std::string storedKey(EntryOf(line.text)->key);
+        line = {storedKey + "=" + std::string(value), std::string(kLineEnd)};
+        return;
+    }
+    std::vector<Line> added;
+    std::size_t at = place.sectionEnd;
+    if (place.section == kNone) {
+        at = lines_.size();
+        if (at > 0 && !TrimView(lines_.back().text).empty()) {
+            added.push_back({"", std::string(kLineEnd)});
+        }
+        added.push_back({"[" + std::string(section) + "]", std::string(kLineEnd)});
+    }
+    added.push_back({std::string(key) + "=" + std::string(value), std::string(kLineEnd)});
+    if (at > 0 && lines_[at - 1].end.empty()) {
+        lines_[at - 1].end = kLineEnd;
+    }
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), added.begin(), added.end());
+}
+
+std::string ProfileFile::Text() const {
+    std::string content = bom_;
+    for (const Line& line : lines_) {
+        content += line.text;
+        content += line.end;
+    }
+    return content;
+}
+
+std::string ReadIniString(std::string_view section, std::string_view key, const fs::path& file) {
+    return ProfileFile::Load(file).Value(section, key);
+}
 int WriteIniString(std::string_view section, std::string_view key, std::string_view value,
                    const fs::path& file, Ui& ui) {
     if (WriteKey(section, key, value, file)) {

@@ -1,14 +1,11 @@
 #include "loanfile/LoanFile.h"
 
-#include <unistd.h>
-
 #include <cmath>
-#include <cstring>
-#include <fstream>
 #include <limits>
-#include <sstream>
 #include <vector>
 
+#include "base/AtomicFile.h"
+#include "base/InputFile.h"
 #include "base/NumberText.h"
 #include "base/Text.h"
 #include "base/TextEncoding.h"
@@ -18,9 +15,33 @@ namespace quorvia {
 namespace {
 
 constexpr int kRequiredLines = 13;
+// A real loan data file is under 1 KB.
+constexpr std::size_t kLoanFileLimit = 64 * 1024;
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-RunError FileError(int number, const std::string& what) {
-    return {number, what + (errno != 0 ? std::string(": ") + std::strerror(errno) : "")};
+// Windows-1252, as older copies of the program read and write, when every character fits and
+// the bytes cannot be mistaken for the mark; else UTF-8 after a byte-order mark. Reading
+// follows the mark, so a saved file always loads back as the same text.
+std::string Encoded(const std::string& text) {
+    std::optional<std::string> ansi = Utf8ToWindows1252(text);
+    if (ansi && !ansi->starts_with(kUtf8Bom)) {
+        return *ansi;
+    }
+    return std::string(kUtf8Bom) + text;
+}
+
+std::string Decoded(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8Bom)) {
+        bytes.remove_prefix(kUtf8Bom.size());
+        if (IsValidUtf8(bytes)) {
+            return std::string(bytes);
+        }
+    }
+    return Windows1252ToUtf8(bytes);
+}
+
+RunError NotALoanFile(const std::filesystem::path& path) {
+    return {error_number::kPathFileAccess, path.string() + " is not a loan data file"};
 }
 
 std::string FileBytes(const LoanFileEntries& e) {
@@ -44,8 +65,7 @@ std::string FileBytes(const LoanFileEntries& e) {
     line(LoanFileNumberLine(e.interestMethod));
     line(LoanFileNumberLine(e.numberPayments));
     line(LoanFileNumberLine(e.reportStyle));
-    std::optional<std::string> ansi = Utf8ToWindows1252(text);
-    return ansi ? *ansi : text;
+    return Encoded(text);
 }
 
 // A number line read as a 16-bit integer, blanks around it ignored.
@@ -66,47 +86,19 @@ std::string LoanFileNumberLine(int value) {
 
 std::optional<RunError> WriteLoanFile(const std::filesystem::path& path,
                                       const LoanFileEntries& entries) {
-    std::filesystem::path temporary = path;
-    temporary += ".saving-" + std::to_string(::getpid());
-    errno = 0;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return FileError(error_number::kPathFileAccess, "Path/File access error");
-        }
-        std::string bytes = FileBytes(entries);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::filesystem::remove(temporary);
-            return FileError(error_number::kPathFileAccess, "Disk write error");
-        }
-    }
-    std::error_code renamed;
-    std::filesystem::rename(temporary, path, renamed);
-    if (renamed) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return RunError{error_number::kPathFileAccess,
-                        "Path/File access error: " + renamed.message()};
-    }
-    return std::nullopt;
+    return WriteFileAtomically(path, FileBytes(entries));
 }
 
 std::optional<RunError> ReadLoanFile(const std::filesystem::path& path, LoanFileEntries& entries,
                                      int16_t defaultNumberPayments, int16_t defaultReportStyle) {
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return FileError(error_number::kFileNotFound, "File not found");
+    std::string bytes;
+    if (auto error = ReadInputFile(path, kLoanFileLimit, "loan data file", bytes)) {
+        return error;
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    std::string text = bytes.str();
-    if (!IsValidUtf8(text)) {
-        text = Windows1252ToUtf8(text);
+    if (!HoldsOnlyText(bytes)) {
+        return NotALoanFile(path);
     }
-    std::vector<std::string> lines = SplitLines(text);
+    std::vector<std::string> lines = SplitLines(Decoded(bytes));
     if (lines.size() < kRequiredLines) {
         return RunError{error_number::kInputPastEnd, "Input past end of file"};
     }

@@ -1,5 +1,6 @@
 #pragma once
-// A composed report as a PDF file: Letter pages, fonts embedded, text selectable.
+// A composed report as a PDF file: Letter pages, fonts embedded, text selectable. The file is
+// made in memory and then written by the atomic writer: a failed write leaves no file behind.
 
 #include <filesystem>
 #include <optional>

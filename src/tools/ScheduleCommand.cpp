@@ -5,10 +5,15 @@
 
 #include <QGuiApplication>
 
+#include <cerrno>
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <system_error>
 
 #include "amortization/AmortFormModel.h"
 #include "amortization/PaymentDates.h"
@@ -16,8 +21,11 @@
 #include "amortization/WorkFile.h"
 #include "app/AppState.h"
 #include "app/PreferenceStore.h"
+#include "base/AtomicFile.h"
 #include "base/Clock.h"
+#include "base/InputFile.h"
 #include "base/NumberText.h"
+#include "base/Text.h"
 #include "loanfile/LoanFileCommands.h"
 #include "platform/PdfPrinterService.h"
 #include "tools/BatchOptions.h"
@@ -48,6 +56,13 @@ std::optional<int> Choice(const BatchOptions& options, std::string_view name, in
     return std::nullopt;
 }
 
+// The schedule work file of the longest schedule is a few hundred kilobytes.
+constexpr std::size_t kWorkFileLimit = 64 * 1024 * 1024;
+
+// The font sizes the font dialog offers.
+constexpr double kSmallestFontSize = 8;
+constexpr double kLargestFontSize = 14;
+
 // The outputs a validated loan's schedule goes to.
 struct Outputs {
     std::string workFile;
@@ -62,6 +77,7 @@ class BatchRunner : public ScheduleRunner {
         : state_(state), ui_(ui), outputs_(std::move(outputs)) {}
 
     void ComputeSchedule(AmortInputs& inputs) override {
+        validated = true;
         ScheduleRun run;
         run.keepRows = !outputs_.csv.empty();
         int16_t style = inputs.SelectedStyle;
@@ -78,17 +94,15 @@ class BatchRunner : public ScheduleRunner {
         produced = true;
     }
 
+    // The form's validation passed and handed the loan over.
+    bool validated = false;
     bool produced = false;
 
   private:
     std::optional<RunError> WriteOutputs(const ScheduleRun& run, int16_t style) {
         if (!outputs_.workFile.empty()) {
-            std::error_code copied;
-            fs::copy_file(state_.WorkFilePath(), outputs_.workFile,
-                          fs::copy_options::overwrite_existing, copied);
-            if (copied) {
-                return RunError{error_number::kPathFileAccess,
-                                "Cannot write " + outputs_.workFile + ": " + copied.message()};
+            if (auto error = KeepWorkFile()) {
+                return error;
             }
         }
         if (!outputs_.csv.empty()) {
@@ -100,6 +114,17 @@ class BatchRunner : public ScheduleRunner {
             return WriteSchedulePdf(outputs_.pdf, state_, ui_, style, run.scheduledCount);
         }
         return std::nullopt;
+    }
+
+    // The kept copy is as private as the work file itself.
+    std::optional<RunError> KeepWorkFile() {
+        std::string bytes;
+        if (auto error =
+                ReadInputFile(state_.WorkFilePath(), kWorkFileLimit, "schedule work file", bytes)) {
+            return error;
+        }
+        return WriteFileAtomically(outputs_.workFile, bytes,
+                                   fs::perms::owner_read | fs::perms::owner_write);
     }
 
     AppState& state_;
@@ -198,12 +223,25 @@ bool TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& opti
     return true;
 }
 
-void OverrideReportFont(AppState& state, const BatchOptions& options) {
+// The --font-size value: a number of points the font dialog allows.
+std::optional<float> FontSize(const BatchOptions& options, std::string& error) {
+    std::string_view text = TrimView(options.Value("--font-size", ""));
+    double size = 0;
+    auto [end, failed] = std::from_chars(text.data(), text.data() + text.size(), size);
+    if (failed != std::errc() || end != text.data() + text.size() || !(size >= kSmallestFontSize) ||
+        !(size <= kLargestFontSize)) {
+        error = "--font-size must be a number of points from 8 to 14";
+        return std::nullopt;
+    }
+    return static_cast<float>(size);
+}
+
+void OverrideReportFont(AppState& state, const BatchOptions& options, float fontSize) {
     if (options.Has("--font")) {
         state.ReportFontName = options.Value("--font", "");
     }
     if (options.Has("--font-size")) {
-        state.ReportFontSize = static_cast<float>(NumericValue(options.Value("--font-size", "")));
+        state.ReportFontSize = fontSize;
     }
     if (options.Has("--bold")) {
         state.ReportFontStyle = "Bold";
@@ -221,11 +259,24 @@ fs::path ProgramFolder() {
 // A folder of this run's own for the work file, removed at the end.
 class RunFolder {
   public:
-    RunFolder() {
-        std::string pattern = (fs::temp_directory_path() / "quorvia-batch-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
+    // Without a folder `error` says why.
+    explicit RunFolder(std::string& error) {
+        std::error_code noTemporaryFolder;
+        fs::path temporary = fs::temp_directory_path(noTemporaryFolder);
+        if (noTemporaryFolder) {
+            const char* named = std::getenv("TMPDIR");
+            error = "cannot create a work folder: the temporary folder" +
+                    (named != nullptr ? " " + std::string(named) : std::string()) +
+                    " is not a folder (" + noTemporaryFolder.message() + ")";
+            return;
         }
+        std::string pattern = (temporary / "quorvia-batch-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            error = "cannot create a work folder in " + temporary.string() + ": " +
+                    std::strerror(errno);
+            return;
+        }
+        path_ = pattern;
     }
     ~RunFolder() {
         std::error_code ignored;
@@ -268,15 +319,18 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& /*out*/, std::ostr
             error = "--today must be a date such as 03/10/1998";
         }
     }
-    if (!options || !today) {
+    std::optional<float> fontSize = 0.0F;
+    if (options && today && options->Has("--font-size")) {
+        fontSize = FontSize(*options, error);
+    }
+    if (!options || !today || !fontSize) {
         err << "quorvia-batch schedule: " << error << "\n";
         return kExitUsage;
     }
 
-    RunFolder runFolder;
+    RunFolder runFolder(error);
     if (runFolder.path().empty()) {
-        err << "quorvia-batch schedule: cannot create a work folder in "
-            << fs::temp_directory_path().string() << "\n";
+        err << "quorvia-batch schedule: " << error << "\n";
         return kExitFailure;
     }
     AppState state;
@@ -289,8 +343,8 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& /*out*/, std::ostr
     std::unique_ptr<QGuiApplication> qt = options->Has("--pdf") ? StartQt() : nullptr;
     BatchUi ui(err, options->Has("--yes"));
     PdfPrinterService printers;
-    LoadPreferences(state, printers, ui);
-    OverrideReportFont(state, *options);
+    LoadPreferences(state, printers, ui, ProfileWrites::Never);
+    OverrideReportFont(state, *options, *fontSize);
 
     BatchRunner runner(state, ui,
                        {options->Value("--work-file", ""), options->Value("--csv", ""),
@@ -310,7 +364,9 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& /*out*/, std::ostr
         return kExitUsage;
     }
     form.comOK_Click();
-    if (options->Has("--save") && !SaveLoanFile(options->Value("--save", ""), form, state, ui)) {
+    // Only entries that passed validation are saved, with the payment or term it derived.
+    if (runner.validated && options->Has("--save") &&
+        !SaveLoanFile(options->Value("--save", ""), form, state, ui)) {
         return kExitFailure;
     }
     return runner.produced ? kExitSuccess : kExitFailure;

@@ -1,8 +1,8 @@
 #include "tools/ScheduleExports.h"
 
 #include <cstdio>
-#include <fstream>
 
+#include "base/AtomicFile.h"
 #include "base/Dates.h"
 #include "platform/PdfPrinterService.h"
 #include "platform/QtTextMetrics.h"
@@ -14,9 +14,11 @@ namespace quorvia {
 
 namespace {
 
+// Every digit of the amount, however large: the text is sized to the number.
 std::string Plain(double amount) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f", amount);
+    int length = std::snprintf(nullptr, 0, "%.2f", amount);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    std::snprintf(text.data(), text.size() + 1, "%.2f", amount);
     return text;
 }
 
@@ -30,21 +32,13 @@ std::string IsoDate(Date date) {
 
 std::optional<RunError> WriteScheduleCsv(const std::filesystem::path& path,
                                          const std::vector<PaymentRow>& rows) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return RunError{error_number::kPathFileAccess, "Cannot create " + path.string()};
-    }
-    out << "number,due_date,payment,interest,principal,balance\r\n";
+    std::string csv = "number,due_date,payment,interest,principal,balance\r\n";
     for (const PaymentRow& row : rows) {
-        out << row.number << ',' << IsoDate(row.dueDate) << ',' << Plain(row.payment) << ','
-            << Plain(row.interest) << ',' << Plain(row.principal) << ',' << Plain(row.balance)
-            << "\r\n";
+        csv += std::to_string(row.number) + ',' + IsoDate(row.dueDate) + ',' + Plain(row.payment) +
+               ',' + Plain(row.interest) + ',' + Plain(row.principal) + ',' + Plain(row.balance) +
+               "\r\n";
     }
-    out.flush();
-    if (!out) {
-        return RunError{error_number::kPathFileAccess, "Cannot write " + path.string()};
-    }
-    return std::nullopt;
+    return WriteFileAtomically(path, csv);
 }
 
 std::optional<RunError> WriteSchedulePdf(const std::filesystem::path& path, AppState& state, Ui& ui,

@@ -356,5 +356,32 @@ TEST(Schedule, TooShortATermIsReportedNotComputed) {
     EXPECT_FALSE(std::filesystem::exists(folder / "~amort.tmp"));
 }
 
+// Whichever amount overflows first (a payment row, a yearly subtotal, the totals), the run
+// stops with the overflow error before writing it, and no work file is left behind.
+TEST(Schedule, AnOverflowingAmountIsAnErrorBeforeItIsWritten) {
+    AmortInputs hugeOddDays = DerivedLoan(5807, 8.222, 3, 1, "02/05/2027");
+    hugeOddDays.OddDays = 1e308;
+    AmortInputs hugeRate = Loan(1e306, 1e10, 12, 1, "04/10/1998");
+    hugeRate.Payment = 5;
+    AmortInputs hugeTotals = DerivedLoan(1e308, 8.5, 360, 1, "04/10/1998");
+    AmortInputs hugeNegative = Loan(1e306, 0, 24, 1, "04/10/1998");
+    hugeNegative.Payment = -1.7e307;
+    hugeNegative.BalanceDueAtEnd = true;
+    for (AmortInputs in : {hugeOddDays, hugeRate, hugeTotals, hugeNegative}) {
+        TempFolder folder;
+        SemiMonthlyChoice semiMonthly{};
+        ScheduleRun run;
+        run.keepRows = true;
+        auto error = WriteSchedule(in, semiMonthly, folder / "~amort.tmp", nullptr, &run);
+        ASSERT_TRUE(error) << in.LoanAmount;
+        EXPECT_EQ(error->number, error_number::kOverflow);
+        EXPECT_FALSE(std::filesystem::exists(folder / "~amort.tmp"));
+        for (const PaymentRow& row : run.rows) {
+            EXPECT_TRUE(std::isfinite(row.payment) && std::isfinite(row.interest) &&
+                        std::isfinite(row.principal) && std::isfinite(row.balance));
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quorvia

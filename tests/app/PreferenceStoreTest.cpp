@@ -161,6 +161,25 @@ TEST_F(PreferenceStoreTest, AMissingReportPrinterIsFilledInAndWrittenBack) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(PreferenceStoreTest, TheBatchToolLeavesAMissingReportPrinterUnwritten) {
+    folder.Write("quorvia.ini", "[Prefs]\r\ndname=Acme\r\ndprtr=0\r\n");
+    LoadPreferences(state, printers, ui, ProfileWrites::Never);
+    EXPECT_EQ(state.ReportPrinter, "Laser,hpcups,CUPS:");
+    EXPECT_EQ(state.CompanyNames[0], "Acme");
+    EXPECT_EQ(TempFolder::Read(state.IniFilePath), "[Prefs]\r\ndname=Acme\r\ndprtr=0\r\n");
+}
+
+TEST_F(PreferenceStoreTest, AFileThatIsNoProfileFileGivesTheDefaultsAndIsNotRewritten) {
+    const std::string binary("[Prefs]\r\ndstyl=2\r\n\0\x01\x02", 21);
+    folder.Write("quorvia.ini", binary);
+    LoadPreferences(state, printers, ui);
+    EXPECT_EQ(state.ReportStyle, 0);
+    EXPECT_EQ(state.DefaultFullPayout, 1);
+    EXPECT_EQ(state.ReportPrinter, "Laser,hpcups,CUPS:");
+    EXPECT_EQ(TempFolder::Read(state.IniFilePath), binary);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_F(PreferenceStoreTest, AFontWithoutNameOrSizeFallsBackToTheDefaultFont) {
     Load("dfont=Arial\r\ndbold=Bold\r\n");
     EXPECT_EQ(state.CurrentReportFont,

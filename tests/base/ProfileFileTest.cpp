@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <chrono>
 #include <string>
 
 #include "base/ScriptedUi.h"
@@ -133,6 +136,48 @@ TEST(WriteIniStringTest, AFailedWriteSaysDataNotSavedAndReturnsZero) {
     EXPECT_EQ(WriteIniString("Prefs", "dfix", "1", folder / "folder.ini", ui), 0);
     EXPECT_EQ(TempFolder::Read(folder / "folder.ini" / "inside"), "kept");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 2);
+}
+
+// Only a regular text file of a sane size is a profile file; anything else reads as holding
+// no keys, at once, and is never rewritten.
+TEST(ProfileFileTest, AnythingButASmallTextFileIsNoProfileFile) {
+    TempFolder folder;
+    const std::string binary = std::string(
+        "\x7F"
+        "ELF\0\0[Prefs]\r\ndfix=1\r\n",
+        23);
+    folder.Write("binary.ini", binary);
+    folder.Write("huge.ini", "[Prefs]\r\ndfix=1\r\nlong=" + std::string(kProfileFileLimit, 'x'));
+    ASSERT_EQ(::mkfifo((folder / "pipe.ini").c_str(), 0600), 0);
+    for (const char* name : {"binary.ini", "huge.ini", "pipe.ini"}) {
+        auto started = std::chrono::steady_clock::now();
+        ProfileFile profile = ProfileFile::Load(folder / name);
+        EXPECT_EQ(profile.FileState(), ProfileFile::State::NotAProfileFile) << name;
+        EXPECT_FALSE(profile.HasContent()) << name;
+        EXPECT_EQ(profile.Value("Prefs", "dfix"), "") << name;
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1)) << name;
+    }
+    EXPECT_EQ(ProfileFile::Load(folder / "missing.ini").FileState(), ProfileFile::State::Missing);
+    EXPECT_FALSE(ProfileFile::Load(folder.Write("empty.ini", "")).HasContent());
+
+    ScriptedUi ui;
+    EXPECT_EQ(WriteIniString("Prefs", "dprtr", "PDF,pdf,FILE:", folder / "binary.ini", ui), 0);
+    EXPECT_EQ(TempFolder::Read(folder / "binary.ini"), binary);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "DATA NOT SAVED");
+    EXPECT_EQ(WriteIniString("Prefs", "dprtr", "PDF,pdf,FILE:", folder / "pipe.ini", ui), 0);
+    EXPECT_TRUE(fs::is_fifo(folder / "pipe.ini"));
+}
+
+TEST(ProfileFileTest, IsReadOnceAndAnsweredFromMemory) {
+    TempFolder folder;
+    fs::path file = folder.Write("q.ini", "[Prefs]\r\ndfont=Arial\r\n");
+    ProfileFile profile = ProfileFile::Load(file);
+    fs::remove(file);
+    EXPECT_EQ(profile.Value("prefs", "DFONT"), "Arial");
+    profile.Set("Prefs", "dsize", "10");
+    EXPECT_EQ(profile.Text(), "[Prefs]\r\ndfont=Arial\r\ndsize=10\r\n");
+    EXPECT_FALSE(fs::exists(file));
 }
 
 }  // namespace

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <fstream>
 
+#include "support/FileSizeLimit.h"
 #include "support/ScheduleTestSupport.h"
 
 namespace quorvia {
@@ -66,14 +71,37 @@ TEST(LoanFile, RoundTripsEveryField) {
     EXPECT_EQ(read.reportStyle, 3);
 }
 
-TEST(LoanFile, KeepsCharactersOutsideWindows1252AsUtf8) {
+TEST(LoanFile, KeepsCharactersOutsideWindows1252AsUtf8AfterAByteOrderMark) {
     TempFolder folder;
     LoanFileEntries e = SampleEntries();
     e.name = "Łukasz Żółw";
     ASSERT_FALSE(WriteLoanFile(folder / "a.qrv", e));
+    EXPECT_EQ(Contents(folder / "a.qrv").substr(0, 13),
+              "\xEF\xBB\xBF"
+              "Łukasz Ż");
     LoanFileEntries read;
     ASSERT_FALSE(ReadLoanFile(folder / "a.qrv", read, 0, 0));
     EXPECT_EQ(read.name, "Łukasz Żółw");
+}
+
+// Loading a file and saving it again gives the same bytes, whatever the text.
+TEST(LoanFile, LoadingAndSavingGivesTheSameTextBack) {
+    TempFolder folder;
+    // "Â£100 Club" in Windows-1252 is C3 82 C2 A3 ...: bytes that are also valid UTF-8.
+    const std::string names[] = {"Â£100 Club", "ï»¿Odd start", "Łódź", "plain", "€ “x” é"};
+    for (const std::string& name : names) {
+        LoanFileEntries e = SampleEntries();
+        e.name = name;
+        ASSERT_FALSE(WriteLoanFile(folder / "a.qrv", e));
+        std::string saved = Contents(folder / "a.qrv");
+        for (int round = 0; round < 2; ++round) {
+            LoanFileEntries read;
+            ASSERT_FALSE(ReadLoanFile(folder / "a.qrv", read, 0, 0));
+            EXPECT_EQ(read.name, name);
+            ASSERT_FALSE(WriteLoanFile(folder / "a.qrv", read));
+            EXPECT_EQ(Contents(folder / "a.qrv"), saved) << name;
+        }
+    }
 }
 
 TEST(LoanFile, ReadsThirteenLinesWithTheDefaultsForTheRest) {
@@ -119,14 +147,52 @@ TEST(LoanFile, AFailedSaveKeepsThePreviousFile) {
     TempFolder folder;
     ASSERT_FALSE(WriteLoanFile(folder / "a.qrv", SampleEntries()));
     std::string before = Contents(folder / "a.qrv");
-    // A directory where the temporary file would go makes the write fail, even for root.
-    std::filesystem::create_directory(folder / ("a.qrv.saving-" + std::to_string(::getpid())));
     LoanFileEntries changed = SampleEntries();
-    changed.name = "Changed";
-    EXPECT_TRUE(WriteLoanFile(folder / "a.qrv", changed));
+    changed.name = std::string(200, 'C');
+    {
+        FileSizeLimit fullDisk(100);
+        std::optional<RunError> error = WriteLoanFile(folder / "a.qrv", changed);
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->description,
+                  "Cannot write " + (folder / "a.qrv").string() + ": File too large");
+    }
     EXPECT_EQ(Contents(folder / "a.qrv"), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 
     EXPECT_TRUE(WriteLoanFile(folder / "no-such-folder" / "b.qrv", changed));
+}
+
+// A real loan data file is under 1 KB; anything that is not a small regular text file is
+// refused at once, with what it is.
+TEST(LoanFile, ReadsOnlySmallRegularTextFiles) {
+    TempFolder folder;
+    ASSERT_FALSE(WriteLoanFile(folder / "a.qrv", SampleEntries()));
+    std::string fits = Contents(folder / "a.qrv");
+    fits += std::string(64 * 1024 - fits.size(), ' ');
+    folder.Write("fits.qrv", fits);
+    folder.Write("large.qrv", fits + " ");
+    folder.Write("binary.qrv", std::string("a\r\nb\0c\r\n", 8) + std::string(20, '\n'));
+    std::filesystem::create_directory(folder / "folder.qrv");
+    ASSERT_EQ(::mkfifo((folder / "pipe.qrv").c_str(), 0600), 0);
+
+    LoanFileEntries entries;
+    EXPECT_FALSE(ReadLoanFile(folder / "fits.qrv", entries, 0, 0));
+    const std::pair<const char*, std::string> refused[] = {
+        {"large.qrv", " is too large for a loan data file (over 64 KB)"},
+        {"binary.qrv", " is not a loan data file"},
+        {"folder.qrv", " is a folder"},
+        {"pipe.qrv", " is not a regular file"},
+    };
+    for (const auto& [name, says] : refused) {
+        auto started = std::chrono::steady_clock::now();
+        std::optional<RunError> error = ReadLoanFile(folder / name, entries, 0, 0);
+        ASSERT_TRUE(error) << name;
+        EXPECT_EQ(error->description, (folder / name).string() + says);
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1)) << name;
+    }
+    std::optional<RunError> zero = ReadLoanFile("/dev/zero", entries, 0, 0);
+    ASSERT_TRUE(zero);
+    EXPECT_EQ(zero->description, "/dev/zero is not a regular file");
 }
 
 }  // namespace

@@ -37,17 +37,19 @@ inline fs::path BuildDir() {
     return fs::read_symlink("/proc/self/exe").parent_path().parent_path();
 }
 
-// Runs build/quorvia-batch with `arguments` (plain words, no quoting needed).
-inline BatchRun RunBatch(const std::string& arguments) {
-    fs::path program = BuildDir() / "quorvia-batch";
+// Runs `program` with `arguments` (plain words, no quoting needed). `shellPrefix` goes before
+// the program on the shell's command line: variables ("TMPDIR=/x ") or commands that set
+// limits ("ulimit -f 8; ").
+inline BatchRun RunProgram(const fs::path& program, const std::string& arguments,
+                           const std::string& shellPrefix = "") {
     EXPECT_TRUE(fs::exists(program)) << program << " is missing: build it first";
 
     // ctest may run the tests side by side: each process has files of its own.
     std::string stem = "batch-run-" + std::to_string(::getpid());
     fs::path outFile = fs::path(::testing::TempDir()) / (stem + ".out");
     fs::path errFile = fs::path(::testing::TempDir()) / (stem + ".err");
-    std::string command =
-        program.string() + " " + arguments + " >" + outFile.string() + " 2>" + errFile.string();
+    std::string command = shellPrefix + program.string() + " " + arguments + " >" +
+                          outFile.string() + " 2>" + errFile.string();
     int status = std::system(command.c_str());
     BatchRun run;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -56,6 +58,11 @@ inline BatchRun RunBatch(const std::string& arguments) {
     fs::remove(outFile);
     fs::remove(errFile);
     return run;
+}
+
+// Runs build/quorvia-batch.
+inline BatchRun RunBatch(const std::string& arguments, const std::string& shellPrefix = "") {
+    return RunProgram(BuildDir() / "quorvia-batch", arguments, shellPrefix);
 }
 
 }  // namespace quorvia::testing
