@@ -1,8 +1,8 @@
 #pragma once
 // The loans the benchmarks run: the largest the form accepts and a common one.
 
-#include "amortization/AmortInputs.h"
-#include "amortization/ScheduleEngine.h"
+#include "core/schedule/AmortInputs.h"
+#include "core/schedule/ScheduleEngine.h"
 
 namespace quorvia {
 

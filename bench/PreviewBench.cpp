@@ -9,12 +9,12 @@
 #include <cmath>
 #include <filesystem>
 
-#include "amortization/DesktopScheduleRunner.h"
-#include "amortization/ScheduleEngine.h"
-#include "base/ScriptedUi.h"
-#include "platform/QtTextMetrics.h"
-#include "platform/ReportPainter.h"
-#include "reports/PreviewWindowModel.h"
+#include "core/amortization/DesktopScheduleRunner.h"
+#include "core/reports/PreviewWindowModel.h"
+#include "core/schedule/ScheduleEngine.h"
+#include "desktop/platform/QtTextMetrics.h"
+#include "desktop/platform/ReportPainter.h"
+#include "support/ScriptedUi.h"
 
 namespace quorvia {
 namespace {

@@ -5,13 +5,13 @@
 #include <filesystem>
 
 #include "BenchLoans.h"
-#include "amortization/ScheduleEngine.h"
-#include "app/AppState.h"
-#include "base/ScriptedUi.h"
-#include "platform/PdfPrinterService.h"
-#include "platform/QtTextMetrics.h"
-#include "platform/ReportPdf.h"
-#include "reports/ReportComposer.h"
+#include "core/reports/ReportComposer.h"
+#include "core/schedule/ScheduleEngine.h"
+#include "core/session/AppState.h"
+#include "desktop/platform/PdfPrinterService.h"
+#include "desktop/platform/QtTextMetrics.h"
+#include "desktop/platform/ReportPdf.h"
+#include "support/ScriptedUi.h"
 
 namespace quorvia {
 namespace {

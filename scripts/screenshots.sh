@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs the desktop program as a new user would (no profile file, no print queue) on a virtual
 # screen and takes screenshots: the main window, the amortization form on both tabs, and the
-# preview of a typed loan at 80 % and 100 %. Usage: scripts/screenshots.sh [OUTPUT_FOLDER]
+# preview of a typed loan at 80 % and 100 %, and the font dialog as it opens. The keyboard
+# drives it, so it also works scaled: QT_SCALE_FACTOR=1.5 scripts/screenshots.sh OUT.
+# Usage: scripts/screenshots.sh [OUTPUT_FOLDER]
 set -euo pipefail
 program=$(readlink -f "$(dirname "$0")/../build/quorvia")
 out=$(readlink -f "${1:-screenshots}")
@@ -14,7 +16,8 @@ xvfb-run -a -s '-screen 0 1280x1024x24' sh -c '
     shot() { sleep 1; import -window root "$out/$2.png"; }
     ./quorvia & sleep 3
     shot . main
-    xdotool mousemove 425 38 click 1; shot . amort-data  # toolbar: Amortization Schedule form
+    xdotool mousemove 640 120 click 1                  # give the main window the keyboard
+    xdotool key alt+z; shot . amort-data               # menu: the Amortization Schedule form
     xdotool key alt+y; shot . amort-style              # the Report Style tab
     xdotool key alt+d; sleep 1                         # back to the data tab
     xdotool type --delay 50 "Jane Borrower"; xdotool key Return Return
@@ -23,6 +26,8 @@ xvfb-run -a -s '-screen 0 1280x1024x24' sh -c '
     xdotool type --delay 50 "360"; xdotool key Return
     xdotool key alt+o; sleep 3; shot . preview-80       # Okay: the schedule in the preview
     xdotool key ctrl+1; shot . preview-100
+    xdotool key alt+o; sleep 1; xdotool key Return      # Fonts..., past its advice
+    shot . font-dialog; xdotool key Escape; sleep 1
     xdotool key Escape; sleep 1
     kill %1 2>/dev/null || true' sh "$out"
 rm -rf "$run"

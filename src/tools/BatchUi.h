@@ -4,7 +4,7 @@
 
 #include <iosfwd>
 
-#include "base/Ui.h"
+#include "core/base/Ui.h"
 
 namespace quorvia {
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <ostream>
 
-#include "app/AppState.h"
-#include "calculator/CalculatorModel.h"
+#include "core/calculator/CalculatorModel.h"
+#include "core/session/AppState.h"
 #include "tools/BatchOptions.h"
 #include "tools/BatchUi.h"
 

@@ -2,13 +2,13 @@
 
 #include <cstdio>
 
-#include "base/AtomicFile.h"
-#include "base/Dates.h"
-#include "platform/PdfPrinterService.h"
-#include "platform/QtTextMetrics.h"
-#include "platform/ReportPdf.h"
-#include "reports/ReportComposer.h"
-#include "reports/ReportDocument.h"
+#include "core/base/AtomicFile.h"
+#include "core/base/Dates.h"
+#include "core/reports/ReportComposer.h"
+#include "core/reports/ReportDocument.h"
+#include "desktop/platform/PdfPrinterService.h"
+#include "desktop/platform/QtTextMetrics.h"
+#include "desktop/platform/ReportPdf.h"
 
 namespace quorvia {
 

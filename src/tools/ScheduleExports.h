@@ -6,10 +6,10 @@
 #include <optional>
 #include <vector>
 
-#include "amortization/ScheduleEngine.h"
-#include "app/AppState.h"
-#include "base/RunError.h"
-#include "base/Ui.h"
+#include "core/base/RunError.h"
+#include "core/base/Ui.h"
+#include "core/schedule/ScheduleEngine.h"
+#include "core/session/AppState.h"
 
 namespace quorvia {
 

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "printing/PrinterService.h"
+#include "core/printing/PrinterService.h"
 
 namespace quorvia {
 

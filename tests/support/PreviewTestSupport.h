@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/StatusDisplay.h"
-#include "printing/CDialogService.h"
+#include "core/base/StatusDisplay.h"
+#include "core/printing/CDialogService.h"
 
 namespace quorvia::testing {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 
-#include "platform/ButtonAccessKeys.h"
+#include "desktop/platform/ButtonAccessKeys.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",

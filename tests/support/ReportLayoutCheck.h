@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "amortization/AmortInputs.h"
-#include "base/ScriptedUi.h"
-#include "reports/ReportComposer.h"
+#include "core/reports/ReportComposer.h"
+#include "core/schedule/AmortInputs.h"
 #include "support/FakePrinterService.h"
 #include "support/ScheduleTestSupport.h"
+#include "support/ScriptedUi.h"
 
 namespace quorvia::testing {
 

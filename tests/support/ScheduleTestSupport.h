@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "amortization/AmortInputs.h"
-#include "amortization/ScheduleEngine.h"
-#include "amortization/WorkFile.h"
-#include "base/Dates.h"
-#include "base/NumberText.h"
+#include "core/base/Dates.h"
+#include "core/base/NumberText.h"
+#include "core/schedule/AmortInputs.h"
+#include "core/schedule/ScheduleEngine.h"
+#include "core/schedule/WorkFile.h"
 #include "support/TempFolder.h"
 
 namespace quorvia::testing {

@@ -8,7 +8,7 @@
 #include <regex>
 #include <vector>
 
-#include "base/Text.h"
+#include "core/base/Text.h"
 #include "support/BatchProcess.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "base/Text.h"
+#include "core/base/Text.h"
 #include "support/BatchProcess.h"
 #include "support/TempFolder.h"
 

@@ -1,0 +1,34 @@
+#include "core/amortization/DesktopScheduleRunner.h"
+
+#include <optional>
+
+#include "core/base/NumberText.h"
+#include "core/schedule/ScheduleEngine.h"
+#include "core/schedule/WorkFile.h"
+
+namespace quorvia {
+
+void DesktopScheduleRunner::ComputeSchedule(AmortInputs& inputs) {
+    const int16_t reportKind = inputs.SelectedStyle;
+    ScheduleRun run;
+    std::optional<RunError> error;
+    {
+        Hourglass busy(ui_);
+        int16_t count = ScheduledCount(inputs);
+        status_.Show("Calculating " + FormatNumber(count, "###") + " payments ...");
+        status_.SetMeter(0, FormatNumber(0, "##0\\%"));
+        error = WriteSchedule(
+            inputs, state_.SemiMonthly, state_.WorkFilePath(),
+            [this](double percent) { status_.SetMeter(percent, FormatNumber(percent, "##0\\%")); },
+            &run);
+    }
+    if (error) {
+        ShowScheduleError(ui_, *error);
+    } else {
+        preview_.ShowPreview(run.scheduledCount, reportKind);
+    }
+    RemoveFileQuietly(state_.WorkFilePath());
+    status_.Hide();
+}
+
+}  // namespace quorvia

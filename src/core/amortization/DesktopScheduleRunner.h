@@ -1,0 +1,35 @@
+#pragma once
+// The desktop program's schedule run: the status window while the engine writes the work
+// file, then the preview window, shown modally, and the clean-up after it.
+
+#include <cstdint>
+
+#include "core/base/StatusDisplay.h"
+#include "core/base/Ui.h"
+#include "core/schedule/ScheduleRunner.h"
+#include "core/session/AppState.h"
+
+namespace quorvia {
+
+// Opens the preview on the work file and returns when the person has closed it.
+class SchedulePreview {
+  public:
+    virtual ~SchedulePreview() = default;
+    virtual void ShowPreview(int16_t rowCount, int16_t reportKind) = 0;
+};
+
+class DesktopScheduleRunner : public ScheduleRunner {
+  public:
+    DesktopScheduleRunner(AppState& state, Ui& ui, StatusDisplay& status, SchedulePreview& preview)
+        : state_(state), ui_(ui), status_(status), preview_(preview) {}
+
+    void ComputeSchedule(AmortInputs& inputs) override;
+
+  private:
+    AppState& state_;
+    Ui& ui_;
+    StatusDisplay& status_;
+    SchedulePreview& preview_;
+};
+
+}  // namespace quorvia

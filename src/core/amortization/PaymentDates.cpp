@@ -1,0 +1,305 @@
+// The payment-date rules of the amortization form: the two date fields, the default first
+// payment date, the semi-monthly due-day pairs and the date part of a frequency change.
+
+#include "core/amortization/PaymentDates.h"
+
+#include "core/amortization/AmortFormModel.h"
+#include "core/base/NumberText.h"
+#include "core/base/Text.h"
+
+namespace quorvia {
+
+namespace {
+
+constexpr std::array<std::array<int16_t, 2>, 4> kPairDays{{{1, 16}, {5, 20}, {10, 25}, {15, 30}}};
+
+constexpr std::string_view kLaterThanFunding =
+    "Please enter a NEW 1st payment date which is later than the loan funding date.";
+constexpr std::string_view kVerifyNewDate = "Please verify or correct the NEW 1st payment date.";
+constexpr std::string_view kNeedsExactDays =
+    "Bi-weekly and Semi-monthly payment schedules REQUIRE "
+    "that interest be calculated using exact number "
+    "of days. Do you want to reset the calculation method "
+    "to 'Exact Days' now?";
+
+}  // namespace
+
+void ChooseDueDatePair(SemiMonthlyChoice& choice, int pair) {
+    if (pair < 1 || pair > static_cast<int>(kPairDays.size())) {
+        pair = 1;
+    }
+    choice[0] = static_cast<int16_t>(pair);
+    choice[1] = kPairDays[pair - 1][0];
+    choice[2] = kPairDays[pair - 1][1];
+}
+
+Date NextDueDay(Date current, SemiMonthlyChoice& choice) {
+    if (choice[3] == 1) {
+        choice[3] = 2;
+        return BuildDate(YearOf(current), MonthOf(current), choice[2]);
+    }
+    choice[3] = 1;
+    return BuildDate(YearOf(current), MonthOf(current) + 1, choice[1]);
+}
+
+int16_t CountingYear(Date date) {
+    int year = YearOf(date);
+    return static_cast<int16_t>(year < 1980 ? year + 100 : year);
+}
+
+bool AmortFormModel::IsOtherCommandButton(std::string_view control) {
+    return control == "comClr" || control == "comQuit";
+}
+
+void AmortFormModel::SetFirstPaymentDate(Date date) {
+    PaymentDate = date;
+    SetFieldText(AmortField::FirstPayment, FormatDate(date, kDateFieldText));
+}
+
+// A loan loaded from a file names its pair but not yet its days; they follow from the pair.
+void AmortFormModel::EnsurePairDays() {
+    SemiMonthlyChoice& choice = state_.SemiMonthly;
+    if (choice[1] == 0 || choice[2] == 0) {
+        ChooseDueDatePair(choice, choice[0]);
+    }
+}
+
+bool AmortFormModel::PaymentDateOnPair(Date date) const {
+    return DayOf(date) == state_.SemiMonthly[1] || DayOf(date) == state_.SemiMonthly[2];
+}
+
+void AmortFormModel::AdvanceToNextDueDay() {
+    std::optional<Date> first = ParseDate(txtPymt1.text);
+    if (!first) {
+        return;
+    }
+    EnsurePairDays();
+    SetFirstPaymentDate(NextDueDay(*first, state_.SemiMonthly));
+}
+
+// Steps the first payment date from due day to due day until it is after the funding date
+// (or, with includeFundingDay false, no longer before it).
+void AmortFormModel::AdvancePastFunding(Date funding, bool includeFundingDay) {
+    std::optional<Date> first = ParseDate(txtPymt1.text);
+    if (!first) {
+        return;
+    }
+    EnsurePairDays();
+    Date date = *first;
+    while (includeFundingDay ? date <= funding : date < funding) {
+        date = NextDueDay(date, state_.SemiMonthly);
+    }
+    SetFirstPaymentDate(date);
+}
+
+void AmortFormModel::CheckDateField(AmortField field, std::string_view nextControl) {
+    if (IsOtherCommandButton(nextControl)) {
+        return;
+    }
+    if (WarningShown) {
+        WarningShown = false;
+        return;
+    }
+    std::optional<Date> date = ParseDate(FieldOf(field).text);
+    if (!date) {
+        WarningShown = true;
+        ShowDateFormatWarning(field);
+        return;
+    }
+    SetFieldText(field, FormatDate(*date, kDateFieldText));
+    if (field == AmortField::FirstPayment) {
+        PaymentDate = *date;
+        return;
+    }
+    std::optional<Date> first = ParseDate(txtPymt1.text);
+    if (!first || *first > *date) {
+        return;
+    }
+    if (optFreq == kSemiMonthly) {
+        EnsurePairDays();
+        state_.SemiMonthly[3] = DayOf(*first) == state_.SemiMonthly[1] ? 1 : 2;
+        AdvancePastFunding(*date, true);
+        ui_.MsgBox({std::string(kVerifyNewDate), "ADJUSTMENT MADE...", MsgButtons::Ok,
+                    MsgIcon::Information, 1});
+    } else {
+        ui_.MsgBox(
+            {std::string(kLaterThanFunding), "REMINDER", MsgButtons::Ok, MsgIcon::Information, 1});
+    }
+    ui_.SetFocus("txtPymt1");
+}
+
+void AmortFormModel::ShowDateFormatWarning(AmortField field) {
+    if (field == AmortField::FirstPayment) {
+        ui_.MsgBox({"Please use 'mm/dd/yy[yy]' format!", "W A R N I N G", MsgButtons::Ok,
+                    MsgIcon::Information, 1});
+    } else {
+        ui_.Beep();
+        ui_.MsgBox(
+            {"Please use format 'MM/DD/YY[YY]'", "ERROR", MsgButtons::Ok, MsgIcon::Information, 1});
+    }
+    ui_.SetFocus(ControlName(field));
+}
+
+void AmortFormModel::SelectSemiMonthlyDates(bool moveFocusOn, std::string_view nextControl) {
+    int pair = cboSemiMthly.listIndex + 1;
+    if (pair < 1 || pair > static_cast<int>(kPairDays.size())) {
+        cboSemiMthly.listIndex = 0;
+        pair = 1;
+    }
+    ChooseDueDatePair(state_.SemiMonthly, pair);
+    if (moveFocusOn && Tag != kOpenTag && !IsStyleOption(nextControl)) {
+        ui_.SetFocus("txtPymt");
+    }
+}
+
+void AmortFormModel::SnapToDueDay(SnapCaller caller) {
+    if (optFreq != kSemiMonthly) {
+        return;
+    }
+    std::optional<Date> first = ParseDate(txtPymt1.text);
+    std::optional<Date> funding = ParseDate(txtStartDt.text);
+    if (!first || !funding) {
+        return;
+    }
+    EnsurePairDays();
+    bool fromPairList = caller == SnapCaller::PairList;
+    if (PaymentDateOnPair(*first)) {
+        if (fromPairList && *first <= *funding) {
+            ui_.MsgBox({std::string(kLaterThanFunding), "REMINDER", MsgButtons::Ok,
+                        MsgIcon::Information, 1});
+            ui_.SetFocus("txtPymt1");
+        }
+        return;
+    }
+    SemiMonthlyChoice& choice = state_.SemiMonthly;
+    choice[3] = choice[1] > DayOf(*funding) ? 1 : 2;
+    SetFirstPaymentDate(BuildDate(YearOf(*funding), MonthOf(*funding), choice[choice[3]]));
+    AdvancePastFunding(*funding, fromPairList);
+    if (fromPairList) {
+        ui_.MsgBox({std::string(kVerifyNewDate), "ADJUSTMENT MADE...", MsgButtons::Ok,
+                    MsgIcon::Information, 1});
+        ui_.SetFocus("txtPymt1");
+        ui_.SetFocus("txtPymt");
+    }
+}
+
+void AmortFormModel::DefaultFirstPaymentDate() {
+    if (Trim(txtStartDt.text).empty()) {
+        SetFieldText(AmortField::FundingDate, FormatDate(Today(), kDateFieldText));
+    }
+    if (NumericValue(txtPymt1.text) == 0) {
+        SetFirstPaymentDate(TodayPlusOnePeriod());
+    }
+    DueDatePairCaptions.assign(kDueDatePairCaptions.begin(), kDueDatePairCaptions.end());
+    cboSemiMthly.list = DueDatePairCaptions;
+    if (optFreq != kSemiMonthly) {
+        cboSemiMthly.listIndex = -1;
+        cboSemiMthly.visible = false;
+        return;
+    }
+    SemiMonthlyChoice& choice = state_.SemiMonthly;
+    if (choice[0] == 0) {
+        choice[0] = state_.DefaultSemiMonthlyDates != 0 ? state_.DefaultSemiMonthlyDates : 1;
+    }
+    cboSemiMthly.listIndex = choice[0] >= 1 && choice[0] <= 4 ? choice[0] - 1 : 0;
+    cboSemiMthly.visible = true;
+    SelectSemiMonthlyDates(true);
+    SnapToDueDay(SnapCaller::FormDefaults);
+}
+
+void AmortFormModel::ComputedFirstPaymentDate() {
+    Date computed = TodayPlusOnePeriod();
+    if (optFreq == kSemiMonthly && optCalc == 1) {
+        SemiMonthlyChoice& choice = state_.SemiMonthly;
+        bool byFirstDueDay = DayOf(computed) <= choice[1];
+        choice[3] = byFirstDueDay ? 1 : 2;
+        computed = BuildDate(YearOf(computed), MonthOf(computed), choice[choice[3]]);
+    }
+    ComputedDateText = FormatDate(computed, kDateFieldText);
+}
+
+void AmortFormModel::cboSemiMthly_LostFocus(std::string_view nextControl) {
+    // The list only means something for a semi-monthly loan; for any other the stored pair is
+    // kept for a later switch and no date moves.
+    if (optFreq != kSemiMonthly) {
+        return;
+    }
+    // The pair is always taken from the list, so that validation never works with an old one;
+    // only the date check is skipped.
+    bool check = !WarningShown && !IsStyleOption(nextControl);
+    WarningShown = false;
+    SelectSemiMonthlyDates(check, nextControl);
+    if (check) {
+        SnapToDueDay(SnapCaller::PairList);
+    }
+}
+
+void AmortFormModel::SwitchToExactDays() {
+    optCalc = 1;
+    if (PaymentDate.ok()) {
+        SetFirstPaymentDate(PaymentDate);
+    }
+    ShowStartField(true, kFundingLabel);
+    if (CalcFrameTag != 1) {
+        state_.InputUnsaved = true;
+    }
+    CalcFrameTag = 1;
+}
+
+void AmortFormModel::optFreq_LostFocus(std::string_view nextControl) {
+    int frequency = optFreq;
+    if (frequency != FrequencyFrameTag) {
+        state_.InputUnsaved = true;
+    }
+    FrequencyFrameTag = frequency;
+    if (frequency != kSemiMonthly) {
+        cboSemiMthly.visible = false;
+    }
+    if (WarningShown) {
+        WarningShown = false;
+        return;
+    }
+    if (IsStyleOption(nextControl)) {
+        return;
+    }
+    bool conflict = (frequency == kBiWeekly || frequency == kSemiMonthly) && optCalc == 0;
+    if (conflict) {
+        ui_.Beep();
+        MsgAnswer answer = ui_.MsgBox({std::string(kNeedsExactDays), "CONFLICTING OPTIONS",
+                                       MsgButtons::YesNo, MsgIcon::Question, 1});
+        if (answer != MsgAnswer::Yes) {
+            WarningShown = true;
+            ui_.SetFocus(OptionName("optFreq", FrequencyOf(state_.DefaultFrequency).index));
+            return;
+        }
+        SwitchToExactDays();
+        if (frequency == kBiWeekly) {
+            ui_.SetFocus("txtPymt1");
+        }
+    }
+    if (frequency == kBiWeekly) {
+        CheckBiWeeklyFirstPayment(!conflict);
+    }
+}
+
+// Bi-weekly payments are 14 days apart, so the first one is expected 14 days after funding.
+void AmortFormModel::CheckBiWeeklyFirstPayment(bool focusFirstPayment) {
+    std::optional<Date> first = ParseDate(txtPymt1.text);
+    std::optional<Date> funding = ParseDate(txtStartDt.text);
+    if (!first || !funding || DaysBetween(*funding, *first) == 14) {
+        return;
+    }
+    if (*first <= *funding) {
+        ui_.MsgBox(
+            {std::string(kLaterThanFunding), "WARNING", MsgButtons::Ok, MsgIcon::Information, 1});
+    } else {
+        ui_.MsgBox({"Please verify 1st payment date.", "REMINDER", MsgButtons::Ok,
+                    MsgIcon::Information, 1});
+    }
+    if (focusFirstPayment) {
+        ui_.SetFocus("txtPymt1");
+    }
+    ui_.SetFocus("txtPymt");
+}
+
+}  // namespace quorvia

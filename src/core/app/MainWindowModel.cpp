@@ -1,0 +1,242 @@
+#include "core/app/MainWindowModel.h"
+
+#include "core/base/NumberText.h"
+#include "core/session/PreferenceStore.h"
+#include "core/session/ReportPrinter.h"
+
+namespace quorvia {
+
+namespace {
+
+constexpr std::string_view kNotSaved =
+    "You have not saved your current input.  Do you want to do so now?";
+
+}  // namespace
+
+MainWindowModel::MainWindowModel(AppState& state, PrinterService& printers, Ui& ui,
+                                 MainWindowHost& host)
+    : state_(state), printers_(printers), ui_(ui), host_(host) {}
+
+bool MainWindowModel::MDIForm_Load(const std::filesystem::path& programFolder,
+                                   const std::function<bool()>& otherCopyRunning) {
+    SetIniPaths(state_, ChooseDataFolder(programFolder));
+    state_.InputUnsaved = false;
+    state_.LoanFilePath.clear();
+    Hourglass hourglass(ui_);
+    if (otherCopyRunning()) {
+        ui_.MsgBox({std::string(kAlreadyRunning), "PROGRAM ALREADY ACTIVE", MsgButtons::Ok,
+                    MsgIcon::None, 1});
+        return false;
+    }
+    LoadPreferences(state_, printers_, ui_);
+    if (!CheckReportPrinter(state_, printers_, ui_)) {
+        return false;
+    }
+    ActivateReportPrinter(state_, printers_, ui_);
+    state_.ToolTipsChecked = state_.ShowToolTips;
+    UpdateMainCommands();
+    return true;
+}
+
+MsgAnswer MainWindowModel::AskToSaveInput(int defaultButton) {
+    return ui_.MsgBox({std::string(kNotSaved), "CAUTION", MsgButtons::YesNoCancel,
+                       MsgIcon::Question, defaultButton});
+}
+
+bool MainWindowModel::MDIForm_Unload() {
+    if (state_.InputUnsaved) {
+        MsgAnswer answer = AskToSaveInput(1);
+        if (answer == MsgAnswer::Yes) {
+            mnuFileSaveAs_Click();
+            // A save that was cancelled or failed must not lose the input with the window.
+            return state_.InputUnsaved;
+        }
+        if (answer == MsgAnswer::Cancel) {
+            return true;
+        }
+    }
+    state_.InputUnsaved = false;
+    return false;
+}
+
+void MainWindowModel::UpdateMainCommands() {
+    bool anyOpen = AmortOpen() || CalcOpen();
+    Commands.mnuWindow = anyOpen;
+    Commands.logoVisible = !anyOpen;
+    Commands.mnuFileSave = AmortOpen();
+    Commands.mnuFileSaveAs = AmortOpen();
+    Commands.mnuFilePrint = AmortOpen();
+    Commands.tbSave = AmortOpen();
+    Commands.tbPrint = AmortOpen();
+    Commands.tbCopy = CalcOpen();
+    // The data forms' own entries are disabled while the form is open.
+    Commands.mnuAmort = !AmortOpen();
+    Commands.mnuCalc = !CalcOpen();
+}
+
+void MainWindowModel::NotAvailable(std::string_view command) {
+    ui_.MsgBox({std::string(kNotAvailable), std::string(command), MsgButtons::Ok,
+                MsgIcon::Information, 1});
+}
+
+void MainWindowModel::mnuFileOpen_Click() {
+    NotAvailable("Open");
+}
+
+void MainWindowModel::mnuFileSave_Click() {
+    NotAvailable("Save");
+}
+
+void MainWindowModel::mnuFileSaveAs_Click() {
+    NotAvailable("Save As");
+}
+
+void MainWindowModel::mnuFilePrint_Click() {
+    if (AmortOpen()) {
+        host_.FocusAmortForm();
+        host_.ClickAmortButton("comOK");
+        return;
+    }
+    ui_.Beep();
+    ui_.MsgBox(
+        {"Only the Amortization Schedule can be printed.  Please open it from the menu "
+         "and then select File | Print again.",
+         "UNABLE TO PROCEED", MsgButtons::Ok, MsgIcon::Exclamation, 1});
+    UpdateMainCommands();
+}
+
+void MainWindowModel::mnuFilePrtSetup_Click() {
+    NotAvailable("Print Setup");
+}
+
+void MainWindowModel::mnuFilePref_Click() {
+    NotAvailable("Preferences");
+}
+
+void MainWindowModel::mnuFileExit_Click() {
+    if (state_.InputUnsaved) {
+        MsgAnswer answer = AskToSaveInput(1);
+        if (answer == MsgAnswer::Yes) {
+            mnuFileSaveAs_Click();
+            return;
+        }
+        if (answer == MsgAnswer::Cancel) {
+            return;
+        }
+    }
+    state_.InputUnsaved = false;
+    if (AmortOpen()) {
+        host_.UnloadAmortForm();
+    }
+    if (CalcOpen()) {
+        host_.UnloadCalcForm();
+    }
+    host_.CloseMainWindow();
+}
+
+void MainWindowModel::mnuAmort_Click() {
+    Hourglass hourglass(ui_);
+    Commands.mnuAmort = false;
+    state_.FormOpen[1] = true;
+    UpdateMainCommands();
+    host_.ShowAmortForm();
+}
+
+void MainWindowModel::mnuCalc_Click() {
+    NotAvailable("Loan Calculator");
+}
+
+void MainWindowModel::mnuWinClose_Click() {
+    if (CalcOpen()) {
+        host_.UnloadCalcForm();
+    }
+    if (!AmortOpen()) {
+        return;
+    }
+    if (state_.InputUnsaved) {
+        MsgAnswer answer = AskToSaveInput(3);
+        if (answer == MsgAnswer::Yes) {
+            state_.MainWindowTag = "AMORT";
+            mnuFileSaveAs_Click();
+            return;
+        }
+        if (answer == MsgAnswer::Cancel) {
+            host_.FocusAmortForm();
+            ui_.SetFocus("txtName");
+            return;
+        }
+    }
+    state_.InputUnsaved = false;
+    host_.UnloadAmortForm();
+}
+
+void MainWindowModel::mnuHelpIndex_Click() {
+    NotAvailable("Contents");
+}
+
+void MainWindowModel::mnuHelpSrch_Click() {
+    NotAvailable("Search for Help");
+}
+
+void MainWindowModel::mnuHelpHelp_Click() {
+    NotAvailable("How to Use Help");
+}
+
+void MainWindowModel::mnuHelpInfo_Click() {
+    NotAvailable("Program Overview");
+}
+
+void MainWindowModel::mnuHelpAmort_Click() {
+    NotAvailable("Amortization Info");
+}
+
+void MainWindowModel::mnuHelpCalc_Click() {
+    NotAvailable("Loan Calc Info");
+}
+
+void MainWindowModel::mnuHelpTips_Click() {
+    state_.ToolTipsChecked = !state_.ToolTipsChecked;
+    if (AmortOpen() || CalcOpen()) {
+        host_.ApplyToolTips();
+    }
+}
+
+void MainWindowModel::mnuHelpAbout_Click() {
+    NotAvailable("About Quorvia");
+}
+
+void MainWindowModel::ToolBar_ButtonClick(std::string_view key) {
+    if (key == "tbNew") {
+        if (Commands.mnuAmort) {
+            mnuAmort_Click();
+        } else {
+            host_.FocusAmortForm();
+            host_.ClickAmortButton("comClr");
+        }
+    } else if (key == "tbOpen") {
+        mnuFileOpen_Click();
+    } else if (key == "tbSave") {
+        mnuFileSave_Click();
+    } else if (key == "tbPrint") {
+        if (NumericValue(host_.AmortLoanAmountText()) > 0) {
+            host_.FocusAmortForm();
+            host_.ClickAmortButton("comOK");
+        } else {
+            ui_.Beep();
+        }
+    } else if (key == "tbCopy") {
+        NotAvailable("Copy to Amortization form");
+    } else if (key == "tbAmort") {
+        if (Commands.mnuAmort) {
+            mnuAmort_Click();
+        } else {
+            host_.FocusAmortForm();
+        }
+    } else if (key == "tbCalc") {
+        mnuCalc_Click();
+    } else if (key == "tbHelp") {
+        NotAvailable("Help");
+    }
+}
+
+}  // namespace quorvia

@@ -1,0 +1,103 @@
+#pragma once
+// The main window (Quorvia): start-up and shutdown, the menu and toolbar commands, and which
+// of them are enabled while the data forms are open or closed.
+//
+// The window shows Commands after every call and does what the model asks of it through
+// MainWindowHost; messages, beeps, focus and the hourglass go through Ui.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/base/Ui.h"
+#include "core/printing/PrinterService.h"
+#include "core/session/AppState.h"
+
+namespace quorvia {
+
+// What the main window's commands ask of the window around them.
+class MainWindowHost {
+  public:
+    virtual ~MainWindowHost() = default;
+    virtual void ShowAmortForm() = 0;
+    // Closes the amortization form; its own unload handler runs.
+    virtual void UnloadAmortForm() = 0;
+    virtual void UnloadCalcForm() = 0;
+    // Makes the amortization form the active one.
+    virtual void FocusAmortForm() = 0;
+    // Presses a command button of the amortization form ("comOK", "comClr").
+    virtual void ClickAmortButton(std::string_view button) = 0;
+    virtual std::string AmortLoanAmountText() = 0;
+    // Gives the command buttons of the open data forms their tooltips, or takes them away.
+    virtual void ApplyToolTips() = 0;
+    // Closes the main window; its unload handler runs.
+    virtual void CloseMainWindow() = 0;
+};
+
+// The enabled and visible state of the menu items and toolbar buttons that change.
+struct MainCommands {
+    bool mnuAmort = true;
+    bool mnuCalc = true;
+    bool mnuWindow = false;
+    bool mnuFileSave = false;
+    bool mnuFileSaveAs = false;
+    bool mnuFilePrint = false;
+    bool tbSave = false;
+    bool tbPrint = false;
+    bool tbCopy = false;
+    bool logoVisible = true;
+};
+
+inline constexpr std::string_view kAlreadyRunning =
+    "Quorvia is already running.  Please press Ctrl-ESC to activate the Win95 'Task Bar.'";
+inline constexpr std::string_view kNotAvailable = "This command is not available yet.";
+
+class MainWindowModel {
+  public:
+    MainWindowModel(AppState& state, PrinterService& printers, Ui& ui, MainWindowHost& host);
+
+    MainCommands Commands;
+
+    // Start-up. otherCopyRunning is asked once the program's folder is settled. Returns false
+    // when the program must end (another copy runs, or there is no printer).
+    bool MDIForm_Load(const std::filesystem::path& programFolder,
+                      const std::function<bool()>& otherCopyRunning);
+    // Returns whether the closing is cancelled.
+    bool MDIForm_Unload();
+    void UpdateMainCommands();
+
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFilePrint_Click();
+    void mnuFilePrtSetup_Click();
+    void mnuFilePref_Click();
+    void mnuFileExit_Click();
+    void mnuAmort_Click();
+    void mnuCalc_Click();
+    void mnuWinClose_Click();
+    void mnuHelpIndex_Click();
+    void mnuHelpSrch_Click();
+    void mnuHelpHelp_Click();
+    void mnuHelpInfo_Click();
+    void mnuHelpAmort_Click();
+    void mnuHelpCalc_Click();
+    void mnuHelpTips_Click();
+    void mnuHelpAbout_Click();
+    // The toolbar button with this key was clicked ("tbNew", ...).
+    void ToolBar_ButtonClick(std::string_view key);
+
+  private:
+    bool AmortOpen() const { return state_.FormOpen[1]; }
+    bool CalcOpen() const { return state_.FormOpen[2]; }
+    MsgAnswer AskToSaveInput(int defaultButton);
+    void NotAvailable(std::string_view command);
+
+    AppState& state_;
+    PrinterService& printers_;
+    Ui& ui_;
+    MainWindowHost& host_;
+};
+
+}  // namespace quorvia

@@ -1,0 +1,26 @@
+#pragma once
+// How every file the program produces is written: into a new temporary file beside the target,
+// flushed to disk, then renamed over the target. A reader never sees half a file, and a failed
+// write (a full disk, a folder that vanished) leaves the old file exactly as it was and no
+// temporary file behind.
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "core/base/RunError.h"
+
+namespace quorvia {
+
+// Permissions of a file that did not exist before; the process's umask still applies.
+inline constexpr std::filesystem::perms kNewFilePermissions = std::filesystem::perms(0644);
+
+// Replaces `target` with `content`. An existing file keeps its permissions; a symbolic link at
+// the target is replaced, never written through; a folder or a device at the target is refused.
+// The temporary file is created exclusively and without following links, under a short name of
+// its own, so a target name of any length that the folder allows can be written.
+std::optional<RunError> WriteFileAtomically(
+    const std::filesystem::path& target, std::string_view content,
+    std::filesystem::perms newFilePermissions = kNewFilePermissions);
+
+}  // namespace quorvia

@@ -1,0 +1,51 @@
+#include "core/loanfile/LoanFileCommands.h"
+
+#include <string>
+
+#include "core/loanfile/LoanFile.h"
+
+namespace quorvia {
+
+namespace {
+
+void ShowFileError(Ui& ui, const std::string& what, const std::filesystem::path& path,
+                   const RunError& error) {
+    ui.MsgBox({what + " " + path.string() + " ..." + std::string(CrLf) + error.description,
+               "FILE ERROR", MsgButtons::Ok, MsgIcon::Exclamation});
+}
+
+}  // namespace
+
+bool SaveLoanFile(const std::filesystem::path& path, AmortFormModel& form, AppState& state,
+                  Ui& ui) {
+    std::optional<RunError> error;
+    {
+        Hourglass hourglass(ui);
+        error = WriteLoanFile(path, form.LoanFileEntriesFromForm());
+    }
+    if (error) {
+        ShowFileError(ui, "Error saving", path, *error);
+    } else {
+        state.InputUnsaved = false;
+    }
+    ui.SetFocus(AmortFormModel::ControlName(AmortField::Name));
+    return !error;
+}
+
+bool LoadLoanFile(const std::filesystem::path& path, AmortFormModel& form, AppState& state,
+                  Ui& ui) {
+    Hourglass hourglass(ui);
+    LoanFileEntries entries;
+    std::optional<RunError> error = ReadLoanFile(
+        path, entries, static_cast<int16_t>(state.NumberPayments ? 1 : 0), state.ReportStyle);
+    if (error) {
+        ui.Beep();
+        ShowFileError(ui, "Error loading", path, *error);
+        return false;
+    }
+    form.FillFromLoanFile(entries);
+    state.InputUnsaved = false;
+    return true;
+}
+
+}  // namespace quorvia

@@ -1,0 +1,21 @@
+#pragma once
+// Saving the amortization form to a loan data file and loading one into it.
+
+#include <filesystem>
+
+#include "core/amortization/AmortFormModel.h"
+#include "core/base/Ui.h"
+#include "core/session/AppState.h"
+
+namespace quorvia {
+
+// Writes the form's entries to `path`. A failure is told to the person and leaves the input
+// marked unsaved (and the previous file as it was). Returns whether the file was written.
+bool SaveLoanFile(const std::filesystem::path& path, AmortFormModel& form, AppState& state, Ui& ui);
+
+// Reads `path` into the form. A file that cannot be read (missing, shorter than 13 lines, a
+// number that does not fit) is told to the person and changes nothing in the form. Returns
+// whether the form was filled.
+bool LoadLoanFile(const std::filesystem::path& path, AmortFormModel& form, AppState& state, Ui& ui);
+
+}  // namespace quorvia

@@ -1,0 +1,197 @@
+#include "core/schedule/WorkFile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace quorvia {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+void AppendField(std::string& line, std::string_view field) {
+    line += '"';
+    if (field.empty()) {
+        line += ' ';  // a field is never empty
+    }
+    for (char c : field) {
+        if (c == '"') {
+            line += "\"\"";
+        } else if (c == '\r' || c == '\n') {
+            line += ' ';  // a line break would split the record
+        } else {
+            line += c;
+        }
+    }
+    line += '"';
+}
+
+void AppendRecord(std::string& out, std::string_view f1, std::string_view f2, std::string_view f3,
+                  std::string_view f4, std::string_view f5) {
+    AppendField(out, f1);
+    out += ',';
+    AppendField(out, f2);
+    out += ',';
+    AppendField(out, f3);
+    out += ',';
+    AppendField(out, f4);
+    out += ',';
+    AppendField(out, f5);
+}
+
+RunError IoError(int number, std::string_view what, const std::filesystem::path& path) {
+    return {number, std::string(what) + " " + path.string() + ": " + std::strerror(errno)};
+}
+
+}  // namespace
+
+std::string EncodeWorkRecord(const WorkRecord& record) {
+    std::string line;
+    AppendRecord(line, record[0], record[1], record[2], record[3], record[4]);
+    return line;
+}
+
+std::optional<WorkRecord> DecodeWorkRecord(std::string_view line) {
+    WorkRecord record;
+    std::size_t pos = 0;
+    for (std::size_t field = 0; field < record.size(); ++field) {
+        if (field > 0) {
+            if (pos >= line.size() || line[pos] != ',') {
+                return std::nullopt;
+            }
+            ++pos;
+        }
+        if (pos >= line.size() || line[pos] != '"') {
+            return std::nullopt;
+        }
+        ++pos;
+        std::string& text = record[field];
+        while (true) {
+            if (pos >= line.size()) {
+                return std::nullopt;
+            }
+            if (line[pos] == '"') {
+                if (pos + 1 < line.size() && line[pos + 1] == '"') {
+                    text += '"';
+                    pos += 2;
+                    continue;
+                }
+                ++pos;
+                break;
+            }
+            text += line[pos++];
+        }
+    }
+    if (pos != line.size()) {
+        return std::nullopt;
+    }
+    return record;
+}
+
+WorkFileWriter::~WorkFileWriter() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+    }
+}
+
+std::optional<RunError> WorkFileWriter::Create(const std::filesystem::path& path) {
+    // Remove whatever stands at the path (a symbolic link is removed, not followed), then
+    // create the file exclusively so that nothing can be slipped in between.
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        return IoError(error_number::kPathFileAccess, "Cannot create", path);
+    }
+    file_ = ::fdopen(fd, "wb");
+    if (file_ == nullptr) {
+        ::close(fd);
+        return IoError(error_number::kPathFileAccess, "Cannot create", path);
+    }
+    buffer_.clear();
+    buffer_.reserve(256 * 1024);
+    return std::nullopt;
+}
+
+void WorkFileWriter::WriteLine(std::string_view field1) {
+    Write(field1, " ", " ", " ", " ");
+}
+
+void WorkFileWriter::Write(const WorkRecord& record) {
+    Write(record[0], record[1], record[2], record[3], record[4]);
+}
+
+void WorkFileWriter::Write(std::string_view f1, std::string_view f2, std::string_view f3,
+                           std::string_view f4, std::string_view f5) {
+    AppendRecord(buffer_, f1, f2, f3, f4, f5);
+    buffer_ += kLineEnd;
+}
+
+void WorkFileWriter::WriteMarker(std::string_view word, bool inEveryField) {
+    if (inEveryField) {
+        Write(word, word, word, word, word);
+    } else {
+        WriteLine(word);
+    }
+}
+
+std::optional<RunError> WorkFileWriter::Close() {
+    if (file_ == nullptr) {
+        return RunError{error_number::kPathFileAccess, "The schedule work file is not open."};
+    }
+    bool written = std::fwrite(buffer_.data(), 1, buffer_.size(), file_) == buffer_.size();
+    bool closed = std::fclose(file_) == 0;
+    file_ = nullptr;
+    if (!written || !closed) {
+        return RunError{
+            error_number::kPathFileAccess,
+            std::string("Cannot write the schedule work file: ") + std::strerror(errno)};
+    }
+    return std::nullopt;
+}
+
+WorkFileReader::~WorkFileReader() = default;
+
+std::optional<RunError> WorkFileReader::Open(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return RunError{error_number::kFileNotFound, "File not found"};
+    }
+    std::ostringstream content;
+    content << in.rdbuf();
+    text_ = std::move(content).str();
+    position_ = 0;
+    return std::nullopt;
+}
+
+std::optional<RunError> WorkFileReader::Read(WorkRecord& record) {
+    if (AtEnd()) {
+        return RunError{error_number::kInputPastEnd, "Input past end of file"};
+    }
+    std::size_t end = text_.find('\n', position_);
+    std::string_view line(text_);
+    line = line.substr(position_, end == std::string::npos ? std::string::npos : end - position_);
+    position_ = end == std::string::npos ? text_.size() : end + 1;
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    std::optional<WorkRecord> decoded = DecodeWorkRecord(line);
+    if (!decoded) {
+        return RunError{error_number::kInputPastEnd, "Input past end of file"};
+    }
+    record = std::move(*decoded);
+    return std::nullopt;
+}
+
+void RemoveFileQuietly(const std::filesystem::path& path) {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+}
+
+}  // namespace quorvia

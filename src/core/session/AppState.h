@@ -1,0 +1,71 @@
+#pragma once
+// The process-wide state of one run: the program's folders, the open forms, the unsaved-input
+// flag, the current loan data file and every preference setting. Created once at start and
+// handed to the forms by reference.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "core/schedule/AmortInputs.h"
+#include "core/schedule/WorkFile.h"
+
+namespace quorvia {
+
+inline constexpr std::string_view kIniFileName = "quorvia.ini";
+inline constexpr std::string_view kIniSection = "Prefs";
+
+struct AppState {
+    // The program's folder: the profile file and the work file live here.
+    std::filesystem::path AppPath;
+    std::filesystem::path IniFilePath;
+    // Element 1: the amortization form is open; element 2: the calculator is open.
+    std::array<bool, 3> FormOpen{};
+    bool InputUnsaved = false;
+    std::string LoanFilePath;
+    // The main window's tag: "AMORT" asks File | Save As to close the amortization form after
+    // saving.
+    std::string MainWindowTag;
+
+    // Preference settings.
+    std::array<std::string, 2> CompanyNames;
+    std::string DefaultRate = "0.0000";
+    int16_t DefaultFrequency = 1;
+    int16_t DefaultSemiMonthlyDates = 1;
+    int16_t DefaultFixedPrincipal = 0;
+    int16_t DefaultFullPayout = 1;
+    int16_t DefaultCalcMethod = 0;
+    bool ShowToolTips = true;
+    bool NumberPayments = false;
+    bool PrintCompanyFooter = false;
+    std::string ReportFontName = "Times New Roman";
+    std::string ReportFontStyle = "Normal";
+    float ReportFontSize = 12;
+    // The font in force: name, size as number text (" 12"), style.
+    std::array<std::string, 3> CurrentReportFont{"Times New Roman", " 12", "Normal"};
+    std::string DataDrive;
+    std::string DataDirectory;
+    std::string ReportPrinter;
+    int16_t ReportStyle = 0;
+
+    SemiMonthlyChoice SemiMonthly{};
+
+    // The check mark of Help | Show Tool Tips, started from ShowToolTips.
+    bool ToolTipsChecked = true;
+    // The zoom list index the preview window opened at last; 0 counts as unset.
+    int16_t ZoomIndex = 0;
+    // Page set-up handed to and from the printer dialog.
+    int16_t PrintOrientation = 0;
+    int16_t PrintPaperSize = 0;
+
+    // Where the schedule work file is written; the program's folder when empty (the batch tool
+    // gives every run a folder of its own).
+    std::filesystem::path WorkFileFolder;
+
+    std::filesystem::path WorkFilePath() const {
+        return (WorkFileFolder.empty() ? AppPath : WorkFileFolder) / std::string(kWorkFileName);
+    }
+};
+
+}  // namespace quorvia

@@ -1,0 +1,87 @@
+#pragma once
+// The main window (Quorvia): the menu bar, the toolbar, the working area with the data forms
+// and the backdrop. What the commands do is MainWindowModel's; this window shows its state.
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "core/amortization/AmortFormModel.h"
+#include "core/app/MainWindowModel.h"
+#include "core/base/Clock.h"
+#include "core/printing/PrinterService.h"
+#include "core/schedule/ScheduleRunner.h"
+#include "core/session/AppState.h"
+#include "desktop/platform/QtUi.h"
+
+namespace quorvia {
+
+class AmortForm;
+class LogoForm;
+
+class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHost {
+    Q_OBJECT
+  public:
+    MainWindow(AppState& state, PrinterService& printers, QtUi& ui, Clock today = SystemToday);
+    ~MainWindow() override;
+
+    // Shows the window and runs the start-up; false when the program must end.
+    bool Start(const std::filesystem::path& programFolder,
+               const std::function<bool()>& otherCopyRunning);
+    // The runner the amortization form hands a validated loan to; until one is set, a runner
+    // that tells the person the schedule is not available yet. Set it before the form opens:
+    // the open form keeps the runner it was given.
+    void SetScheduleRunner(std::unique_ptr<ScheduleRunner> runner);
+
+    MainWindowModel& Model() { return model_; }
+    QAction* Action(const QString& name) const;
+    AmortForm* OpenAmortForm() const;
+    LogoForm* Logo() const { return logo_; }
+    QMdiArea* WorkArea() const { return mdiArea_; }
+
+    // MainWindowHost
+    void ShowAmortForm() override;
+    void UnloadAmortForm() override;
+    void UnloadCalcForm() override;
+    void FocusAmortForm() override;
+    void ClickAmortButton(std::string_view button) override;
+    std::string AmortLoanAmountText() override;
+    void ApplyToolTips() override;
+    void CloseMainWindow() override;
+
+    // AmortFormHost
+    void QueueFileSaveAs() override;
+    void UpdateMainCommands() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void BuildToolBar();
+    QAction* AddAction(QWidget* menu, const char* name, const QString& caption,
+                       void (MainWindowModel::*handler)());
+    void RefreshCommands();
+    void RefreshPressedButtons();
+    void SubWindowActivated(QMdiSubWindow* window);
+    void GrowToHold(QSize formSize);
+
+    AppState& state_;
+    QtUi& ui_;
+    Clock today_;
+    MainWindowModel model_;
+    std::unique_ptr<ScheduleRunner> runner_;
+    QMdiArea* mdiArea_;
+    LogoForm* logo_;
+    QPointer<QMdiSubWindow> amortWindow_;
+    std::map<QString, QAction*> actions_;
+};
+
+}  // namespace quorvia

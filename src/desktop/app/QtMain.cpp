@@ -1,0 +1,29 @@
+// The desktop program: one main window over the program's folder, one running copy per user.
+#include <QApplication>
+
+#include "core/session/AppState.h"
+#include "desktop/app/MainWindow.h"
+#include "desktop/app/QtScheduleRunner.h"
+#include "desktop/platform/ButtonAccessKeys.h"
+#include "desktop/platform/InstanceLock.h"
+#include "desktop/platform/QtPrinterService.h"
+#include "desktop/platform/QtUi.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Quorvia");
+    quorvia::ButtonAccessKeys::Install();
+
+    quorvia::AppState state;
+    quorvia::QtPrinterService printers;
+    quorvia::QtUi ui;
+    quorvia::InstanceLock lock;
+    quorvia::MainWindow window(state, printers, ui);
+    window.SetScheduleRunner(
+        std::make_unique<quorvia::QtScheduleRunner>(state, ui, printers, &window));
+    std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+    if (!window.Start(programFolder, [&lock] { return !lock.TryLock(); })) {
+        return 0;
+    }
+    return app.exec();
+}

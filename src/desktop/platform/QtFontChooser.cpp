@@ -1,0 +1,21 @@
+#include "desktop/platform/QtFontChooser.h"
+
+#include <QApplication>
+
+#include "desktop/platform/FontDialog.h"
+#include "desktop/platform/ReportFontFamilies.h"
+
+namespace quorvia {
+
+std::optional<FontChoice> QtFontChooser::ChooseFont(const FontRequest& request,
+                                                    uint32_t& extendedError) {
+    extendedError = 0;
+    QWidget* owner = owner_ ? owner_.data() : QApplication::activeWindow();
+    FontDialog dialog(request, ReportFontFamilies(), owner);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Choice();
+}
+
+}  // namespace quorvia

@@ -1,0 +1,341 @@
+#include "desktop/reports/PreviewWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "desktop/platform/QtKeyCodes.h"
+#include "desktop/platform/ReportPainter.h"
+#include "desktop/platform/ScreenFit.h"
+#include "desktop/reports/GotoPageDialog.h"
+
+namespace quorvia {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+constexpr int kInitialWidth = 820;
+constexpr int kInitialHeight = 720;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+PreviewPageWidget::PreviewPageWidget(PreviewWindow& window, QWidget* parent)
+    : QWidget(parent), window_(window) {
+    setObjectName("ThePage");
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PreviewPageWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    const ReportDocument& doc = window_.model_.Document();
+    if (doc.PageCount() > 0) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        DrawReportPage(painter, doc, doc.PreviewPage(), QRectF(rect()));
+    }
+}
+
+void PreviewPageWidget::mousePressEvent(QMouseEvent* event) {
+    window_.model_.vsPrinter1_MouseDown(event->button() == Qt::LeftButton,
+                                        window_.ToTwips(event->position().x()),
+                                        window_.ToTwips(event->position().y()));
+    window_.Refresh();
+}
+
+void PreviewPageWidget::mouseMoveEvent(QMouseEvent* event) {
+    window_.model_.vsPrinter1_MouseMove((event->buttons() & Qt::LeftButton) != 0,
+                                        window_.ToTwips(event->position().x()),
+                                        window_.ToTwips(event->position().y()));
+    window_.Refresh();
+}
+
+void PreviewPageWidget::mouseReleaseEvent(QMouseEvent*) {
+    window_.model_.vsPrinter1_MouseUp();
+    window_.Refresh();
+}
+
+PreviewWindow::PreviewWindow(AppState& state, QtUi& ui, PrinterService& printers,
+                             StatusDisplay& status, CDialog& fontDialog, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint |
+                          Qt::CustomizeWindowHint),
+      ui_(ui),
+      model_(state, ui, printers, metrics_, status, fontDialog),
+      previousForm_(ui.ActiveForm()) {
+    setObjectName("PreviewWindow");
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    BuildToolBar();
+    BuildPageArea();
+    layout->addWidget(toolBar_);
+    layout->addWidget(area_, 1);
+    model_.ScrollBarThickness =
+        static_cast<int>(ToTwips(style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+    model_.ShowGotoPage = [this](int16_t highest) { return AskGotoPage(highest); };
+    model_.DoEvents = [this] {
+        Refresh();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+    ui_.SetActiveForm(this);
+    resize(kInitialWidth, kInitialHeight);
+    KeepOnScreen(*this);
+}
+
+PreviewWindow::~PreviewWindow() {
+    ui_.SetActiveForm(previousForm_);
+}
+
+void PreviewWindow::BuildToolBar() {
+    toolBar_ = new QWidget(this);
+    toolBar_->setObjectName("ToolBar");
+    auto* strip = new QHBoxLayout(toolBar_);
+    strip->setContentsMargins(4, 4, 4, 4);
+    strip->addWidget(AddButton("FirstButton", "&First", &PreviewWindowModel::FirstButton_Click));
+    strip->addWidget(
+        AddButton("PreviousButton", "&Previous", &PreviewWindowModel::PreviousButton_Click));
+    strip->addWidget(AddButton("NextButton", "&Next", &PreviewWindowModel::NextButton_Click));
+    strip->addWidget(AddButton("LastButton", "&Last", &PreviewWindowModel::LastButton_Click));
+    strip->addWidget(AddButton("GotoButton", "&Go to...", &PreviewWindowModel::GotoButton_Click));
+    PageLabel_ = new QLabel(toolBar_);
+    PageLabel_->setObjectName("PageLabel");
+    PageLabel_->setMinimumWidth(110);
+    PageLabel_->setAlignment(Qt::AlignCenter);
+    strip->addWidget(PageLabel_);
+    cmbZoom_ = new QComboBox(toolBar_);
+    cmbZoom_->setObjectName("cmbZoom");
+    for (std::string_view zoom : PreviewWindowModel::kZoomList) {
+        cmbZoom_->addItem(QString::fromUtf8(zoom.data(), static_cast<int>(zoom.size())));
+    }
+    cmbZoom_->installEventFilter(this);
+    connect(cmbZoom_, &QComboBox::activated, this, [this](int index) {
+        model_.cmbZoom_Click(static_cast<int16_t>(index));
+        Refresh();
+    });
+    strip->addWidget(cmbZoom_);
+    strip->addWidget(AddButton("PrintButton", "P&rint...", &PreviewWindowModel::PrintButton_Click));
+    strip->addWidget(AddButton("cmdFont", "F&onts...", &PreviewWindowModel::cmdFont_Click));
+    strip->addStretch(1);
+    strip->addWidget(AddButton("CloseButton", "&Close", &PreviewWindowModel::CloseButton_Click));
+}
+
+QPushButton* PreviewWindow::AddButton(const char* name, const QString& caption,
+                                      void (PreviewWindowModel::*handler)()) {
+    auto* button = new QPushButton(caption, toolBar_);
+    button->setObjectName(name);
+    // Only as wide as the caption needs, so that the whole strip fits a small or scaled screen.
+    QString shown = QString(caption).remove('&');
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(shown) +
+                            2 * button->fontMetrics().averageCharWidth() + 8);
+    button->setAutoDefault(false);
+    button->installEventFilter(this);
+    connect(button, &QPushButton::clicked, this, [this, handler] { Run(handler); });
+    buttons_[name] = button;
+    return button;
+}
+
+void PreviewWindow::BuildPageArea() {
+    area_ = new QWidget(this);
+    area_->setObjectName("PageArea");
+    area_->setAutoFillBackground(true);
+    QPalette palette = area_->palette();
+    palette.setColor(QPalette::Window, QColor(128, 128, 128));
+    area_->setPalette(palette);
+    area_->installEventFilter(this);
+    ThePage_ = new PreviewPageWidget(*this, area_);
+    ThePage_->installEventFilter(this);
+    ThePage_->hide();
+    VS_ = new QScrollBar(Qt::Vertical, area_);
+    VS_->setObjectName("VS");
+    HS_ = new QScrollBar(Qt::Horizontal, area_);
+    HS_->setObjectName("HS");
+    for (QScrollBar* bar : {VS_, HS_}) {
+        bar->installEventFilter(this);
+        bar->hide();
+    }
+    connect(VS_, &QScrollBar::valueChanged, this, [this](int value) {
+        if (!refreshing_) {
+            model_.VS_Change(value);
+            Refresh();
+        }
+    });
+    connect(HS_, &QScrollBar::valueChanged, this, [this](int value) {
+        if (!refreshing_) {
+            model_.HS_Change(value);
+            Refresh();
+        }
+    });
+    ScrollMagnet_ = new QWidget(area_);
+    ScrollMagnet_->setObjectName("ScrollMagnet");
+    ScrollMagnet_->setAutoFillBackground(true);
+    ScrollMagnet_->setPalette(QApplication::palette());
+    ScrollMagnet_->hide();
+}
+
+bool PreviewWindow::Load(int16_t rowCount, int16_t reportKind) {
+    model_.Form_Load(rowCount, reportKind);
+    Refresh();
+    return model_.Visible;
+}
+
+int PreviewWindow::ToPixels(int twips) const {
+    return static_cast<int>(std::lround(twips * logicalDpiX() / kTwipsPerInch));
+}
+
+double PreviewWindow::ToTwips(double pixels) const {
+    return pixels * kTwipsPerInch / logicalDpiX();
+}
+
+void PreviewWindow::Run(void (PreviewWindowModel::*handler)()) {
+    (model_.*handler)();
+    Refresh();
+}
+
+bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == area_ && event->type() == QEvent::Resize) {
+        AreaResized();
+    } else if (event->type() == QEvent::Wheel && (watched == area_ || watched == ThePage_)) {
+        return ScrollByWheel(*static_cast<QWheelEvent*>(event));
+    } else if (event->type() == QEvent::KeyPress && watched != area_) {
+        // A key the page or a scroll bar leaves unhandled travels on to the page area; it
+        // was already heard once.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            return false;
+        }
+        int code = KeyCodeOf(*key);
+        model_.Form_KeyDown(code, ShiftOf(key->modifiers()));
+        Refresh();
+        return code == 0;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// The wheel scrolls the page up and down, with Shift (or a sideways wheel) from side to side,
+// by the lines the desktop asks for.
+bool PreviewWindow::ScrollByWheel(const QWheelEvent& wheel) {
+    QPoint delta = wheel.angleDelta();
+    bool sideways = (wheel.modifiers() & Qt::ShiftModifier) != 0 || delta.y() == 0;
+    QScrollBar* bar = sideways ? HS_ : VS_;
+    int notches = (delta.y() != 0 ? delta.y() : delta.x()) / QWheelEvent::DefaultDeltasPerStep;
+    if (bar->isVisible() && notches != 0) {
+        bar->setValue(bar->value() -
+                      notches * QApplication::wheelScrollLines() * bar->singleStep());
+    }
+    return true;
+}
+
+void PreviewWindow::AreaResized() {
+    model_.Form_Resize(static_cast<int>(ToTwips(area_->width())),
+                       static_cast<int>(ToTwips(area_->height())));
+    Refresh();
+}
+
+void PreviewWindow::Place(QWidget* widget, const TwipRect& rect) {
+    widget->setGeometry(ToPixels(rect.left), ToPixels(rect.top), ToPixels(rect.width),
+                        ToPixels(rect.height));
+}
+
+void PreviewWindow::MirrorBar(QScrollBar* bar, const ScrollBarState& state) {
+    bar->setRange(0, state.max);
+    bar->setPageStep(state.largeChange);
+    bar->setSingleStep(state.smallChange);
+    bar->setValue(state.value);
+    bar->setVisible(state.visible);
+}
+
+void PreviewWindow::Refresh() {
+    refreshing_ = true;
+    setWindowTitle(Q(model_.Caption));
+    PageLabel_->setText(Q(model_.PageLabel));
+    buttons_["FirstButton"]->setEnabled(model_.FirstButtonEnabled);
+    buttons_["PreviousButton"]->setEnabled(model_.PreviousButtonEnabled);
+    buttons_["NextButton"]->setEnabled(model_.NextButtonEnabled);
+    buttons_["LastButton"]->setEnabled(model_.LastButtonEnabled);
+    buttons_["PrintButton"]->setEnabled(model_.PrintButtonEnabled);
+    buttons_["cmdFont"]->setEnabled(model_.cmdFontEnabled);
+    for (auto& [name, button] : buttons_) {
+        button->setToolTip(QString());
+    }
+    cmbZoom_->setToolTip(QString());
+    for (const auto& [control, tip] : model_.ToolTips) {
+        if (QWidget* widget = findChild<QWidget*>(Q(std::string(control)))) {
+            widget->setToolTip(Q(std::string(tip)));
+        }
+    }
+    if (model_.ZoomListIndex >= 0) {
+        QSignalBlocker blocker(cmbZoom_);
+        cmbZoom_->setCurrentIndex(model_.ZoomListIndex);
+    }
+    MirrorBar(VS_, model_.VS);
+    MirrorBar(HS_, model_.HS);
+    Place(VS_, model_.VSRect);
+    Place(HS_, model_.HSRect);
+    Place(ScrollMagnet_, model_.ScrollMagnet);
+    ScrollMagnet_->setVisible(model_.VS.visible || model_.HS.visible);
+    Place(ThePage_, model_.ThePage);
+    ThePage_->setVisible(model_.PageVisible);
+    ThePage_->setCursor(model_.Dragging ? Qt::ClosedHandCursor : Qt::ArrowCursor);
+    ThePage_->update();
+    refreshing_ = false;
+    if (!model_.Visible && isVisible()) {
+        closing_ = true;
+        done(QDialog::Accepted);
+    }
+}
+
+std::string PreviewWindow::AskGotoPage(int16_t highest) {
+    GotoPageDialog dialog(ui_, highest, this);
+    ui_.SetActiveForm(&dialog);
+    dialog.exec();
+    ui_.SetActiveForm(this);
+    return dialog.Model().ThisInput;
+}
+
+void PreviewWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    KeepOnScreenWhenShown(*this);
+    ThePage_->setFocus();
+}
+
+void PreviewWindow::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void PreviewWindow::reject() {
+    if (closing_) {
+        QDialog::reject();
+    } else {
+        Run(&PreviewWindowModel::CloseButton_Click);
+    }
+}
+
+void PreviewWindowOpener::ShowPreview(int16_t rowCount, int16_t reportKind) {
+    PreviewWindow window(state_, ui_, printers_, status_, fontDialog_, parent_);
+    if (window.Load(rowCount, reportKind)) {
+        window.exec();
+    }
+    // The amortization form asks for its focus next: its window must be the active one again.
+    if (parent_ != nullptr) {
+        parent_->activateWindow();
+    }
+}
+
+}  // namespace quorvia

@@ -1,0 +1,118 @@
+#pragma once
+// The print-preview window: the composed report page by page, with the toolbar strip of page
+// buttons, the page number, the zoom list and the font button, and the page inside an area
+// with two scroll bars. Shown modally; it closes only through its Close button or Esc.
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <QWidget>
+#include <map>
+#include <string>
+
+#include "core/amortization/DesktopScheduleRunner.h"
+#include "core/reports/PreviewWindowModel.h"
+#include "desktop/platform/QtTextMetrics.h"
+#include "desktop/platform/QtUi.h"
+
+namespace quorvia {
+
+class PreviewWindow;
+
+// ThePage: the visible page; the report is drawn to fit its size.
+class PreviewPageWidget : public QWidget {
+    Q_OBJECT
+  public:
+    PreviewPageWidget(PreviewWindow& window, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    PreviewWindow& window_;
+};
+
+class PreviewWindow : public QDialog {
+    Q_OBJECT
+  public:
+    PreviewWindow(AppState& state, QtUi& ui, PrinterService& printers, StatusDisplay& status,
+                  CDialog& fontDialog, QWidget* parent = nullptr);
+    ~PreviewWindow() override;
+
+    // Composes the report handed over by the schedule run; false when it could not be read
+    // (the person has been told, and the window is not to be shown).
+    bool Load(int16_t rowCount, int16_t reportKind);
+
+    PreviewWindowModel& Model() { return model_; }
+    // Twips of the page's area to pixels and back, at the screen's resolution.
+    int ToPixels(int twips) const;
+    double ToTwips(double pixels) const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+  private:
+    friend class PreviewPageWidget;
+
+    void BuildToolBar();
+    void BuildPageArea();
+    QPushButton* AddButton(const char* name, const QString& caption,
+                           void (PreviewWindowModel::*handler)());
+    void Run(void (PreviewWindowModel::*handler)());
+    void AreaResized();
+    bool ScrollByWheel(const QWheelEvent& wheel);
+    void Refresh();
+    void Place(QWidget* widget, const TwipRect& rect);
+    void MirrorBar(QScrollBar* bar, const ScrollBarState& state);
+    std::string AskGotoPage(int16_t highest);
+
+    QtUi& ui_;
+    QtTextMetrics metrics_;
+    PreviewWindowModel model_;
+    QWidget* previousForm_;
+    bool closing_ = false;
+    bool refreshing_ = false;
+    QWidget* toolBar_ = nullptr;
+    QWidget* area_ = nullptr;
+    PreviewPageWidget* ThePage_ = nullptr;
+    QScrollBar* VS_ = nullptr;
+    QScrollBar* HS_ = nullptr;
+    QWidget* ScrollMagnet_ = nullptr;
+    QLabel* PageLabel_ = nullptr;
+    QComboBox* cmbZoom_ = nullptr;
+    std::map<std::string, QPushButton*> buttons_;
+};
+
+// Opens the preview for the schedule run and returns when the person has closed it.
+class PreviewWindowOpener : public SchedulePreview {
+  public:
+    PreviewWindowOpener(AppState& state, QtUi& ui, PrinterService& printers, StatusDisplay& status,
+                        CDialog& fontDialog, QWidget* parent)
+        : state_(state),
+          ui_(ui),
+          printers_(printers),
+          status_(status),
+          fontDialog_(fontDialog),
+          parent_(parent) {}
+
+    void ShowPreview(int16_t rowCount, int16_t reportKind) override;
+
+  private:
+    AppState& state_;
+    QtUi& ui_;
+    PrinterService& printers_;
+    StatusDisplay& status_;
+    CDialog& fontDialog_;
+    QWidget* parent_;
+};
+
+}  // namespace quorvia

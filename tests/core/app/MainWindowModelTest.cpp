@@ -1,0 +1,309 @@
+#include "core/app/MainWindowModel.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/app/FormCentering.h"
+#include "support/FakePrinterService.h"
+#include "support/ScriptedUi.h"
+#include "support/TempFolder.h"
+
+namespace quorvia {
+namespace {
+
+class RecordingHost : public MainWindowHost {
+  public:
+    void ShowAmortForm() override { calls.push_back("ShowAmortForm"); }
+    void UnloadAmortForm() override {
+        calls.push_back("UnloadAmortForm");
+        state->FormOpen[1] = false;
+    }
+    void UnloadCalcForm() override {
+        calls.push_back("UnloadCalcForm");
+        state->FormOpen[2] = false;
+    }
+    void FocusAmortForm() override { calls.push_back("FocusAmortForm"); }
+    void ClickAmortButton(std::string_view button) override {
+        calls.push_back("Click:" + std::string(button));
+    }
+    std::string AmortLoanAmountText() override { return amount; }
+    void ApplyToolTips() override { calls.push_back("ApplyToolTips"); }
+    void CloseMainWindow() override { calls.push_back("CloseMainWindow"); }
+
+    AppState* state = nullptr;
+    std::string amount;
+    std::vector<std::string> calls;
+};
+
+class MainWindowModelTest : public ::testing::Test {
+  protected:
+    MainWindowModelTest()
+        : printers({{"Laser", "hpcups", "CUPS:"}, PdfPrinter()}), model(state, printers, ui, host) {
+        host.state = &state;
+    }
+
+    bool Start(bool otherCopy = false) {
+        return model.MDIForm_Load(folder.Path(), [otherCopy] { return otherCopy; });
+    }
+
+    void OpenAmort() {
+        model.mnuAmort_Click();
+        host.calls.clear();
+    }
+
+    TempFolder folder;
+    AppState state;
+    FakePrinterService printers;
+    ScriptedUi ui;
+    RecordingHost host;
+    MainWindowModel model;
+};
+
+TEST_F(MainWindowModelTest, StartsWithoutAProfileFileWritingNothing) {
+    state.InputUnsaved = true;
+    state.LoanFilePath = "old.qrv";
+    ASSERT_TRUE(Start());
+
+    EXPECT_EQ(state.AppPath, folder.Path());
+    EXPECT_EQ(state.IniFilePath, folder.Path() / "quorvia.ini");
+    EXPECT_FALSE(std::filesystem::exists(state.IniFilePath));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+    EXPECT_FALSE(state.InputUnsaved);
+    EXPECT_TRUE(state.LoanFilePath.empty());
+    EXPECT_EQ(state.ReportPrinter, "Laser,hpcups,CUPS:");
+    EXPECT_TRUE(state.ToolTipsChecked);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.hourglassDepth, 0);
+
+    const MainCommands& commands = model.Commands;
+    EXPECT_TRUE(commands.logoVisible);
+    EXPECT_TRUE(commands.mnuAmort);
+    EXPECT_TRUE(commands.mnuCalc);
+    EXPECT_FALSE(commands.mnuWindow);
+    EXPECT_FALSE(commands.mnuFileSave);
+    EXPECT_FALSE(commands.mnuFileSaveAs);
+    EXPECT_FALSE(commands.mnuFilePrint);
+    EXPECT_FALSE(commands.tbSave);
+    EXPECT_FALSE(commands.tbPrint);
+    EXPECT_FALSE(commands.tbCopy);
+}
+
+TEST_F(MainWindowModelTest, ASecondCopyIsRefusedBeforeThePreferencesAreRead) {
+    folder.Write("quorvia.ini", "[Prefs]\r\ndrate=7.5\r\n");
+    EXPECT_FALSE(Start(true));
+
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].prompt,
+              "Quorvia is already running.  Please press Ctrl-ESC to activate the Win95 'Task "
+              "Bar.'");
+    EXPECT_EQ(ui.messages[0].title, "PROGRAM ALREADY ACTIVE");
+    EXPECT_EQ(ui.messages[0].icon, MsgIcon::None);
+    EXPECT_EQ(ui.messages[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(state.DefaultRate, "0.0000");
+    EXPECT_EQ(ui.hourglassDepth, 0);
+}
+
+TEST_F(MainWindowModelTest, EndsWithoutAnyPrinter) {
+    printers.printers.clear();
+    printers.current.reset();
+    EXPECT_FALSE(Start());
+    ASSERT_NE(ui.LastMessage(), nullptr);
+    EXPECT_EQ(ui.LastMessage()->title, "No Printer Found");
+    EXPECT_EQ(ui.hourglassDepth, 0);
+}
+
+TEST_F(MainWindowModelTest, OpeningTheAmortizationFormSwitchesTheCommands) {
+    ASSERT_TRUE(Start());
+    model.mnuAmort_Click();
+
+    EXPECT_TRUE(state.FormOpen[1]);
+    EXPECT_EQ(host.calls, std::vector<std::string>{"ShowAmortForm"});
+    EXPECT_FALSE(model.Commands.mnuAmort);
+    EXPECT_TRUE(model.Commands.mnuWindow);
+    EXPECT_TRUE(model.Commands.mnuFileSave);
+    EXPECT_TRUE(model.Commands.mnuFileSaveAs);
+    EXPECT_TRUE(model.Commands.mnuFilePrint);
+    EXPECT_TRUE(model.Commands.tbSave);
+    EXPECT_TRUE(model.Commands.tbPrint);
+    EXPECT_FALSE(model.Commands.tbCopy);
+    EXPECT_FALSE(model.Commands.logoVisible);
+    EXPECT_EQ(ui.hourglassDepth, 0);
+
+    // The form's unload handler clears its flag; the commands follow.
+    state.FormOpen[1] = false;
+    model.UpdateMainCommands();
+    EXPECT_TRUE(model.Commands.mnuAmort);
+    EXPECT_TRUE(model.Commands.logoVisible);
+    EXPECT_FALSE(model.Commands.mnuFilePrint);
+}
+
+TEST_F(MainWindowModelTest, ClosingWithUnsavedInput) {
+    ASSERT_TRUE(Start());
+    state.InputUnsaved = true;
+
+    ui.QueueAnswer(MsgAnswer::Cancel);
+    EXPECT_TRUE(model.MDIForm_Unload());
+    EXPECT_TRUE(state.InputUnsaved);
+    ASSERT_NE(ui.LastMessage(), nullptr);
+    EXPECT_EQ(ui.LastMessage()->prompt,
+              "You have not saved your current input.  Do you want to do so now?");
+    EXPECT_EQ(ui.LastMessage()->title, "CAUTION");
+    EXPECT_EQ(ui.LastMessage()->buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(ui.LastMessage()->icon, MsgIcon::Question);
+
+    // Yes runs Save As; while the input is still unsaved afterwards, the window stays.
+    ui.QueueAnswer(MsgAnswer::Yes);
+    EXPECT_TRUE(model.MDIForm_Unload());
+    EXPECT_EQ(ui.LastMessage()->title, "Save As");
+    EXPECT_TRUE(state.InputUnsaved);
+
+    ui.QueueAnswer(MsgAnswer::No);
+    EXPECT_FALSE(model.MDIForm_Unload());
+    EXPECT_FALSE(state.InputUnsaved);
+
+    EXPECT_FALSE(model.MDIForm_Unload());
+}
+
+TEST_F(MainWindowModelTest, ExitAsksAboutUnsavedInputThenClosesEverything) {
+    ASSERT_TRUE(Start());
+    OpenAmort();
+    state.InputUnsaved = true;
+
+    ui.QueueAnswer(MsgAnswer::Yes);
+    model.mnuFileExit_Click();
+    EXPECT_TRUE(host.calls.empty());
+    ui.QueueAnswer(MsgAnswer::Cancel);
+    model.mnuFileExit_Click();
+    EXPECT_TRUE(host.calls.empty());
+
+    ui.QueueAnswer(MsgAnswer::No);
+    model.mnuFileExit_Click();
+    EXPECT_FALSE(state.InputUnsaved);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"UnloadAmortForm", "CloseMainWindow"}));
+}
+
+TEST_F(MainWindowModelTest, PrintNeedsTheAmortizationForm) {
+    ASSERT_TRUE(Start());
+    model.mnuFilePrint_Click();
+    EXPECT_EQ(ui.beeps, 1);
+    ASSERT_NE(ui.LastMessage(), nullptr);
+    EXPECT_EQ(ui.LastMessage()->prompt,
+              "Only the Amortization Schedule can be printed.  Please open it from the menu and "
+              "then select File | Print again.");
+    EXPECT_EQ(ui.LastMessage()->title, "UNABLE TO PROCEED");
+    EXPECT_EQ(ui.LastMessage()->icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(host.calls.empty());
+
+    OpenAmort();
+    model.mnuFilePrint_Click();
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"FocusAmortForm", "Click:comOK"}));
+    EXPECT_EQ(ui.beeps, 1);
+}
+
+TEST_F(MainWindowModelTest, CloseAllAsksWithCancelAsTheDefault) {
+    ASSERT_TRUE(Start());
+    OpenAmort();
+    state.InputUnsaved = true;
+
+    ui.QueueAnswer(MsgAnswer::Cancel);
+    model.mnuWinClose_Click();
+    EXPECT_EQ(ui.LastMessage()->defaultButton, 3);
+    EXPECT_EQ(ui.LastFocus(), "txtName");
+    EXPECT_TRUE(state.FormOpen[1]);
+
+    ui.QueueAnswer(MsgAnswer::Yes);
+    model.mnuWinClose_Click();
+    EXPECT_EQ(state.MainWindowTag, "AMORT");
+    EXPECT_EQ(ui.LastMessage()->title, "Save As");
+    EXPECT_TRUE(state.FormOpen[1]);
+
+    ui.QueueAnswer(MsgAnswer::No);
+    model.mnuWinClose_Click();
+    EXPECT_FALSE(state.InputUnsaved);
+    EXPECT_FALSE(state.FormOpen[1]);
+    EXPECT_EQ(host.calls.back(), "UnloadAmortForm");
+
+    // Only the calculator open: closed without a question.
+    state.FormOpen[2] = true;
+    ui.Clear();
+    model.mnuWinClose_Click();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(state.FormOpen[2]);
+}
+
+TEST_F(MainWindowModelTest, ToolbarButtons) {
+    ASSERT_TRUE(Start());
+    model.ToolBar_ButtonClick("tbPrint");
+    EXPECT_EQ(ui.beeps, 1);
+
+    model.ToolBar_ButtonClick("tbNew");
+    EXPECT_EQ(host.calls, std::vector<std::string>{"ShowAmortForm"});
+    host.calls.clear();
+
+    model.ToolBar_ButtonClick("tbNew");
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"FocusAmortForm", "Click:comClr"}));
+    host.calls.clear();
+
+    model.ToolBar_ButtonClick("tbAmort");
+    EXPECT_EQ(host.calls, std::vector<std::string>{"FocusAmortForm"});
+    host.calls.clear();
+
+    host.amount = "0.00";
+    model.ToolBar_ButtonClick("tbPrint");
+    EXPECT_EQ(ui.beeps, 2);
+    EXPECT_TRUE(host.calls.empty());
+    host.amount = "1500.00";
+    model.ToolBar_ButtonClick("tbPrint");
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"FocusAmortForm", "Click:comOK"}));
+}
+
+TEST_F(MainWindowModelTest, ToolTipsToggleAppliesOnlyToOpenForms) {
+    ASSERT_TRUE(Start());
+    model.mnuHelpTips_Click();
+    EXPECT_FALSE(state.ToolTipsChecked);
+    EXPECT_TRUE(host.calls.empty());
+    EXPECT_FALSE(std::filesystem::exists(state.IniFilePath));
+
+    OpenAmort();
+    model.mnuHelpTips_Click();
+    EXPECT_TRUE(state.ToolTipsChecked);
+    EXPECT_EQ(host.calls, std::vector<std::string>{"ApplyToolTips"});
+}
+
+TEST_F(MainWindowModelTest, CommandsWithoutTheirWindowSayNotAvailable) {
+    ASSERT_TRUE(Start());
+    model.mnuFileOpen_Click();
+    model.mnuFilePref_Click();
+    model.mnuCalc_Click();
+    model.mnuHelpIndex_Click();
+    ASSERT_EQ(ui.messages.size(), 4u);
+    EXPECT_EQ(ui.messages[0].prompt, "This command is not available yet.");
+    EXPECT_EQ(ui.messages[0].title, "Open");
+    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Information);
+    EXPECT_EQ(ui.messages[1].title, "Preferences");
+    EXPECT_EQ(ui.messages[2].title, "Loan Calculator");
+    EXPECT_EQ(ui.messages[3].title, "Contents");
+    EXPECT_FALSE(state.FormOpen[2]);
+}
+
+TEST(CenterFormTest, CentresOnTheParentAndBelowTheToolbar) {
+    FormRect form{5, 5, 200, 100};
+    FormRect centred = CenterForm(form, {0, 0, 1000, 800});
+    EXPECT_EQ(centred.left, 400);
+    EXPECT_EQ(centred.top, 350);
+    EXPECT_EQ(centred.width, 200);
+    EXPECT_EQ(centred.height, 100);
+
+    centred = CenterForm(form, {100, 50, 601, 500}, true, 450, 41);
+    EXPECT_EQ(centred.left, 100 + 200);
+    EXPECT_EQ(centred.top, 50 + 154);
+
+    // A form larger than its parent: Int rounds toward minus infinity.
+    centred = CenterForm({0, 0, 301, 100}, {0, 0, 100, 100});
+    EXPECT_EQ(centred.left, -101);
+}
+
+}  // namespace
+}  // namespace quorvia

@@ -1,0 +1,218 @@
+#include "desktop/app/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <deque>
+#include <vector>
+
+#include "desktop/amortization/AmortForm.h"
+#include "desktop/app/FrmprntgForm.h"
+#include "desktop/app/LogoForm.h"
+#include "desktop/platform/InstanceLock.h"
+#include "support/FakePrinterService.h"
+#include "support/TempFolder.h"
+
+namespace quorvia {
+namespace {
+
+class MainWindowGuiTest : public ::testing::Test {
+  protected:
+    MainWindowGuiTest() : printers({PdfPrinter()}) {
+        ui.SetMessageHook([this](const Message& message) {
+            messages.push_back(message);
+            MsgAnswer answer = answers.empty() ? MsgAnswer::Ok : answers.front();
+            if (!answers.empty()) {
+                answers.pop_front();
+            }
+            return std::optional<MsgAnswer>(answer);
+        });
+    }
+
+    bool Start() {
+        return window.Start(folder.Path(), [] { return false; });
+    }
+    bool Enabled(const char* name) { return window.Action(name)->isEnabled(); }
+    void DeleteClosedWindows() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    TempFolder folder;
+    AppState state;
+    FakePrinterService printers;
+    QtUi ui;
+    std::vector<Message> messages;
+    std::deque<MsgAnswer> answers;
+    MainWindow window{state, printers, ui, [] { return MakeDate(2026, 12, 7); }};
+};
+
+TEST_F(MainWindowGuiTest, StartsWithTheBackdropAndNothingToSaveOrPrint) {
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(window.windowTitle(), "Quorvia");
+    EXPECT_TRUE(window.Logo()->isVisible());
+    EXPECT_EQ(window.Logo()->findChild<QLabel*>("lblVersion")->text(), "Version 1.0");
+    EXPECT_FALSE(Enabled("mnuFileSave"));
+    EXPECT_FALSE(Enabled("mnuFileSaveAs"));
+    EXPECT_FALSE(Enabled("mnuFilePrint"));
+    EXPECT_FALSE(Enabled("mnuWindow"));
+    EXPECT_FALSE(Enabled("tbSave"));
+    EXPECT_FALSE(Enabled("tbPrint"));
+    EXPECT_FALSE(Enabled("tbCopy"));
+    EXPECT_TRUE(Enabled("mnuAmort"));
+    EXPECT_TRUE(window.Action("mnuHelpTips")->isChecked());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainWindowGuiTest, MenuAndToolbarCaptions) {
+    const std::pair<const char*, const char*> captions[] = {
+        {"mnuFile", "&File"},
+        {"mnuFileOpen", "&Open ..."},
+        {"mnuFileSave", "&Save"},
+        {"mnuFileSaveAs", "Save &As ..."},
+        {"mnuFilePrint", "&Print ..."},
+        {"mnuFilePrtSetup", "Print Se&tup ..."},
+        {"mnuFilePref", "P&references ..."},
+        {"mnuFileExit", "E&xit"},
+        {"mnuAmort", " Amorti&zation "},
+        {"mnuCalc", " &Loan Calculator "},
+        {"mnuWindow", "&Window"},
+        {"mnuWinClose", "Close &All"},
+        {"mnuHelp", " &Help "},
+        {"mnuHelpIndex", "&Contents"},
+        {"mnuHelpSrch", "&Search for Help on ..."},
+        {"mnuHelpHelp", "&How to Use Help"},
+        {"mnuHelpInfo", "&Program Overview"},
+        {"mnuHelpAmort", "&Amortization Info"},
+        {"mnuHelpCalc", "&Loan Calc Info"},
+        {"mnuHelpTips", "Show &Tool Tips"},
+        {"mnuHelpAbout", "About &Quorvia..."},
+    };
+    for (const auto& [name, caption] : captions) {
+        ASSERT_NE(window.Action(name), nullptr) << name;
+        EXPECT_EQ(window.Action(name)->text(), caption) << name;
+    }
+    QList<QAction*> bar = window.menuBar()->actions();
+    ASSERT_EQ(bar.size(), 5);
+    EXPECT_EQ(bar.back()->objectName(), "mnuHelp");
+    EXPECT_TRUE(window.Action("mnuHelpTips")->isCheckable());
+    EXPECT_TRUE(window.Action("mnuFileSep1")->isSeparator());
+
+    const std::pair<const char*, const char*> tips[] = {
+        {"tbNew", "New Amortization schedule"},
+        {"tbOpen", "Open an existing file"},
+        {"tbSave", "Save current Amortization data"},
+        {"tbPrint", "View/Print the Amortization Schedule"},
+        {"tbCopy", "Copy values to the Amortization form"},
+        {"tbAmort", "Amortization Schedule form"},
+        {"tbCalc", "Loan Calculator form"},
+        {"tbHelp", "Help"},
+    };
+    for (const auto& [key, tip] : tips) {
+        ASSERT_NE(window.Action(key), nullptr) << key;
+        EXPECT_EQ(window.Action(key)->toolTip(), tip) << key;
+        EXPECT_FALSE(window.Action(key)->icon().isNull()) << key;
+    }
+    EXPECT_TRUE(window.Action("tbAmort")->isCheckable());
+    EXPECT_TRUE(window.Action("tbCalc")->isCheckable());
+}
+
+TEST_F(MainWindowGuiTest, TheAmortizationFormOpensAndClosesThroughTheMenus) {
+    ASSERT_TRUE(Start());
+    window.Action("mnuAmort")->trigger();
+
+    AmortForm* form = window.OpenAmortForm();
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(state.FormOpen[1]);
+    EXPECT_FALSE(Enabled("mnuAmort"));
+    EXPECT_TRUE(Enabled("mnuFileSave"));
+    EXPECT_TRUE(Enabled("mnuFileSaveAs"));
+    EXPECT_TRUE(Enabled("mnuFilePrint"));
+    EXPECT_TRUE(Enabled("tbSave"));
+    EXPECT_TRUE(Enabled("tbPrint"));
+    EXPECT_TRUE(Enabled("mnuWindow"));
+    EXPECT_FALSE(window.Logo()->isVisible());
+    EXPECT_TRUE(window.Action("tbAmort")->isChecked());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // The toolbar's Amortization button only brings the open form forward.
+    window.Action("tbAmort")->trigger();
+    EXPECT_EQ(window.OpenAmortForm(), form);
+    EXPECT_EQ(window.WorkArea()->subWindowList().size(), 1);
+
+    window.Action("mnuWinClose")->trigger();
+    DeleteClosedWindows();
+    EXPECT_EQ(window.OpenAmortForm(), nullptr);
+    EXPECT_FALSE(state.FormOpen[1]);
+    EXPECT_TRUE(Enabled("mnuAmort"));
+    EXPECT_FALSE(Enabled("mnuFilePrint"));
+    EXPECT_TRUE(window.Logo()->isVisible());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindowGuiTest, CancelKeepsEverythingOpenWhenInputIsUnsaved) {
+    ASSERT_TRUE(Start());
+    window.Action("mnuAmort")->trigger();
+    state.InputUnsaved = true;
+
+    answers.push_back(MsgAnswer::Cancel);
+    EXPECT_FALSE(window.close());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "CAUTION");
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_NE(window.OpenAmortForm(), nullptr);
+    EXPECT_TRUE(window.OpenAmortForm()->isVisible());
+    EXPECT_TRUE(state.InputUnsaved);
+
+    answers.push_back(MsgAnswer::No);
+    EXPECT_TRUE(window.close());
+    EXPECT_FALSE(state.InputUnsaved);
+}
+
+TEST_F(MainWindowGuiTest, ASecondCopyIsRefusedWithItsMessage) {
+    QString lockPath = QString::fromStdString((folder / "quorvia.lock").string());
+    InstanceLock running(lockPath);
+    ASSERT_TRUE(running.TryLock());
+    InstanceLock second(lockPath);
+
+    EXPECT_FALSE(window.Start(folder.Path(), [&second] { return !second.TryLock(); }));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "PROGRAM ALREADY ACTIVE");
+    EXPECT_EQ(messages[0].prompt,
+              "Quorvia is already running.  Please press Ctrl-ESC to activate the Win95 'Task "
+              "Bar.'");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainWindowGuiTest, FilePrintWithoutTheFormExplains) {
+    ASSERT_TRUE(Start());
+    window.Model().mnuFilePrint_Click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "UNABLE TO PROCEED");
+}
+
+TEST_F(MainWindowGuiTest, TheStatusWindowShowsItsMeterAsAPercentage) {
+    ASSERT_TRUE(Start());
+    FrmprntgForm status(&window);
+    EXPECT_EQ(status.windowTitle(), "W O R K I N G . . .");
+    EXPECT_EQ(status.LabelText(), "Please Wait ...");
+    EXPECT_EQ(status.MeterCaption(), "0%");
+    status.ShowCentred();
+    EXPECT_TRUE(status.isVisible());
+    EXPECT_FALSE(status.isModal());
+
+    status.SetLabel("Calculating 360 payments ...");
+    status.SetMeter(45);
+    EXPECT_EQ(status.LabelText(), "Calculating 360 payments ...");
+    EXPECT_EQ(status.MeterCaption(), "45%");
+    status.SetMeter(100);
+    EXPECT_EQ(status.MeterCaption(), "100%");
+}
+
+}  // namespace
+}  // namespace quorvia

@@ -1,0 +1,186 @@
+// The preview window on a composed 360-payment report, driven by keys as the person would.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include "desktop/reports/GotoPageDialog.h"
+#include "desktop/reports/PreviewWindow.h"
+#include "support/FakePrinterService.h"
+#include "support/PreviewTestSupport.h"
+#include "support/ScheduleTestSupport.h"
+
+namespace quorvia {
+namespace {
+
+using testing::DerivedLoan;
+using testing::RecordingStatus;
+using testing::ScriptedFontChooser;
+
+void Press(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(widget, &press);
+    QApplication::processEvents();
+}
+
+TEST(PreviewWindowGuiTest, PagesThroughTheReportAndClosesOnlyThroughEsc) {
+    TempFolder folder;
+    AppState state;
+    state.AppPath = folder.Path();
+    AmortInputs in = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2027");
+    ScheduleRun run;
+    ASSERT_FALSE(WriteSchedule(in, state.SemiMonthly, state.WorkFilePath(), {}, &run));
+
+    QtUi ui;
+    std::vector<Message> messages;
+    ui.SetMessageHook([&messages](const Message& message) {
+        messages.push_back(message);
+        return std::optional<MsgAnswer>(MsgAnswer::Ok);
+    });
+    FakePrinterService printers({PdfPrinter()});
+    RecordingStatus status;
+    ScriptedFontChooser fonts;
+    CDialog dialog(ui, fonts);
+    PreviewWindow window(state, ui, printers, status, dialog);
+    ASSERT_TRUE(window.Load(run.scheduledCount, kColumnarNoGrid));
+    window.show();
+    QApplication::processEvents();
+
+    const int pages = window.Model().Document().PageCount();
+    ASSERT_GT(pages, 5);
+    auto* label = window.findChild<QLabel*>("PageLabel");
+    auto* page = window.findChild<QWidget*>("ThePage");
+    ASSERT_NE(label, nullptr);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(label->text(), QString("Page 1 of %1").arg(pages));
+    EXPECT_EQ(window.windowTitle(), "Amortization Schedule");
+    EXPECT_EQ(window.findChild<QComboBox*>("cmbZoom")->currentText(), "80%");
+    EXPECT_TRUE(page->isVisible());
+    EXPECT_EQ(page->width(), window.ToPixels(9792));
+    EXPECT_FALSE(window.findChild<QPushButton*>("FirstButton")->isEnabled());
+    EXPECT_TRUE(window.findChild<QScrollBar*>("VS")->isVisible());
+
+    Press(page, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(label->text(), QString("Page %1 of %1").arg(pages));
+    EXPECT_FALSE(window.findChild<QPushButton*>("LastButton")->isEnabled());
+    EXPECT_TRUE(window.findChild<QPushButton*>("FirstButton")->isEnabled());
+
+    window.findChild<QPushButton*>("FirstButton")->click();
+    EXPECT_EQ(label->text(), QString("Page 1 of %1").arg(pages));
+
+    window.close();  // the title bar's close is refused
+    QApplication::processEvents();
+    EXPECT_TRUE(window.isVisible());
+
+    Press(page, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_TRUE(messages.empty());
+}
+
+void Wheel(QWidget* widget, int notches, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QPointF centre(widget->width() / 2.0, widget->height() / 2.0);
+    QWheelEvent wheel(centre, widget->mapToGlobal(centre), QPoint(),
+                      QPoint(0, notches * QWheelEvent::DefaultDeltasPerStep), Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+    QApplication::processEvents();
+}
+
+// A 360-payment report at 100 %, where the page is larger than the window both ways.
+TEST(PreviewWindowGuiTest, OneKeyBeepsOnceAndTheWheelScrollsThePage) {
+    TempFolder folder;
+    AppState state;
+    state.AppPath = folder.Path();
+    AmortInputs in = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2027");
+    ScheduleRun run;
+    ASSERT_FALSE(WriteSchedule(in, state.SemiMonthly, state.WorkFilePath(), {}, &run));
+    QtUi ui;
+    int beeps = 0;
+    ui.SetBeepHook([&beeps] { ++beeps; });
+    ui.SetMessageHook([](const Message&) { return std::optional<MsgAnswer>(MsgAnswer::Ok); });
+    FakePrinterService printers({PdfPrinter()});
+    RecordingStatus status;
+    ScriptedFontChooser fonts;
+    CDialog dialog(ui, fonts);
+    PreviewWindow window(state, ui, printers, status, dialog);
+    ASSERT_TRUE(window.Load(run.scheduledCount, kColumnarNoGrid));
+    window.show();
+    QApplication::processEvents();
+    QRect area = window.screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(window.frameGeometry()))
+        << window.frameGeometry().x() << "," << window.frameGeometry().y() << " "
+        << window.frameGeometry().width() << "x" << window.frameGeometry().height() << " in "
+        << area.width() << "x" << area.height() << " min " << window.minimumSizeHint().width();
+    window.resize(500, 400);
+    QApplication::processEvents();
+    auto* zoom = window.findChild<QComboBox*>("cmbZoom");
+    emit zoom->activated(zoom->findText("100%"));
+    QApplication::processEvents();
+    auto* page = window.findChild<QWidget*>("ThePage");
+    auto* vs = window.findChild<QScrollBar*>("VS");
+    auto* hs = window.findChild<QScrollBar*>("HS");
+    ASSERT_TRUE(vs->isVisible());
+    ASSERT_TRUE(hs->isVisible());
+
+    Press(page, Qt::Key_A);
+    EXPECT_EQ(beeps, 1);
+    Press(vs, Qt::Key_A);
+    EXPECT_EQ(beeps, 2);
+
+    const int top = vs->value();
+    const int left = hs->value();
+    Wheel(page, -1);
+    EXPECT_GT(vs->value(), top);
+    EXPECT_EQ(hs->value(), left);
+    EXPECT_EQ(window.Model().VS.value, vs->value());
+    Wheel(page, -1, Qt::ShiftModifier);
+    EXPECT_GT(hs->value(), left);
+    Wheel(page, 1);
+    EXPECT_EQ(vs->value(), top);
+    EXPECT_EQ(beeps, 2);
+}
+
+void Type(QWidget* widget, int key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    QApplication::processEvents();
+}
+
+TEST(GotoPageDialogGuiTest, TakesDigitsOnlyAndGoesOnEnter) {
+    QtUi ui;
+    std::vector<Message> messages;
+    ui.SetMessageHook([&messages](const Message& message) {
+        messages.push_back(message);
+        return std::optional<MsgAnswer>(MsgAnswer::Ok);
+    });
+    GotoPageDialog dialog(ui, 12);
+    ui.SetActiveForm(&dialog);
+    dialog.show();
+    QApplication::processEvents();
+    QLineEdit* input = dialog.Input();
+    Type(input, Qt::Key_A, "a");
+    Type(input, Qt::Key_1, "1");
+    Type(input, Qt::Key_Minus, "-");
+    Type(input, Qt::Key_3, "3");
+    EXPECT_EQ(input->text(), "13");
+
+    Type(input, Qt::Key_Return, "\r");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "Sorry!");
+    EXPECT_TRUE(dialog.isVisible());
+
+    Type(input, Qt::Key_Backspace, "\b");
+    Type(input, Qt::Key_Return, "\r");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Model().ThisInput, "1");
+}
+
+}  // namespace
+}  // namespace quorvia
