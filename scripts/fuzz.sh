@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs every fuzz target of a fuzz build for a set time, one after the other.
+# Runs every fuzz target of a fuzz build for a set time, one after the other, with its
+# dictionary fuzz/<name>.dict when there is one.
 #   scripts/fuzz.sh BUILD_DIR SECONDS
 # New inputs a target finds go to BUILD_DIR/fuzz-corpus/<name>/, never into fuzz/corpus/ (the
 # seeds); a crash, a hang or a failed check leaves its input in BUILD_DIR/fuzz-findings/ and
@@ -20,8 +21,10 @@ for target in "$build"/fuzz/fuzz_*; do
     log="$build/fuzz-$name.log"
     mkdir -p "$corpus"
     count=$((count + 1))
-    "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-        -artifact_prefix="$findings/$name-" "$corpus" "fuzz/corpus/$name" >"$log" 2>&1
+    dictionary=()
+    [ -f "fuzz/$name.dict" ] && dictionary=(-dict="fuzz/$name.dict")
+    "$target" "${dictionary[@]}" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$findings/$name-" "$corpus" "fuzz/corpus/$name" >"$log" 2>&1
     status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
