@@ -21,10 +21,13 @@ for target in "$build"/fuzz/fuzz_*; do
     log="$build/fuzz-$name.log"
     mkdir -p "$corpus"
     count=$((count + 1))
+    started="$build/fuzz-$name.started"
+    touch "$started"
     dictionary=()
     [ -f "fuzz/$name.dict" ] && dictionary=(-dict="fuzz/$name.dict")
     "$target" "${dictionary[@]}" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -print_final_stats=1 -artifact_prefix="$findings/$name-" "$corpus" "fuzz/corpus/$name" >"$log" 2>&1
+        -print_final_stats=1 -artifact_prefix="$findings/$name-" "$corpus" "fuzz/corpus/$name" \
+        >"$log" 2>&1
     status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
@@ -32,7 +35,12 @@ for target in "$build"/fuzz/fuzz_*; do
         echo "fuzz_$name: ${runs:-?} runs, ${speed:-?}/s, no finding"
     else
         echo "fuzz_$name: FAILED after ${runs:-?} runs (exit $status); see $log"
-        grep -m1 -E "check failed|ERROR: (AddressSanitizer|libFuzzer|LeakSanitizer)|runtime error" "$log"
+        grep -m1 -A1 -E "check failed|ERROR: (AddressSanitizer|libFuzzer|LeakSanitizer)|runtime error" \
+            "$log"
+        # The input itself, so that a CI log alone is enough to replay the finding.
+        find "$findings" -name "$name-*" -newer "$started" | while read -r input; do
+            echo "  $input (base64): $(head -c 4096 "$input" | base64 -w0)"
+        done
         failed+=("$name")
     fi
 done
