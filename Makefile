@@ -1,9 +1,16 @@
-# make test: install missing packages, configure, build, run every test.
+# make test: install missing packages, configure, build, run every test (the fuzz targets
+#            over their corpora included).
 # make run:  the same set-up, then start the program.
+# make fuzz: builds the fuzz targets (clang) and fuzzes each for FUZZ_SECONDS.
+# make test-sanitize: every test in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
+FUZZ_BUILD ?= build-fuzz
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build test run bench format clean
+.PHONY: all deps configure build test run bench format clean fuzz-build fuzz sanitize-build \
+	test-sanitize
 
 all: build
 
@@ -18,8 +25,31 @@ configure: deps $(BUILD)/build.ninja
 build: configure
 	cmake --build $(BUILD)
 
-test: build
+test: build fuzz-build
 	ctest --test-dir $(BUILD) --output-on-failure
+	ctest --test-dir $(FUZZ_BUILD) --output-on-failure
+
+$(FUZZ_BUILD)/build.ninja: CMakeLists.txt
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+		-DQUORVIA_FUZZ=ON
+
+fuzz-build: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD)
+
+fuzz: fuzz-build
+	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+$(SANITIZE_BUILD)/build.ninja: CMakeLists.txt
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUORVIA_SANITIZE=ON
+
+sanitize-build: deps $(SANITIZE_BUILD)/build.ninja
+	cmake --build $(SANITIZE_BUILD)
+
+# Widget tests run offscreen as in the main build. Leak checking stays on: Qt and fontconfig
+# leave nothing behind that LeakSanitizer reports.
+test-sanitize: sanitize-build
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure
 
 run: build
 	$(BUILD)/quorvia
@@ -28,7 +58,7 @@ bench: build
 	$(BUILD)/bench/quorvia_bench
 
 format:
-	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(SANITIZE_BUILD)

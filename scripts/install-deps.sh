@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need, only those missing.
+# clang with its runtime libraries builds the fuzz targets (libFuzzer and the sanitizers);
+# llvm brings llvm-symbolizer, which turns a finding's stack into file names and lines.
 set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
@@ -7,6 +9,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     fonts-liberation2 poppler-utils
     xvfb xauth imagemagick xdotool
+    clang libclang-rt-dev llvm
 )
 missing=()
 for p in "${packages[@]}"; do
