@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include "core/reports/GotoPageControl.h"
 #include "desktop/reports/GotoPageDialog.h"
 #include "desktop/reports/PreviewWindow.h"
 #include "support/FakePrinterService.h"
@@ -174,6 +175,12 @@ TEST(GotoPageDialogGuiTest, TakesDigitsOnlyAndGoesOnEnter) {
     dialog.show();
     QApplication::processEvents();
     QLineEdit* input = dialog.Input();
+    // The focus after a refused page finds the input by its name.
+    EXPECT_EQ(input->objectName().toStdString(), NameOf(GotoPageControl::ThisInput));
+    for (std::string_view name : kGotoPageControlNames) {
+        EXPECT_NE(dialog.findChild<QWidget*>(QString::fromUtf8(name.data(), name.size())), nullptr)
+            << name;
+    }
     Type(input, Qt::Key_A, "a");
     Type(input, Qt::Key_1, "1");
     Type(input, Qt::Key_Minus, "-");
