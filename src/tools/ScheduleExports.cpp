@@ -50,7 +50,7 @@ std::optional<RunError> WriteSchedulePdf(const std::filesystem::path& path, AppS
     composer.ReportKind = reportKind;
     composer.RowCount = rowCount;
     composer.ComposeReport();
-    if (composer.Tag == "ERROR") {
+    if (composer.Failed) {
         return RunError{error_number::kFileNotFound, "Unable to locate temporary report file."};
     }
     return WriteReportPdf(document, path);

@@ -253,7 +253,7 @@ void AmortFormModel::comQuit_Click() {
     if (state_.InputUnsaved) {
         MsgAnswer answer = AskToSaveInput(3);
         if (answer == MsgAnswer::Yes) {
-            state_.MainWindowTag = "AMORT";
+            state_.MainTag = MainWindowTag::CloseAmortFormAfterSave;
             host_.QueueFileSaveAs();
             return;
         }

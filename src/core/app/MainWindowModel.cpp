@@ -15,7 +15,9 @@ constexpr std::string_view kNotSaved =
 
 MainWindowModel::MainWindowModel(AppState& state, PrinterService& printers, Ui& ui,
                                  MainWindowHost& host)
-    : state_(state), printers_(printers), ui_(ui), host_(host) {}
+    : state_(state), printers_(printers), ui_(ui), host_(host) {
+    UpdateMainCommands();
+}
 
 bool MainWindowModel::MDIForm_Load(const std::filesystem::path& programFolder,
                                    const std::function<bool()>& otherCopyRunning) {
@@ -61,17 +63,18 @@ bool MainWindowModel::MDIForm_Unload() {
 
 void MainWindowModel::UpdateMainCommands() {
     bool anyOpen = AmortOpen() || CalcOpen();
-    Commands.mnuWindow = anyOpen;
+    Commands.SetEnabled(MainAction::mnuWindow, anyOpen);
     Commands.logoVisible = !anyOpen;
-    Commands.mnuFileSave = AmortOpen();
-    Commands.mnuFileSaveAs = AmortOpen();
-    Commands.mnuFilePrint = AmortOpen();
-    Commands.tbSave = AmortOpen();
-    Commands.tbPrint = AmortOpen();
-    Commands.tbCopy = CalcOpen();
+    for (MainAction amortOnly :
+         {MainAction::mnuFileSave, MainAction::mnuFileSaveAs, MainAction::mnuFilePrint,
+          MainAction::tbSave, MainAction::tbPrint}) {
+        Commands.SetEnabled(amortOnly, AmortOpen());
+    }
+    Commands.SetEnabled(MainAction::tbCopy, CalcOpen());
     // The data forms' own entries are disabled while the form is open.
-    Commands.mnuAmort = !AmortOpen();
-    Commands.mnuCalc = !CalcOpen();
+    Commands.SetEnabled(MainAction::mnuAmort, !AmortOpen());
+    Commands.SetEnabled(MainAction::mnuCalc, !CalcOpen());
+    Commands.SetChecked(MainAction::mnuHelpTips, state_.ToolTipsChecked);
 }
 
 void MainWindowModel::NotAvailable(std::string_view command) {
@@ -136,7 +139,7 @@ void MainWindowModel::mnuFileExit_Click() {
 
 void MainWindowModel::mnuAmort_Click() {
     Hourglass hourglass(ui_);
-    Commands.mnuAmort = false;
+    Commands.SetEnabled(MainAction::mnuAmort, false);
     state_.FormOpen[1] = true;
     UpdateMainCommands();
     host_.ShowAmortForm();
@@ -156,7 +159,7 @@ void MainWindowModel::mnuWinClose_Click() {
     if (state_.InputUnsaved) {
         MsgAnswer answer = AskToSaveInput(3);
         if (answer == MsgAnswer::Yes) {
-            state_.MainWindowTag = "AMORT";
+            state_.MainTag = MainWindowTag::CloseAmortFormAfterSave;
             mnuFileSaveAs_Click();
             return;
         }
@@ -196,6 +199,7 @@ void MainWindowModel::mnuHelpCalc_Click() {
 
 void MainWindowModel::mnuHelpTips_Click() {
     state_.ToolTipsChecked = !state_.ToolTipsChecked;
+    Commands.SetChecked(MainAction::mnuHelpTips, state_.ToolTipsChecked);
     if (AmortOpen() || CalcOpen()) {
         host_.ApplyToolTips();
     }
@@ -205,37 +209,49 @@ void MainWindowModel::mnuHelpAbout_Click() {
     NotAvailable("About Quorvia");
 }
 
-void MainWindowModel::ToolBar_ButtonClick(std::string_view key) {
-    if (key == "tbNew") {
-        if (Commands.mnuAmort) {
-            mnuAmort_Click();
-        } else {
-            host_.FocusAmortForm();
-            host_.ClickAmortButton("comClr");
-        }
-    } else if (key == "tbOpen") {
-        mnuFileOpen_Click();
-    } else if (key == "tbSave") {
-        mnuFileSave_Click();
-    } else if (key == "tbPrint") {
-        if (NumericValue(host_.AmortLoanAmountText()) > 0) {
-            host_.FocusAmortForm();
-            host_.ClickAmortButton("comOK");
-        } else {
-            ui_.Beep();
-        }
-    } else if (key == "tbCopy") {
-        NotAvailable("Copy to Amortization form");
-    } else if (key == "tbAmort") {
-        if (Commands.mnuAmort) {
-            mnuAmort_Click();
-        } else {
-            host_.FocusAmortForm();
-        }
-    } else if (key == "tbCalc") {
-        mnuCalc_Click();
-    } else if (key == "tbHelp") {
-        NotAvailable("Help");
+void MainWindowModel::ToolBar_ButtonClick(MainAction key) {
+    switch (key) {
+        case MainAction::tbNew:
+            if (Commands.Enabled(MainAction::mnuAmort)) {
+                mnuAmort_Click();
+            } else {
+                host_.FocusAmortForm();
+                host_.ClickAmortButton("comClr");
+            }
+            break;
+        case MainAction::tbOpen:
+            mnuFileOpen_Click();
+            break;
+        case MainAction::tbSave:
+            mnuFileSave_Click();
+            break;
+        case MainAction::tbPrint:
+            if (NumericValue(host_.AmortLoanAmountText()) > 0) {
+                host_.FocusAmortForm();
+                host_.ClickAmortButton("comOK");
+            } else {
+                ui_.Beep();
+            }
+            break;
+        case MainAction::tbCopy:
+            NotAvailable("Copy to Amortization form");
+            break;
+        case MainAction::tbAmort:
+            if (Commands.Enabled(MainAction::mnuAmort)) {
+                mnuAmort_Click();
+            } else {
+                host_.FocusAmortForm();
+            }
+            break;
+        case MainAction::tbCalc:
+            mnuCalc_Click();
+            break;
+        case MainAction::tbHelp:
+            NotAvailable("Help");
+            break;
+        default:
+            // Menu entries have handlers of their own.
+            break;
     }
 }
 

@@ -5,11 +5,13 @@
 // The window shows Commands after every call and does what the model asks of it through
 // MainWindowHost; messages, beeps, focus and the hourglass go through Ui.
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
 
+#include "core/app/MainAction.h"
 #include "core/base/Ui.h"
 #include "core/printing/PrinterService.h"
 #include "core/session/AppState.h"
@@ -35,18 +37,22 @@ class MainWindowHost {
     virtual void CloseMainWindow() = 0;
 };
 
-// The enabled and visible state of the menu items and toolbar buttons that change.
-struct MainCommands {
-    bool mnuAmort = true;
-    bool mnuCalc = true;
-    bool mnuWindow = false;
-    bool mnuFileSave = false;
-    bool mnuFileSaveAs = false;
-    bool mnuFilePrint = false;
-    bool tbSave = false;
-    bool tbPrint = false;
-    bool tbCopy = false;
+// The enabled and checked state of the menu items and toolbar buttons, and whether the
+// backdrop shows.
+class MainCommands {
+  public:
+    MainCommands() { enabled_.fill(true); }
+
+    bool Enabled(MainAction action) const { return enabled_[IndexOf(action)]; }
+    bool Checked(MainAction action) const { return checked_[IndexOf(action)]; }
+    void SetEnabled(MainAction action, bool on) { enabled_[IndexOf(action)] = on; }
+    void SetChecked(MainAction action, bool on) { checked_[IndexOf(action)] = on; }
+
     bool logoVisible = true;
+
+  private:
+    std::array<bool, kMainActionCount> enabled_{};
+    std::array<bool, kMainActionCount> checked_{};
 };
 
 inline constexpr std::string_view kAlreadyRunning =
@@ -85,8 +91,8 @@ class MainWindowModel {
     void mnuHelpCalc_Click();
     void mnuHelpTips_Click();
     void mnuHelpAbout_Click();
-    // The toolbar button with this key was clicked ("tbNew", ...).
-    void ToolBar_ButtonClick(std::string_view key);
+    // The toolbar button with this key was clicked (tbNew, ...).
+    void ToolBar_ButtonClick(MainAction key);
 
   private:
     bool AmortOpen() const { return state_.FormOpen[1]; }

@@ -5,6 +5,7 @@
 #include "core/base/KeyCodes.h"
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
+#include "core/reports/GotoPageControl.h"
 
 namespace quorvia {
 
@@ -53,7 +54,7 @@ void GotoPageModel::GoButton_Click() {
         ui_.Beep();
         ui_.MsgBox({"You must enter a value between 1 and " + Trim(NumberToText(highest_)),
                     "Sorry!", MsgButtons::Ok, MsgIcon::Exclamation});
-        ui_.SetFocus("ThisInput");
+        ui_.SetFocus(NameOf(GotoPageControl::ThisInput));
         return;
     }
     Hidden = true;

@@ -16,16 +16,16 @@ constexpr int16_t kSummaryKind = kSummaryOnly;
 constexpr int kVerticalStep = 200;
 constexpr int kHorizontalStep = 100;
 
-constexpr std::pair<std::string_view, std::string_view> kToolTips[] = {
-    {"CloseButton", " Close & exit the print preview window "},
-    {"cmdFont", " Select a new font for this report "},
-    {"FirstButton", " Display the first page of this report "},
-    {"GotoButton", " Jump to a specific page "},
-    {"LastButton", " Display the last page of this report "},
-    {"NextButton", " Display the next page of this report "},
-    {"PreviousButton", " Display the previous page of this report "},
-    {"PrintButton", " Print the current report "},
-    {"cmbZoom", " Zoom in or out on the displayed report "},
+constexpr std::pair<PreviewControl, std::string_view> kToolTips[] = {
+    {PreviewControl::CloseButton, " Close & exit the print preview window "},
+    {PreviewControl::cmdFont, " Select a new font for this report "},
+    {PreviewControl::FirstButton, " Display the first page of this report "},
+    {PreviewControl::GotoButton, " Jump to a specific page "},
+    {PreviewControl::LastButton, " Display the last page of this report "},
+    {PreviewControl::NextButton, " Display the next page of this report "},
+    {PreviewControl::PreviousButton, " Display the previous page of this report "},
+    {PreviewControl::PrintButton, " Print the current report "},
+    {PreviewControl::cmbZoom, " Zoom in or out on the displayed report "},
 };
 
 std::string PageText(int number) {
@@ -63,7 +63,7 @@ void PreviewWindowModel::Form_Load(int16_t rowCount, int16_t reportKind) {
     Caption = reportKind == kSummaryKind ? "Amortization Schedule (Summary Report)"
                                          : "Amortization Schedule";
     Compose();
-    if (composer_.Tag == "ERROR") {
+    if (composer_.Failed) {
         ui_.Beep();
         ui_.MsgBox({"Unable to locate temporary report file.", "Error composing report",
                     MsgButtons::Ok, MsgIcon::Critical});
@@ -107,7 +107,7 @@ void PreviewWindowModel::Compose() {
 }
 
 void PreviewWindowModel::SetUpDocPage(int areaWidth, int areaHeight) {
-    if (CloseButtonTag == kCloseTagQuit) {
+    if (Quitting) {
         return;
     }
     areaWidth_ = std::max(areaWidth, ScrollBarThickness);
@@ -137,7 +137,7 @@ int16_t PreviewWindowModel::ZoomPercent() const {
 }
 
 void PreviewWindowModel::LayoutPreviewPage() {
-    if (CloseButtonTag == kCloseTagQuit) {
+    if (Quitting) {
         return;
     }
     Hourglass busy(ui_);
@@ -215,7 +215,7 @@ void PreviewWindowModel::UpdateNavButtons() {
 
 void PreviewWindowModel::FocusPage() {
     if (Visible) {
-        ui_.SetFocus("ThePage");
+        ui_.SetFocus(NameOf(PreviewControl::ThePage));
     }
 }
 
@@ -266,7 +266,7 @@ void PreviewWindowModel::PrintButton_Click() {
 }
 
 void PreviewWindowModel::CloseButton_Click() {
-    CloseButtonTag = kCloseTagQuit;
+    Quitting = true;
     Dragging = false;
     layoutBusy_ = false;
     Visible = false;

@@ -17,13 +17,12 @@
 #include "core/base/Ui.h"
 #include "core/printing/CDialogService.h"
 #include "core/printing/PrinterService.h"
+#include "core/reports/PreviewControl.h"
 #include "core/reports/ReportComposer.h"
 #include "core/reports/ReportDocument.h"
 #include "core/session/AppState.h"
 
 namespace quorvia {
-
-inline constexpr std::string_view kCloseTagQuit = "QUIT";
 
 struct ScrollBarState {
     bool visible = false;
@@ -80,11 +79,12 @@ class PreviewWindowModel {
     bool LastButtonEnabled = false;
     bool PrintButtonEnabled = true;
     bool cmdFontEnabled = true;
-    std::string CloseButtonTag;
+    // Set by the Close button: the window is on its way out and lays nothing out any more.
+    bool Quitting = false;
     // The page is being dragged: the window shows the drag pointer.
     bool Dragging = false;
-    // Set by SetUpDocPage when tips are on: control name and tooltip.
-    std::vector<std::pair<std::string_view, std::string_view>> ToolTips;
+    // Set by SetUpDocPage when tips are on: control and tooltip.
+    std::vector<std::pair<PreviewControl, std::string_view>> ToolTips;
 
     // Composes the report handed over by the schedule run. The window stays hidden (Visible
     // false) when the work file could not be read.

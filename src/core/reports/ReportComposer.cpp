@@ -110,7 +110,7 @@ bool ReportComposer::BeginComposition(const Layout& layout, WorkFileReader& read
     reportBody_.clear();
     ProbePrinter(layout);
     if (reader.Open(state_.WorkFilePath())) {
-        Tag = "ERROR";
+        Failed = true;
         return false;
     }
     return true;
@@ -192,7 +192,7 @@ void ReportComposer::ProbePrinter(const Layout& layout) {
 
 bool ReportComposer::Read(WorkFileReader& reader, WorkRecord& record) {
     if (reader.Read(record)) {
-        Tag = "ERROR";
+        Failed = true;
         return false;
     }
     return true;

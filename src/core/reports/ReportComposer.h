@@ -5,8 +5,8 @@
 //
 // The window that opens the preview hands over the report kind and the number of schedule
 // rows, then calls ComposeReport (on loading and again after a font or printer change) and
-// reads Tag ("ERROR": the work file could not be read) and the enabled flags of its Print
-// and Fonts buttons.
+// reads Failed (the work file could not be read) and the enabled flags of its Print and Fonts
+// buttons.
 
 #include <cstdint>
 #include <functional>
@@ -47,8 +47,8 @@ class ReportComposer : public ReportEvents {
     bool PrinterReady = false;
     bool ComposedOnce = false;
     int16_t BoldRow = 0;
-    // "ERROR" when the work file is missing or unreadable.
-    std::string Tag;
+    // Set when the work file is missing or unreadable.
+    bool Failed = false;
     // Cleared when no printer was found: the window disables its Print and Fonts buttons.
     bool PrintButtonEnabled = true;
     bool FontButtonEnabled = true;

@@ -16,6 +16,13 @@ namespace quorvia {
 inline constexpr std::string_view kIniFileName = "quorvia.ini";
 inline constexpr std::string_view kIniSection = "Prefs";
 
+// The main window's tag, between the close questions and File | Save As.
+enum class MainWindowTag {
+    None,
+    // Save As closes the amortization form after saving.
+    CloseAmortFormAfterSave,
+};
+
 struct AppState {
     // The program's folder: the profile file and the work file live here.
     std::filesystem::path AppPath;
@@ -24,9 +31,7 @@ struct AppState {
     std::array<bool, 3> FormOpen{};
     bool InputUnsaved = false;
     std::string LoanFilePath;
-    // The main window's tag: "AMORT" asks File | Save As to close the amortization form after
-    // saving.
-    std::string MainWindowTag;
+    MainWindowTag MainTag = MainWindowTag::None;
 
     // Preference settings.
     std::array<std::string, 2> CompanyNames;

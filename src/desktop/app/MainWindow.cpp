@@ -6,7 +6,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
-#include <QToolBar>
 
 #include "core/app/FormCentering.h"
 #include "desktop/amortization/AmortForm.h"
@@ -41,22 +40,9 @@ class UnavailableScheduleRunner : public ScheduleRunner {
     Ui& ui_;
 };
 
-struct ToolButton {
-    const char* key;
-    const char* icon;
-    const char* tip;
-};
-
-constexpr ToolButton kToolButtons[] = {
-    {"tbNew", ":/toolbar/new.png", "New Amortization schedule"},
-    {"tbOpen", ":/toolbar/open.png", "Open an existing file"},
-    {"tbSave", ":/toolbar/save.png", "Save current Amortization data"},
-    {"tbPrint", ":/toolbar/print.png", "View/Print the Amortization Schedule"},
-    {"tbCopy", ":/toolbar/copy.png", "Copy values to the Amortization form"},
-    {"tbAmort", ":/toolbar/amort.png", "Amortization Schedule form"},
-    {"tbCalc", ":/toolbar/calc.png", "Loan Calculator form"},
-    {"tbHelp", ":/toolbar/help.png", "Help"},
-};
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace
 
@@ -74,8 +60,7 @@ MainWindow::MainWindow(AppState& state, PrinterService& printers, QtUi& ui, Cloc
     mdiArea_->setObjectName("mdiArea");
     setCentralWidget(mdiArea_);
     logo_ = new LogoForm(mdiArea_->viewport());
-    BuildMenus();
-    BuildToolBar();
+    BuildMenusAndToolBar();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::SubWindowActivated);
     RefreshCommands();
 }
@@ -106,90 +91,58 @@ void MainWindow::SetScheduleRunner(std::unique_ptr<ScheduleRunner> runner) {
     runner_ = std::move(runner);
 }
 
-QAction* MainWindow::AddAction(QWidget* menu, const char* name, const QString& caption,
-                               void (MainWindowModel::*handler)()) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(name);
-    connect(action, &QAction::triggered, this, [this, handler] {
+QAction* MainWindow::AddAction(QWidget* holder, const MainActionEntry& entry) {
+    auto* action = new QAction(Q(entry.caption), this);
+    connect(action, &QAction::triggered, this, [this, handler = entry.handler] {
         (model_.*handler)();
         RefreshCommands();
     });
-    menu->addAction(action);
-    actions_[name] = action;
+    holder->addAction(action);
     return action;
 }
 
-void MainWindow::BuildMenus() {
-    QMenuBar* bar = menuBar();
-    auto separator = [this](QMenu* menu, const char* name) {
-        QAction* line = menu->addSeparator();
-        line->setObjectName(name);
-        actions_[name] = line;
-    };
-    auto topMenu = [this, bar](const char* name, const QString& caption) {
-        QMenu* menu = bar->addMenu(caption);
-        menu->setObjectName(name);
-        menu->menuAction()->setObjectName(name);
-        actions_[name] = menu->menuAction();
-        return menu;
-    };
-
-    QMenu* file = topMenu("mnuFile", "&File");
-    AddAction(file, "mnuFileOpen", "&Open ...", &MainWindowModel::mnuFileOpen_Click);
-    AddAction(file, "mnuFileSave", "&Save", &MainWindowModel::mnuFileSave_Click);
-    AddAction(file, "mnuFileSaveAs", "Save &As ...", &MainWindowModel::mnuFileSaveAs_Click);
-    AddAction(file, "mnuFilePrint", "&Print ...", &MainWindowModel::mnuFilePrint_Click);
-    AddAction(file, "mnuFilePrtSetup", "Print Se&tup ...", &MainWindowModel::mnuFilePrtSetup_Click);
-    separator(file, "mnuFileSep1");
-    AddAction(file, "mnuFilePref", "P&references ...", &MainWindowModel::mnuFilePref_Click);
-    separator(file, "mnuFileSep2");
-    AddAction(file, "mnuFileExit", "E&xit", &MainWindowModel::mnuFileExit_Click);
-
-    AddAction(bar, "mnuAmort", " Amorti&zation ", &MainWindowModel::mnuAmort_Click);
-    AddAction(bar, "mnuCalc", " &Loan Calculator ", &MainWindowModel::mnuCalc_Click);
-
-    QMenu* window = topMenu("mnuWindow", "&Window");
-    AddAction(window, "mnuWinClose", "Close &All", &MainWindowModel::mnuWinClose_Click);
-
-    // The Help menu comes last on the bar.
-    QMenu* help = topMenu("mnuHelp", " &Help ");
-    AddAction(help, "mnuHelpIndex", "&Contents", &MainWindowModel::mnuHelpIndex_Click);
-    AddAction(help, "mnuHelpSrch", "&Search for Help on ...", &MainWindowModel::mnuHelpSrch_Click);
-    AddAction(help, "mnuHelpHelp", "&How to Use Help", &MainWindowModel::mnuHelpHelp_Click);
-    separator(help, "mnuHelpSep");
-    AddAction(help, "mnuHelpInfo", "&Program Overview", &MainWindowModel::mnuHelpInfo_Click);
-    AddAction(help, "mnuHelpAmort", "&Amortization Info", &MainWindowModel::mnuHelpAmort_Click);
-    AddAction(help, "mnuHelpCalc", "&Loan Calc Info", &MainWindowModel::mnuHelpCalc_Click);
-    separator(help, "mnuHelpSep3");
-    AddAction(help, "mnuHelpTips", "Show &Tool Tips", &MainWindowModel::mnuHelpTips_Click)
-        ->setCheckable(true);
-    separator(help, "mnuHelpSep4");
-    AddAction(help, "mnuHelpAbout", "About &Quorvia...", &MainWindowModel::mnuHelpAbout_Click);
+QAction* MainWindow::AddToolButton(QToolBar* toolBar, const MainActionEntry& entry) {
+    QAction* action = toolBar->addAction(QIcon(Q(entry.icon)), Q(entry.caption));
+    action->setToolTip(Q(entry.caption));
+    connect(action, &QAction::triggered, this, [this, key = entry.action] {
+        model_.ToolBar_ButtonClick(key);
+        RefreshCommands();
+    });
+    return action;
 }
 
-void MainWindow::BuildToolBar() {
+void MainWindow::BuildMenusAndToolBar() {
+    QMenuBar* bar = menuBar();
     QToolBar* toolBar = addToolBar("ToolBar");
     toolBar->setObjectName("ToolBar");
     toolBar->setMovable(false);
     toolBar->setIconSize(QSize(24, 24));
-    for (const ToolButton& button : kToolButtons) {
-        QAction* action = toolBar->addAction(QIcon(button.icon), button.tip);
-        action->setObjectName(button.key);
-        action->setToolTip(button.tip);
-        std::string key = button.key;
-        connect(action, &QAction::triggered, this, [this, key] {
-            model_.ToolBar_ButtonClick(key);
-            RefreshCommands();
-        });
-        actions_[button.key] = action;
+    QMenu* menu = nullptr;
+    for (const MainActionEntry& entry : MainActionTable()) {
+        QAction* action = nullptr;
+        switch (entry.kind) {
+            case MainActionKind::Menu:
+                menu = bar->addMenu(Q(entry.caption));
+                menu->setObjectName(Q(entry.name));
+                action = menu->menuAction();
+                break;
+            case MainActionKind::Item:
+                action = AddAction(menu, entry);
+                break;
+            case MainActionKind::Separator:
+                action = menu->addSeparator();
+                break;
+            case MainActionKind::BarItem:
+                action = AddAction(bar, entry);
+                break;
+            case MainActionKind::Tool:
+                action = AddToolButton(toolBar, entry);
+                break;
+        }
+        action->setObjectName(Q(entry.name));
+        action->setCheckable(entry.checkable);
+        actions_[IndexOf(entry.action)] = action;
     }
-    actions_["tbAmort"]->setCheckable(true);
-    actions_["tbCalc"]->setCheckable(true);
-}
-
-QAction* MainWindow::Action(const QString& name) const {
-    auto found = actions_.find(name);
-    return found == actions_.end() ? nullptr : found->second;
 }
 
 AmortForm* MainWindow::OpenAmortForm() const {
@@ -198,16 +151,10 @@ AmortForm* MainWindow::OpenAmortForm() const {
 
 void MainWindow::RefreshCommands() {
     const MainCommands& commands = model_.Commands;
-    actions_["mnuAmort"]->setEnabled(commands.mnuAmort);
-    actions_["mnuCalc"]->setEnabled(commands.mnuCalc);
-    actions_["mnuWindow"]->setEnabled(commands.mnuWindow);
-    actions_["mnuFileSave"]->setEnabled(commands.mnuFileSave);
-    actions_["mnuFileSaveAs"]->setEnabled(commands.mnuFileSaveAs);
-    actions_["mnuFilePrint"]->setEnabled(commands.mnuFilePrint);
-    actions_["tbSave"]->setEnabled(commands.tbSave);
-    actions_["tbPrint"]->setEnabled(commands.tbPrint);
-    actions_["tbCopy"]->setEnabled(commands.tbCopy);
-    actions_["mnuHelpTips"]->setChecked(state_.ToolTipsChecked);
+    for (const MainActionEntry& entry : MainActionTable()) {
+        Action(entry.action)->setEnabled(commands.Enabled(entry.action));
+    }
+    Action(MainAction::mnuHelpTips)->setChecked(commands.Checked(MainAction::mnuHelpTips));
     logo_->setVisible(commands.logoVisible);
     if (commands.logoVisible) {
         logo_->CenterInParent();
@@ -219,9 +166,9 @@ void MainWindow::RefreshCommands() {
 void MainWindow::RefreshPressedButtons() {
     QMdiSubWindow* active = mdiArea_->activeSubWindow();
     bool amortActive = active && active == amortWindow_;
-    actions_["tbAmort"]->setChecked(amortActive);
+    Action(MainAction::tbAmort)->setChecked(amortActive);
     // The calculator window is not part of this program yet.
-    actions_["tbCalc"]->setChecked(false);
+    Action(MainAction::tbCalc)->setChecked(false);
 }
 
 void MainWindow::SubWindowActivated(QMdiSubWindow* window) {

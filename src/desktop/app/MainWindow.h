@@ -7,13 +7,15 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QToolBar>
+#include <array>
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 
 #include "core/amortization/AmortFormModel.h"
+#include "core/app/MainActionTable.h"
 #include "core/app/MainWindowModel.h"
 #include "core/base/Clock.h"
 #include "core/printing/PrinterService.h"
@@ -41,7 +43,7 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     void SetScheduleRunner(std::unique_ptr<ScheduleRunner> runner);
 
     MainWindowModel& Model() { return model_; }
-    QAction* Action(const QString& name) const;
+    QAction* Action(MainAction action) const { return actions_[IndexOf(action)]; }
     AmortForm* OpenAmortForm() const;
     LogoForm* Logo() const { return logo_; }
     QMdiArea* WorkArea() const { return mdiArea_; }
@@ -64,10 +66,9 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void BuildMenus();
-    void BuildToolBar();
-    QAction* AddAction(QWidget* menu, const char* name, const QString& caption,
-                       void (MainWindowModel::*handler)());
+    void BuildMenusAndToolBar();
+    QAction* AddAction(QWidget* holder, const MainActionEntry& entry);
+    QAction* AddToolButton(QToolBar* toolBar, const MainActionEntry& entry);
     void RefreshCommands();
     void RefreshPressedButtons();
     void SubWindowActivated(QMdiSubWindow* window);
@@ -81,7 +82,7 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     QMdiArea* mdiArea_;
     LogoForm* logo_;
     QPointer<QMdiSubWindow> amortWindow_;
-    std::map<QString, QAction*> actions_;
+    std::array<QAction*, kMainActionCount> actions_{};
 };
 
 }  // namespace quorvia

@@ -7,9 +7,19 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "core/reports/GotoPageControl.h"
 #include "desktop/platform/QtKeyCodes.h"
 
 namespace quorvia {
+
+namespace {
+
+QString Name(GotoPageControl control) {
+    std::string_view name = NameOf(control);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+}  // namespace
 
 GotoPageDialog::GotoPageDialog(QtUi& ui, int16_t highest, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
@@ -20,15 +30,15 @@ GotoPageDialog::GotoPageDialog(QtUi& ui, int16_t highest, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel("&Page number:", this);
     ThisInput_ = new QLineEdit(this);
-    ThisInput_->setObjectName("ThisInput");
+    ThisInput_->setObjectName(Name(GotoPageControl::ThisInput));
     label->setBuddy(ThisInput_);
     layout->addWidget(label);
     layout->addWidget(ThisInput_);
     auto* buttons = new QHBoxLayout;
     GoButton_ = new QPushButton("&Go", this);
-    GoButton_->setObjectName("GoButton");
+    GoButton_->setObjectName(Name(GotoPageControl::GoButton));
     StopButton_ = new QPushButton("&Stop", this);
-    StopButton_->setObjectName("StopButton");
+    StopButton_->setObjectName(Name(GotoPageControl::StopButton));
     buttons->addWidget(GoButton_);
     buttons->addWidget(StopButton_);
     layout->addLayout(buttons);

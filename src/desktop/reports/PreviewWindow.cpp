@@ -24,15 +24,15 @@ constexpr double kTwipsPerInch = 1440.0;
 constexpr int kInitialWidth = 820;
 constexpr int kInitialHeight = 720;
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
 
 PreviewPageWidget::PreviewPageWidget(PreviewWindow& window, QWidget* parent)
     : QWidget(parent), window_(window) {
-    setObjectName("ThePage");
+    setObjectName(Q(NameOf(PreviewControl::ThePage)));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -104,19 +104,24 @@ void PreviewWindow::BuildToolBar() {
     toolBar_->setObjectName("ToolBar");
     auto* strip = new QHBoxLayout(toolBar_);
     strip->setContentsMargins(4, 4, 4, 4);
-    strip->addWidget(AddButton("FirstButton", "&First", &PreviewWindowModel::FirstButton_Click));
     strip->addWidget(
-        AddButton("PreviousButton", "&Previous", &PreviewWindowModel::PreviousButton_Click));
-    strip->addWidget(AddButton("NextButton", "&Next", &PreviewWindowModel::NextButton_Click));
-    strip->addWidget(AddButton("LastButton", "&Last", &PreviewWindowModel::LastButton_Click));
-    strip->addWidget(AddButton("GotoButton", "&Go to...", &PreviewWindowModel::GotoButton_Click));
+        AddButton(PreviewControl::FirstButton, "&First", &PreviewWindowModel::FirstButton_Click));
+    strip->addWidget(AddButton(PreviewControl::PreviousButton, "&Previous",
+                               &PreviewWindowModel::PreviousButton_Click));
+    strip->addWidget(
+        AddButton(PreviewControl::NextButton, "&Next", &PreviewWindowModel::NextButton_Click));
+    strip->addWidget(
+        AddButton(PreviewControl::LastButton, "&Last", &PreviewWindowModel::LastButton_Click));
+    strip->addWidget(
+        AddButton(PreviewControl::GotoButton, "&Go to...", &PreviewWindowModel::GotoButton_Click));
     PageLabel_ = new QLabel(toolBar_);
     PageLabel_->setObjectName("PageLabel");
     PageLabel_->setMinimumWidth(110);
     PageLabel_->setAlignment(Qt::AlignCenter);
     strip->addWidget(PageLabel_);
     cmbZoom_ = new QComboBox(toolBar_);
-    cmbZoom_->setObjectName("cmbZoom");
+    cmbZoom_->setObjectName(Q(NameOf(PreviewControl::cmbZoom)));
+    Control(PreviewControl::cmbZoom) = cmbZoom_;
     for (std::string_view zoom : PreviewWindowModel::kZoomList) {
         cmbZoom_->addItem(QString::fromUtf8(zoom.data(), static_cast<int>(zoom.size())));
     }
@@ -126,16 +131,19 @@ void PreviewWindow::BuildToolBar() {
         Refresh();
     });
     strip->addWidget(cmbZoom_);
-    strip->addWidget(AddButton("PrintButton", "P&rint...", &PreviewWindowModel::PrintButton_Click));
-    strip->addWidget(AddButton("cmdFont", "F&onts...", &PreviewWindowModel::cmdFont_Click));
+    strip->addWidget(AddButton(PreviewControl::PrintButton, "P&rint...",
+                               &PreviewWindowModel::PrintButton_Click));
+    strip->addWidget(
+        AddButton(PreviewControl::cmdFont, "F&onts...", &PreviewWindowModel::cmdFont_Click));
     strip->addStretch(1);
-    strip->addWidget(AddButton("CloseButton", "&Close", &PreviewWindowModel::CloseButton_Click));
+    strip->addWidget(
+        AddButton(PreviewControl::CloseButton, "&Close", &PreviewWindowModel::CloseButton_Click));
 }
 
-QPushButton* PreviewWindow::AddButton(const char* name, const QString& caption,
+QPushButton* PreviewWindow::AddButton(PreviewControl control, const QString& caption,
                                       void (PreviewWindowModel::*handler)()) {
     auto* button = new QPushButton(caption, toolBar_);
-    button->setObjectName(name);
+    button->setObjectName(Q(NameOf(control)));
     // Only as wide as the caption needs, so that the whole strip fits a small or scaled screen.
     QString shown = QString(caption).remove('&');
     button->setMinimumWidth(button->fontMetrics().horizontalAdvance(shown) +
@@ -143,7 +151,7 @@ QPushButton* PreviewWindow::AddButton(const char* name, const QString& caption,
     button->setAutoDefault(false);
     button->installEventFilter(this);
     connect(button, &QPushButton::clicked, this, [this, handler] { Run(handler); });
-    buttons_[name] = button;
+    Control(control) = button;
     return button;
 }
 
@@ -156,6 +164,7 @@ void PreviewWindow::BuildPageArea() {
     area_->setPalette(palette);
     area_->installEventFilter(this);
     ThePage_ = new PreviewPageWidget(*this, area_);
+    Control(PreviewControl::ThePage) = ThePage_;
     ThePage_->installEventFilter(this);
     ThePage_->hide();
     VS_ = new QScrollBar(Qt::Vertical, area_);
@@ -261,20 +270,17 @@ void PreviewWindow::Refresh() {
     refreshing_ = true;
     setWindowTitle(Q(model_.Caption));
     PageLabel_->setText(Q(model_.PageLabel));
-    buttons_["FirstButton"]->setEnabled(model_.FirstButtonEnabled);
-    buttons_["PreviousButton"]->setEnabled(model_.PreviousButtonEnabled);
-    buttons_["NextButton"]->setEnabled(model_.NextButtonEnabled);
-    buttons_["LastButton"]->setEnabled(model_.LastButtonEnabled);
-    buttons_["PrintButton"]->setEnabled(model_.PrintButtonEnabled);
-    buttons_["cmdFont"]->setEnabled(model_.cmdFontEnabled);
-    for (auto& [name, button] : buttons_) {
-        button->setToolTip(QString());
+    Control(PreviewControl::FirstButton)->setEnabled(model_.FirstButtonEnabled);
+    Control(PreviewControl::PreviousButton)->setEnabled(model_.PreviousButtonEnabled);
+    Control(PreviewControl::NextButton)->setEnabled(model_.NextButtonEnabled);
+    Control(PreviewControl::LastButton)->setEnabled(model_.LastButtonEnabled);
+    Control(PreviewControl::PrintButton)->setEnabled(model_.PrintButtonEnabled);
+    Control(PreviewControl::cmdFont)->setEnabled(model_.cmdFontEnabled);
+    for (QWidget* control : controls_) {
+        control->setToolTip(QString());
     }
-    cmbZoom_->setToolTip(QString());
     for (const auto& [control, tip] : model_.ToolTips) {
-        if (QWidget* widget = findChild<QWidget*>(Q(std::string(control)))) {
-            widget->setToolTip(Q(std::string(tip)));
-        }
+        Control(control)->setToolTip(Q(tip));
     }
     if (model_.ZoomListIndex >= 0) {
         QSignalBlocker blocker(cmbZoom_);

@@ -10,7 +10,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <QWidget>
-#include <map>
+#include <array>
 #include <string>
 
 #include "core/amortization/DesktopScheduleRunner.h"
@@ -65,8 +65,11 @@ class PreviewWindow : public QDialog {
 
     void BuildToolBar();
     void BuildPageArea();
-    QPushButton* AddButton(const char* name, const QString& caption,
+    QPushButton* AddButton(PreviewControl control, const QString& caption,
                            void (PreviewWindowModel::*handler)());
+    QWidget*& Control(PreviewControl control) {
+        return controls_[static_cast<std::size_t>(control)];
+    }
     void Run(void (PreviewWindowModel::*handler)());
     void AreaResized();
     bool ScrollByWheel(const QWheelEvent& wheel);
@@ -89,7 +92,7 @@ class PreviewWindow : public QDialog {
     QWidget* ScrollMagnet_ = nullptr;
     QLabel* PageLabel_ = nullptr;
     QComboBox* cmbZoom_ = nullptr;
-    std::map<std::string, QPushButton*> buttons_;
+    std::array<QWidget*, kPreviewControlNames.size()> controls_{};
 };
 
 // Opens the preview for the schedule run and returns when the person has closed it.

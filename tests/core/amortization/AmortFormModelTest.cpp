@@ -225,7 +225,7 @@ TEST_F(AmortFormModelTest, QuitAndCloseAskAboutUnsavedInput) {
     ui.Clear();
     ui.QueueAnswer(MsgAnswer::Yes);
     form.comQuit_Click();
-    EXPECT_EQ(state.MainWindowTag, "AMORT");
+    EXPECT_EQ(state.MainTag, MainWindowTag::CloseAmortFormAfterSave);
     EXPECT_EQ(host.saveAs, 1);
     EXPECT_EQ(host.unloads, 0);
 

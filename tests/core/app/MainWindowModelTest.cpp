@@ -79,15 +79,16 @@ TEST_F(MainWindowModelTest, StartsWithoutAProfileFileWritingNothing) {
 
     const MainCommands& commands = model.Commands;
     EXPECT_TRUE(commands.logoVisible);
-    EXPECT_TRUE(commands.mnuAmort);
-    EXPECT_TRUE(commands.mnuCalc);
-    EXPECT_FALSE(commands.mnuWindow);
-    EXPECT_FALSE(commands.mnuFileSave);
-    EXPECT_FALSE(commands.mnuFileSaveAs);
-    EXPECT_FALSE(commands.mnuFilePrint);
-    EXPECT_FALSE(commands.tbSave);
-    EXPECT_FALSE(commands.tbPrint);
-    EXPECT_FALSE(commands.tbCopy);
+    EXPECT_TRUE(commands.Enabled(MainAction::mnuAmort));
+    EXPECT_TRUE(commands.Enabled(MainAction::mnuCalc));
+    EXPECT_FALSE(commands.Enabled(MainAction::mnuWindow));
+    EXPECT_FALSE(commands.Enabled(MainAction::mnuFileSave));
+    EXPECT_FALSE(commands.Enabled(MainAction::mnuFileSaveAs));
+    EXPECT_FALSE(commands.Enabled(MainAction::mnuFilePrint));
+    EXPECT_FALSE(commands.Enabled(MainAction::tbSave));
+    EXPECT_FALSE(commands.Enabled(MainAction::tbPrint));
+    EXPECT_FALSE(commands.Enabled(MainAction::tbCopy));
+    EXPECT_TRUE(commands.Checked(MainAction::mnuHelpTips));
 }
 
 TEST_F(MainWindowModelTest, ASecondCopyIsRefusedBeforeThePreferencesAreRead) {
@@ -120,23 +121,23 @@ TEST_F(MainWindowModelTest, OpeningTheAmortizationFormSwitchesTheCommands) {
 
     EXPECT_TRUE(state.FormOpen[1]);
     EXPECT_EQ(host.calls, std::vector<std::string>{"ShowAmortForm"});
-    EXPECT_FALSE(model.Commands.mnuAmort);
-    EXPECT_TRUE(model.Commands.mnuWindow);
-    EXPECT_TRUE(model.Commands.mnuFileSave);
-    EXPECT_TRUE(model.Commands.mnuFileSaveAs);
-    EXPECT_TRUE(model.Commands.mnuFilePrint);
-    EXPECT_TRUE(model.Commands.tbSave);
-    EXPECT_TRUE(model.Commands.tbPrint);
-    EXPECT_FALSE(model.Commands.tbCopy);
+    EXPECT_FALSE(model.Commands.Enabled(MainAction::mnuAmort));
+    EXPECT_TRUE(model.Commands.Enabled(MainAction::mnuWindow));
+    EXPECT_TRUE(model.Commands.Enabled(MainAction::mnuFileSave));
+    EXPECT_TRUE(model.Commands.Enabled(MainAction::mnuFileSaveAs));
+    EXPECT_TRUE(model.Commands.Enabled(MainAction::mnuFilePrint));
+    EXPECT_TRUE(model.Commands.Enabled(MainAction::tbSave));
+    EXPECT_TRUE(model.Commands.Enabled(MainAction::tbPrint));
+    EXPECT_FALSE(model.Commands.Enabled(MainAction::tbCopy));
     EXPECT_FALSE(model.Commands.logoVisible);
     EXPECT_EQ(ui.hourglassDepth, 0);
 
     // The form's unload handler clears its flag; the commands follow.
     state.FormOpen[1] = false;
     model.UpdateMainCommands();
-    EXPECT_TRUE(model.Commands.mnuAmort);
+    EXPECT_TRUE(model.Commands.Enabled(MainAction::mnuAmort));
     EXPECT_TRUE(model.Commands.logoVisible);
-    EXPECT_FALSE(model.Commands.mnuFilePrint);
+    EXPECT_FALSE(model.Commands.Enabled(MainAction::mnuFilePrint));
 }
 
 TEST_F(MainWindowModelTest, ClosingWithUnsavedInput) {
@@ -215,7 +216,7 @@ TEST_F(MainWindowModelTest, CloseAllAsksWithCancelAsTheDefault) {
 
     ui.QueueAnswer(MsgAnswer::Yes);
     model.mnuWinClose_Click();
-    EXPECT_EQ(state.MainWindowTag, "AMORT");
+    EXPECT_EQ(state.MainTag, MainWindowTag::CloseAmortFormAfterSave);
     EXPECT_EQ(ui.LastMessage()->title, "Save As");
     EXPECT_TRUE(state.FormOpen[1]);
 
@@ -235,27 +236,27 @@ TEST_F(MainWindowModelTest, CloseAllAsksWithCancelAsTheDefault) {
 
 TEST_F(MainWindowModelTest, ToolbarButtons) {
     ASSERT_TRUE(Start());
-    model.ToolBar_ButtonClick("tbPrint");
+    model.ToolBar_ButtonClick(MainAction::tbPrint);
     EXPECT_EQ(ui.beeps, 1);
 
-    model.ToolBar_ButtonClick("tbNew");
+    model.ToolBar_ButtonClick(MainAction::tbNew);
     EXPECT_EQ(host.calls, std::vector<std::string>{"ShowAmortForm"});
     host.calls.clear();
 
-    model.ToolBar_ButtonClick("tbNew");
+    model.ToolBar_ButtonClick(MainAction::tbNew);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"FocusAmortForm", "Click:comClr"}));
     host.calls.clear();
 
-    model.ToolBar_ButtonClick("tbAmort");
+    model.ToolBar_ButtonClick(MainAction::tbAmort);
     EXPECT_EQ(host.calls, std::vector<std::string>{"FocusAmortForm"});
     host.calls.clear();
 
     host.amount = "0.00";
-    model.ToolBar_ButtonClick("tbPrint");
+    model.ToolBar_ButtonClick(MainAction::tbPrint);
     EXPECT_EQ(ui.beeps, 2);
     EXPECT_TRUE(host.calls.empty());
     host.amount = "1500.00";
-    model.ToolBar_ButtonClick("tbPrint");
+    model.ToolBar_ButtonClick(MainAction::tbPrint);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"FocusAmortForm", "Click:comOK"}));
 }
 
@@ -263,12 +264,14 @@ TEST_F(MainWindowModelTest, ToolTipsToggleAppliesOnlyToOpenForms) {
     ASSERT_TRUE(Start());
     model.mnuHelpTips_Click();
     EXPECT_FALSE(state.ToolTipsChecked);
+    EXPECT_FALSE(model.Commands.Checked(MainAction::mnuHelpTips));
     EXPECT_TRUE(host.calls.empty());
     EXPECT_FALSE(std::filesystem::exists(state.IniFilePath));
 
     OpenAmort();
     model.mnuHelpTips_Click();
     EXPECT_TRUE(state.ToolTipsChecked);
+    EXPECT_TRUE(model.Commands.Checked(MainAction::mnuHelpTips));
     EXPECT_EQ(host.calls, std::vector<std::string>{"ApplyToolTips"});
 }
 

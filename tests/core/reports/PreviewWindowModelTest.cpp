@@ -472,12 +472,12 @@ TEST_F(PreviewWindowModelTest, EscClosesAndStopsAllLayoutWork) {
     OpenLongReport();
     model->SetUpDocPage(kAreaWidth, kAreaHeight);
     EXPECT_EQ(model->ToolTips.size(), 9u);
-    EXPECT_EQ(model->ToolTips[0].first, "CloseButton");
+    EXPECT_EQ(model->ToolTips[0].first, PreviewControl::CloseButton);
     EXPECT_EQ(model->ToolTips[0].second, " Close & exit the print preview window ");
 
     EXPECT_EQ(Key(key_code::kEsc), 0);
     EXPECT_FALSE(model->Visible);
-    EXPECT_EQ(model->CloseButtonTag, "QUIT");
+    EXPECT_TRUE(model->Quitting);
     const TwipRect before = model->ThePage;
     model->Form_Resize(30000, 30000);
     model->cmbZoom_Click(0);

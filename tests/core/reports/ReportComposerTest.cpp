@@ -124,7 +124,7 @@ TEST_F(ReportComposerTest, DetailedReportPagesTitleHeaderRowsAndTotals) {
     WriteLoan(DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2026"));
     composer.ReportKind = kPlainGrid;
     composer.ComposeReport();
-    ASSERT_TRUE(composer.Tag.empty());
+    ASSERT_FALSE(composer.Failed);
     ASSERT_GT(doc.PageCount(), 5);
     EXPECT_TRUE(ui.messages.empty());
 
@@ -301,7 +301,7 @@ TEST_F(ReportComposerTest, SummaryYearRowsFollowBlankRowsAndGrandTotalsSitBetwee
     state.ReportFontSize = 9;  // year labels on one line: lines 216 apart
     composer.ReportKind = kSummaryOnly;
     composer.ComposeReport();
-    ASSERT_TRUE(composer.Tag.empty());
+    ASSERT_FALSE(composer.Failed);
     const ReportPage& page = doc.Page(1);
     EXPECT_NE(Find(page, "S  u  m  m  a  r  y      R  e  p  o  r  t"), nullptr);
     EXPECT_TRUE(page.shades.empty());
@@ -358,7 +358,7 @@ TEST_F(ReportComposerTest, SummaryOfALongLoanRepeatsItsTitleAndHeadingOnLaterPag
 TEST_F(ReportComposerTest, MissingWorkFileMissingPrinterAndMissingFont) {
     printers.present = false;
     composer.ComposeReport();
-    EXPECT_EQ(composer.Tag, "ERROR");
+    EXPECT_TRUE(composer.Failed);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "No Printer Available");
     EXPECT_EQ(ui.messages[0].prompt,
@@ -370,9 +370,9 @@ TEST_F(ReportComposerTest, MissingWorkFileMissingPrinterAndMissingFont) {
     EXPECT_FALSE(composer.PrinterReady);
 
     WriteSmallFile(true, {});
-    composer.Tag.clear();
+    composer.Failed = false;
     composer.ComposeReport();
-    EXPECT_TRUE(composer.Tag.empty());
+    EXPECT_FALSE(composer.Failed);
     EXPECT_NE(Find(doc.Page(1), "TOTALS"), nullptr);  // composed for the screen all the same
     EXPECT_EQ(ui.messages.size(), 1u);                // once per window
 
@@ -461,7 +461,7 @@ TEST_F(ReportComposerTest, ATruncatedWorkFileIsAnError) {
     file.WriteMarker(work_marker::kTotals, true);
     ASSERT_FALSE(file.Close());
     composer.ComposeReport();
-    EXPECT_EQ(composer.Tag, "ERROR");
+    EXPECT_TRUE(composer.Failed);
 }
 
 }  // namespace

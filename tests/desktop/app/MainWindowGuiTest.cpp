@@ -35,7 +35,9 @@ class MainWindowGuiTest : public ::testing::Test {
     bool Start() {
         return window.Start(folder.Path(), [] { return false; });
     }
-    bool Enabled(const char* name) { return window.Action(name)->isEnabled(); }
+    // Tests and screenshots find the menu items and buttons by their object names.
+    QAction* Named(const char* name) const { return window.findChild<QAction*>(name); }
+    bool Enabled(const char* name) const { return Named(name)->isEnabled(); }
     void DeleteClosedWindows() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -64,7 +66,7 @@ TEST_F(MainWindowGuiTest, StartsWithTheBackdropAndNothingToSaveOrPrint) {
     EXPECT_FALSE(Enabled("tbPrint"));
     EXPECT_FALSE(Enabled("tbCopy"));
     EXPECT_TRUE(Enabled("mnuAmort"));
-    EXPECT_TRUE(window.Action("mnuHelpTips")->isChecked());
+    EXPECT_TRUE(Named("mnuHelpTips")->isChecked());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
@@ -93,14 +95,14 @@ TEST_F(MainWindowGuiTest, MenuAndToolbarCaptions) {
         {"mnuHelpAbout", "About &Quorvia..."},
     };
     for (const auto& [name, caption] : captions) {
-        ASSERT_NE(window.Action(name), nullptr) << name;
-        EXPECT_EQ(window.Action(name)->text(), caption) << name;
+        ASSERT_NE(Named(name), nullptr) << name;
+        EXPECT_EQ(Named(name)->text(), caption) << name;
     }
     QList<QAction*> bar = window.menuBar()->actions();
     ASSERT_EQ(bar.size(), 5);
     EXPECT_EQ(bar.back()->objectName(), "mnuHelp");
-    EXPECT_TRUE(window.Action("mnuHelpTips")->isCheckable());
-    EXPECT_TRUE(window.Action("mnuFileSep1")->isSeparator());
+    EXPECT_TRUE(Named("mnuHelpTips")->isCheckable());
+    EXPECT_TRUE(Named("mnuFileSep1")->isSeparator());
 
     const std::pair<const char*, const char*> tips[] = {
         {"tbNew", "New Amortization schedule"},
@@ -113,17 +115,23 @@ TEST_F(MainWindowGuiTest, MenuAndToolbarCaptions) {
         {"tbHelp", "Help"},
     };
     for (const auto& [key, tip] : tips) {
-        ASSERT_NE(window.Action(key), nullptr) << key;
-        EXPECT_EQ(window.Action(key)->toolTip(), tip) << key;
-        EXPECT_FALSE(window.Action(key)->icon().isNull()) << key;
+        ASSERT_NE(Named(key), nullptr) << key;
+        EXPECT_EQ(Named(key)->toolTip(), tip) << key;
+        EXPECT_FALSE(Named(key)->icon().isNull()) << key;
     }
-    EXPECT_TRUE(window.Action("tbAmort")->isCheckable());
-    EXPECT_TRUE(window.Action("tbCalc")->isCheckable());
+    EXPECT_TRUE(Named("tbAmort")->isCheckable());
+    EXPECT_TRUE(Named("tbCalc")->isCheckable());
+    EXPECT_FALSE(Named("tbNew")->isCheckable());
+
+    for (const MainActionEntry& entry : MainActionTable()) {
+        const std::string name(entry.name);
+        EXPECT_EQ(window.Action(entry.action), Named(name.c_str())) << name;
+    }
 }
 
 TEST_F(MainWindowGuiTest, TheAmortizationFormOpensAndClosesThroughTheMenus) {
     ASSERT_TRUE(Start());
-    window.Action("mnuAmort")->trigger();
+    Named("mnuAmort")->trigger();
 
     AmortForm* form = window.OpenAmortForm();
     ASSERT_NE(form, nullptr);
@@ -137,15 +145,15 @@ TEST_F(MainWindowGuiTest, TheAmortizationFormOpensAndClosesThroughTheMenus) {
     EXPECT_TRUE(Enabled("tbPrint"));
     EXPECT_TRUE(Enabled("mnuWindow"));
     EXPECT_FALSE(window.Logo()->isVisible());
-    EXPECT_TRUE(window.Action("tbAmort")->isChecked());
+    EXPECT_TRUE(Named("tbAmort")->isChecked());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
     // The toolbar's Amortization button only brings the open form forward.
-    window.Action("tbAmort")->trigger();
+    Named("tbAmort")->trigger();
     EXPECT_EQ(window.OpenAmortForm(), form);
     EXPECT_EQ(window.WorkArea()->subWindowList().size(), 1);
 
-    window.Action("mnuWinClose")->trigger();
+    Named("mnuWinClose")->trigger();
     DeleteClosedWindows();
     EXPECT_EQ(window.OpenAmortForm(), nullptr);
     EXPECT_FALSE(state.FormOpen[1]);
@@ -157,7 +165,7 @@ TEST_F(MainWindowGuiTest, TheAmortizationFormOpensAndClosesThroughTheMenus) {
 
 TEST_F(MainWindowGuiTest, CancelKeepsEverythingOpenWhenInputIsUnsaved) {
     ASSERT_TRUE(Start());
-    window.Action("mnuAmort")->trigger();
+    Named("mnuAmort")->trigger();
     state.InputUnsaved = true;
 
     answers.push_back(MsgAnswer::Cancel);

@@ -61,7 +61,7 @@ struct PreviewSeen {
 
 TEST_F(ScheduleRoadGuiTest, OkayComputesPreviewsAndComesBackToTheForm) {
     ASSERT_TRUE(window.Start(folder.Path(), [] { return false; }));
-    window.Action("mnuAmort")->trigger();
+    window.Action(MainAction::mnuAmort)->trigger();
     AmortForm* form = window.OpenAmortForm();
     ASSERT_NE(form, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

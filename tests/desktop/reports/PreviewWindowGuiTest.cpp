@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include "core/reports/GotoPageControl.h"
 #include "desktop/reports/GotoPageDialog.h"
 #include "desktop/reports/PreviewWindow.h"
 #include "support/FakePrinterService.h"
@@ -65,6 +66,15 @@ TEST(PreviewWindowGuiTest, PagesThroughTheReportAndClosesOnlyThroughEsc) {
     EXPECT_EQ(page->width(), window.ToPixels(9792));
     EXPECT_FALSE(window.findChild<QPushButton*>("FirstButton")->isEnabled());
     EXPECT_TRUE(window.findChild<QScrollBar*>("VS")->isVisible());
+    // The controls the focus and the tooltips name are the widgets of those names.
+    for (std::string_view name : kPreviewControlNames) {
+        EXPECT_NE(window.findChild<QWidget*>(QString::fromUtf8(name.data(), name.size())), nullptr)
+            << name;
+    }
+    EXPECT_EQ(window.findChild<QPushButton*>("CloseButton")->toolTip(),
+              " Close & exit the print preview window ");
+    EXPECT_EQ(window.findChild<QComboBox*>("cmbZoom")->toolTip(),
+              " Zoom in or out on the displayed report ");
 
     Press(page, Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(label->text(), QString("Page %1 of %1").arg(pages));
@@ -165,6 +175,12 @@ TEST(GotoPageDialogGuiTest, TakesDigitsOnlyAndGoesOnEnter) {
     dialog.show();
     QApplication::processEvents();
     QLineEdit* input = dialog.Input();
+    // The focus after a refused page finds the input by its name.
+    EXPECT_EQ(input->objectName().toStdString(), NameOf(GotoPageControl::ThisInput));
+    for (std::string_view name : kGotoPageControlNames) {
+        EXPECT_NE(dialog.findChild<QWidget*>(QString::fromUtf8(name.data(), name.size())), nullptr)
+            << name;
+    }
     Type(input, Qt::Key_A, "a");
     Type(input, Qt::Key_1, "1");
     Type(input, Qt::Key_Minus, "-");
