@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -54,10 +55,43 @@ RunError IoError(int number, std::string_view what, const std::filesystem::path&
     return {number, std::string(what) + " " + path.string() + ": " + std::strerror(errno)};
 }
 
-// An amount as the work file prints it ("1,234.56", "-50.00", "4,663.74*"), in cents.
+// An amount in the shape the writer prints ("1,234.56", "-50.00", ".00", "4,663.74*"), read
+// digit by digit; nothing when the text has another shape or too many digits to be exact.
+std::optional<int64_t> PrintedCents(std::string_view text) {
+    bool negative = !text.empty() && text.front() == '-';
+    text.remove_prefix(negative ? 1 : 0);
+    if (text.ends_with('*')) {
+        text.remove_suffix(1);
+    }
+    std::size_t point = text.size() - std::min<std::size_t>(text.size(), 3);
+    if (text.size() < 3 || text[point] != '.') {
+        return std::nullopt;
+    }
+    int64_t cents = 0;
+    int digits = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= '0' && c <= '9') {
+            cents = cents * 10 + (c - '0');
+            ++digits;
+        } else if (!(c == ',' && i < point) && i != point) {
+            return std::nullopt;
+        }
+    }
+    if (digits > 15) {
+        return std::nullopt;
+    }
+    return negative ? -cents : cents;
+}
+
+// An amount as the work file prints it, in cents.
 int64_t CentsOf(std::string_view text) {
+    text = TrimView(text);
+    if (std::optional<int64_t> cents = PrintedCents(text)) {
+        return *cents;
+    }
     std::string digits;
-    for (char c : TrimView(text)) {
+    for (char c : text) {
         if (c != ',') {
             digits += c;
         }

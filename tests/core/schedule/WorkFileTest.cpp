@@ -237,6 +237,7 @@ TEST(ScheduleWorkFile, ReadsBackEachAmountAsPrinted) {
     ASSERT_FALSE(writer.Create(folder / "w.tmp"));
     writer.Write("1.   01/15/99", "1,164.80", ".00", "-50.00", "123,456,789.01");
     writer.Write("Interest for 1999", "4,663.74*", " ", " ", " ");
+    writer.Write("other shapes", "1,234.5", "12", "-7.25*", "10,000,000,000,000.00");
     writer.WriteMarker("totls", true);
     ASSERT_FALSE(writer.Close());
 
@@ -249,6 +250,9 @@ TEST(ScheduleWorkFile, ReadsBackEachAmountAsPrinted) {
     WorkFileRecord year;
     ASSERT_FALSE(reader.Read(year));
     EXPECT_EQ(year.cents, (std::array<int64_t, 5>{0, 466374, 0, 0, 0}));
+    WorkFileRecord other;
+    ASSERT_FALSE(reader.Read(other));
+    EXPECT_EQ(other.cents, (std::array<int64_t, 5>{0, 123450, 1200, -725, 1000000000000000}));
     WorkFileRecord marker;
     ASSERT_FALSE(reader.Read(marker));
     EXPECT_EQ(marker.cents, (std::array<int64_t, 5>{}));
