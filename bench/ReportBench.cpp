@@ -26,9 +26,9 @@ struct LargestReport {
         std::filesystem::create_directories(state.AppPath);
         AmortInputs in = LargestLoan();
         SemiMonthlyChoice semiMonthly{};
-        ScheduleRun run;
-        WriteSchedule(in, semiMonthly, state.WorkFilePath(), {}, &run);
-        rows = run.scheduledCount;
+        Schedule schedule;
+        WriteSchedule(in, semiMonthly, state.WorkFilePath(), {}, &schedule);
+        rows = schedule.scheduledCount;
     }
     ~LargestReport() { std::filesystem::remove_all(state.AppPath); }
 };

@@ -23,6 +23,7 @@
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
 #include "core/loanfile/LoanFileCommands.h"
+#include "core/schedule/ScheduleCsv.h"
 #include "core/schedule/ScheduleEngine.h"
 #include "core/schedule/WorkFile.h"
 #include "core/session/AppState.h"
@@ -78,13 +79,12 @@ class BatchRunner : public ScheduleRunner {
 
     void ComputeSchedule(AmortInputs& inputs) override {
         validated = true;
-        ScheduleRun run;
-        run.keepRows = !outputs_.csv.empty();
+        Schedule schedule;
         int16_t style = inputs.SelectedStyle;
         std::optional<RunError> error =
-            WriteSchedule(inputs, state_.SemiMonthly, state_.WorkFilePath(), nullptr, &run);
+            WriteSchedule(inputs, state_.SemiMonthly, state_.WorkFilePath(), nullptr, &schedule);
         if (!error) {
-            error = WriteOutputs(run, style);
+            error = WriteOutputs(schedule, style);
         }
         RemoveFileQuietly(state_.WorkFilePath());
         if (error) {
@@ -99,19 +99,19 @@ class BatchRunner : public ScheduleRunner {
     bool produced = false;
 
   private:
-    std::optional<RunError> WriteOutputs(const ScheduleRun& run, int16_t style) {
+    std::optional<RunError> WriteOutputs(const Schedule& schedule, int16_t style) {
         if (!outputs_.workFile.empty()) {
             if (auto error = KeepWorkFile()) {
                 return error;
             }
         }
         if (!outputs_.csv.empty()) {
-            if (auto error = WriteScheduleCsv(outputs_.csv, run.rows)) {
+            if (auto error = WriteScheduleCsv(outputs_.csv, schedule)) {
                 return error;
             }
         }
         if (!outputs_.pdf.empty()) {
-            return WriteSchedulePdf(outputs_.pdf, state_, ui_, style, run.scheduledCount);
+            return WriteSchedulePdf(outputs_.pdf, state_, ui_, style, schedule.scheduledCount);
         }
         return std::nullopt;
     }

@@ -140,8 +140,8 @@ inline void ComposeEveryLayout(
         loan.BorrowerName = "JANE Q. BORROWER";
         loan.NumberPaymentRows = numbered;
         SemiMonthlyChoice semiMonthly{1, 1, 16, 1};
-        ScheduleRun run;
-        if (WriteSchedule(loan, semiMonthly, state.WorkFilePath(), {}, &run)) {
+        Schedule schedule;
+        if (WriteSchedule(loan, semiMonthly, state.WorkFilePath(), {}, &schedule)) {
             return;
         }
         for (int16_t kind : {kColumnarNoGrid, kPlainGrid, kFancyGrid, kSummaryOnly}) {
@@ -153,7 +153,7 @@ inline void ComposeEveryLayout(
                     state.ReportFontSize = static_cast<float>(size);
                     state.ReportFontStyle = bold ? "Bold" : "Normal";
                     const LayoutCase layout{kind, numbered, size, bold};
-                    ComposeInto(state, metrics, kind, run.scheduledCount,
+                    ComposeInto(state, metrics, kind, schedule.scheduledCount,
                                 [&](const ReportDocument& doc) { check(layout, doc); });
                 }
             }

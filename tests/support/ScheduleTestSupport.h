@@ -53,9 +53,9 @@ inline std::vector<WorkRecord> ReadWorkFile(const std::filesystem::path& path) {
     if (reader.Open(path)) {
         return records;
     }
-    WorkRecord record;
+    WorkFileRecord record;
     while (!reader.AtEnd() && !reader.Read(record)) {
-        records.push_back(record);
+        records.push_back(record.fields);
     }
     return records;
 }

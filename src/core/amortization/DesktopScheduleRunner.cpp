@@ -10,7 +10,7 @@ namespace quorvia {
 
 void DesktopScheduleRunner::ComputeSchedule(AmortInputs& inputs) {
     const int16_t reportKind = inputs.SelectedStyle;
-    ScheduleRun run;
+    Schedule schedule;
     std::optional<RunError> error;
     {
         Hourglass busy(ui_);
@@ -20,12 +20,12 @@ void DesktopScheduleRunner::ComputeSchedule(AmortInputs& inputs) {
         error = WriteSchedule(
             inputs, state_.SemiMonthly, state_.WorkFilePath(),
             [this](double percent) { status_.SetMeter(percent, FormatNumber(percent, "##0\\%")); },
-            &run);
+            &schedule);
     }
     if (error) {
         ShowScheduleError(ui_, *error);
     } else {
-        preview_.ShowPreview(run.scheduledCount, reportKind);
+        preview_.ShowPreview(schedule.scheduledCount, reportKind);
     }
     RemoveFileQuietly(state_.WorkFilePath());
     status_.Hide();

@@ -1,7 +1,6 @@
 #include "core/reports/ReportComposer.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
@@ -50,28 +49,22 @@ void AppendBlankRow(std::string& body) {
     AppendRow(body, {blank, blank, blank, blank, blank});
 }
 
-// An amount as the work file prints it ("1,234.56"), in cents.
-int64_t CentsOf(std::string_view text) {
-    std::string digits;
-    for (char c : TrimView(text)) {
-        if (c != ',') {
-            digits += c;
-        }
-    }
-    return std::llround(NumericValue(digits) * 100);
-}
-
 std::string Money(int64_t cents) {
     return FormatNumber(static_cast<double>(cents) / 100, "###,###,##0.00");
 }
 
 }  // namespace
 
-// What tells the two reports apart in the steps they share.
+// What tells the two reports apart: the table's shape and what each makes of the title block,
+// a payment row, a year's end and the totals.
 struct ReportComposer::Layout {
     std::string_view tableFormat;
     std::string_view tableHeader;
     bool summary;
+    bool (ReportComposer::*titleBlock)(WorkFileReader&);
+    void (ReportComposer::*paymentRow)(const WorkFileRecord&);
+    bool (ReportComposer::*yearEnd)(WorkFileReader&);
+    bool (ReportComposer::*totals)(WorkFileReader&);
 };
 
 ReportComposer::ReportComposer(AppState& state, Ui& ui, PrinterService& printers,
@@ -108,6 +101,8 @@ bool ReportComposer::BeginComposition(const Layout& layout, WorkFileReader& read
     HeaderShade = !layout.summary && ReportKind == kFancyGrid ? kHeadingGrey : 0;
     firstTablePending_ = true;
     reportBody_.clear();
+    std::fill(std::begin(yearSums_), std::end(yearSums_), 0);
+    yearBalance_.clear();
     ProbePrinter(layout);
     if (reader.Open(state_.WorkFilePath())) {
         Failed = true;
@@ -190,11 +185,20 @@ void ReportComposer::ProbePrinter(const Layout& layout) {
     ComposedOnce = true;
 }
 
-bool ReportComposer::Read(WorkFileReader& reader, WorkRecord& record) {
+bool ReportComposer::Read(WorkFileReader& reader, WorkFileRecord& record) {
     if (reader.Read(record)) {
         Failed = true;
         return false;
     }
+    return true;
+}
+
+bool ReportComposer::Read(WorkFileReader& reader, WorkRecord& fields) {
+    WorkFileRecord record;
+    if (!Read(reader, record)) {
+        return false;
+    }
+    fields = std::move(record.fields);
     return true;
 }
 
@@ -215,34 +219,49 @@ void ReportComposer::OutputTable() {
 }
 
 void ReportComposer::ComposeDetailReport() {
+    Compose({kDetailFormat, kDetailHeading, false, &ReportComposer::DetailTitleBlock,
+             &ReportComposer::DetailRow, &ReportComposer::DetailYearlyLine,
+             &ReportComposer::DetailTotals});
+}
+
+void ReportComposer::ComposeSummary() {
+    Compose({kSummaryFormat, kSummaryHeading, true, &ReportComposer::SummaryTitleBlock,
+             &ReportComposer::AddToYear, &ReportComposer::SummaryYearRow,
+             &ReportComposer::SummaryTotals});
+}
+
+void ReportComposer::Compose(const Layout& layout) {
     WorkFileReader reader;
-    if (!BeginComposition({kDetailFormat, kDetailHeading, false}, reader) ||
-        !DetailTitleBlock(reader)) {
+    if (!BeginComposition(layout, reader) || !(this->*layout.titleBlock)(reader)) {
         return;
     }
-    WorkRecord record;
+    WorkFileRecord record;
     while (!reader.AtEnd()) {
         if (!Read(reader, record)) {
             return;
         }
-        std::string_view first = TrimView(record[0]);
+        std::string_view first = TrimView(record.fields[0]);
         bool handled = true;
         if (first == work_marker::kYearTotal) {
-            handled = DetailYearlyLine(reader);
+            handled = (this->*layout.yearEnd)(reader);
         } else if (first == work_marker::kTotals) {
-            handled = DetailTotals(reader);
+            handled = (this->*layout.totals)(reader);
         } else if (first == work_marker::kFooter) {
             handled = Footnote(reader);
         } else if (first != work_marker::kNewPage && first != "=" && first != "-") {
-            TrimFields(record);
-            AppendRow(reportBody_, record);
-            AdvanceProgress(record);
+            TrimFields(record.fields);
+            (this->*layout.paymentRow)(record);
+            AdvanceProgress(record.fields);
         }
         if (!handled) {
             return;
         }
     }
     FinishBody();
+}
+
+void ReportComposer::DetailRow(const WorkFileRecord& row) {
+    AppendRow(reportBody_, row.fields);
 }
 
 bool ReportComposer::DetailTitleBlock(WorkFileReader& reader) {
@@ -342,39 +361,6 @@ void ReportComposer::FinishBody() {
     reportBody_.clear();
 }
 
-void ReportComposer::ComposeSummary() {
-    WorkFileReader reader;
-    if (!BeginComposition({kSummaryFormat, kSummaryHeading, true}, reader) ||
-        !SummaryTitleBlock(reader)) {
-        return;
-    }
-    std::fill(std::begin(yearSums_), std::end(yearSums_), 0);
-    yearBalance_.clear();
-    WorkRecord record;
-    while (!reader.AtEnd()) {
-        if (!Read(reader, record)) {
-            return;
-        }
-        std::string_view first = TrimView(record[0]);
-        bool handled = true;
-        if (first == work_marker::kYearTotal) {
-            handled = SummaryYearRow(reader);
-        } else if (first == work_marker::kTotals) {
-            handled = SummaryTotals(reader);
-        } else if (first == work_marker::kFooter) {
-            handled = Footnote(reader);
-        } else if (first != work_marker::kNewPage && first != "=" && first != "-") {
-            TrimFields(record);
-            AddToYear(record);
-            AdvanceProgress(record);
-        }
-        if (!handled) {
-            return;
-        }
-    }
-    FinishBody();
-}
-
 bool ReportComposer::SummaryTitleBlock(WorkFileReader& reader) {
     doc_.SetTextAlign(TextAlign::Centre);
     doc_.SetFontBold(StyleBold());
@@ -406,11 +392,11 @@ bool ReportComposer::SummaryTitleBlock(WorkFileReader& reader) {
     return true;
 }
 
-void ReportComposer::AddToYear(const WorkRecord& row) {
+void ReportComposer::AddToYear(const WorkFileRecord& row) {
     for (std::size_t i = 0; i < 3; ++i) {
-        yearSums_[i] += CentsOf(row[i + 1]);
+        yearSums_[i] += row.cents[i + 1];
     }
-    yearBalance_ = row[4];
+    yearBalance_ = row.fields[4];
 }
 
 bool ReportComposer::SummaryYearRow(WorkFileReader& reader) {

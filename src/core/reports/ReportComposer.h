@@ -78,15 +78,19 @@ class ReportComposer : public ReportEvents {
     void SetUpDocument(const Layout& layout);
     void SetUpFooter();
     void ProbePrinter(const Layout& layout);
-    bool Read(WorkFileReader& reader, WorkRecord& record);
+    void Compose(const Layout& layout);
+    bool Read(WorkFileReader& reader, WorkFileRecord& record);
+    // The next record's printed fields, for the lines that hold no amount.
+    bool Read(WorkFileReader& reader, WorkRecord& fields);
     void AdvanceProgress(const WorkRecord& row);
     void OutputTable();
 
     bool DetailTitleBlock(WorkFileReader& reader);
+    void DetailRow(const WorkFileRecord& row);
     bool DetailYearlyLine(WorkFileReader& reader);
     bool DetailTotals(WorkFileReader& reader);
     bool SummaryTitleBlock(WorkFileReader& reader);
-    void AddToYear(const WorkRecord& row);
+    void AddToYear(const WorkFileRecord& row);
     bool SummaryYearRow(WorkFileReader& reader);
     bool SummaryTotals(WorkFileReader& reader);
     bool Footnote(WorkFileReader& reader);

@@ -7,7 +7,6 @@
 
 #include "core/base/Dates.h"
 #include "core/base/NumberText.h"
-#include "core/base/Text.h"
 #include "core/schedule/WorkFile.h"
 
 namespace quorvia {
@@ -98,28 +97,28 @@ std::optional<int> MonthsToPayOut(const AmortInputs& inputs) {
 
 namespace {
 
-// One run of the schedule loop: the working values and the records it writes.
-class ScheduleWriter {
+// One run of the schedule loop: the working values and the schedule it fills.
+class ScheduleBuilder {
   public:
-    ScheduleWriter(AmortInputs& inputs, SemiMonthlyChoice& semiMonthly, WorkFileWriter& file,
-                   const ProgressCallback& progress)
-        : in_(inputs), semiMonthly_(semiMonthly), file_(file), progress_(progress) {}
+    ScheduleBuilder(AmortInputs& inputs, SemiMonthlyChoice& semiMonthly,
+                    const ProgressCallback& progress, Schedule& schedule)
+        : in_(inputs), semiMonthly_(semiMonthly), progress_(progress), out_(schedule) {}
 
-    std::optional<RunError> Run(ScheduleRun* run);
+    std::optional<RunError> Run();
 
   private:
-    // Each returns false, having written nothing, when an amount it would write overflowed.
-    bool WriteHeader();
+    // Each returns false, having added nothing, when an amount it would add overflowed.
+    bool StateTheLoan();
     bool PayOne(int i);
-    bool WriteYearSubtotal();
-    bool WriteTotalsAndNotes();
+    bool CloseTheYear();
+    bool AddTotalsAndNotes();
     Date NextDueDate(Date d, Date paidOn);
     Date NextSemiMonthlyDate(Date d, Date paidOn);
 
     AmortInputs& in_;
     SemiMonthlyChoice& semiMonthly_;
-    WorkFileWriter& file_;
     const ProgressCallback& progress_;
+    Schedule& out_;
 
     int16_t count_ = 0;
     int index_ = 0;
@@ -129,15 +128,13 @@ class ScheduleWriter {
     Date previousDate_{};
     double savedPayment_ = 0;
     double yearInterest_ = 0;
-    bool yearTotalWritten_ = false;
-    double totalPayments_ = 0;
-    double totalInterest_ = 0;
-    double totalPrincipal_ = 0;
+    bool yearClosed_ = false;
+    ScheduleTotals totals_;
     bool liquidatedEarly_ = false;
-    std::vector<PaymentRow>* rows_ = nullptr;
 };
 
-std::optional<RunError> ScheduleWriter::Run(ScheduleRun* run) {
+std::optional<RunError> ScheduleBuilder::Run() {
+    out_ = Schedule{};
     count_ = ScheduledCount(in_);
     if (count_ <= 0) {
         return RunError{error_number::kDivisionByZero,
@@ -157,14 +154,10 @@ std::optional<RunError> ScheduleWriter::Run(ScheduleRun* run) {
         }
         fundingDate_ = *funding;
     }
-    if (!WriteHeader()) {
+    if (!StateTheLoan()) {
         return Overflow();
     }
-    if (run != nullptr && run->keepRows) {
-        rows_ = &run->rows;
-        rows_->clear();
-        rows_->reserve(count_);
-    }
+    out_.rows.reserve(count_);
     const double progressStep = 100.0 / count_;
     for (index_ = 1; index_ <= count_; ++index_) {
         if (!PayOne(index_)) {
@@ -174,43 +167,37 @@ std::optional<RunError> ScheduleWriter::Run(ScheduleRun* run) {
             progress_(index_ * progressStep);
         }
     }
-    if ((yearInterest_ != 0 || !yearTotalWritten_) && !WriteYearSubtotal()) {
+    if ((yearInterest_ != 0 || !yearClosed_) && !CloseTheYear()) {
         return Overflow();
     }
-    if (!WriteTotalsAndNotes()) {
+    if (!AddTotalsAndNotes()) {
         return Overflow();
-    }
-    if (run != nullptr) {
-        run->scheduledCount = count_;
-        run->finalBalance = in_.LoanAmount;
     }
     return std::nullopt;
 }
 
-bool ScheduleWriter::WriteHeader() {
-    const double amount = NumericValue(in_.AmountText);
-    if (!AllFinite({amount, in_.OddDays, in_.LoanAmount})) {
+bool ScheduleBuilder::StateTheLoan() {
+    ScheduleHeading heading;
+    heading.exactDays = in_.ExactDays;
+    heading.borrowerName = in_.BorrowerName;
+    heading.statedAmount = NumericValue(in_.AmountText);
+    heading.rateText = in_.RateText;
+    heading.frequencyName = in_.FrequencyName;
+    if (in_.ExactDays) {
+        heading.fundingDate = fundingDate_;
+    }
+    heading.oddDays = in_.OddDays;
+    if (!AllFinite({heading.statedAmount, heading.oddDays, in_.LoanAmount})) {
         return false;
     }
-    file_.WriteLine(in_.ExactDays ? "Interest is computed using exact days between payment dates"
-                                  : "Interest is computed using equal 30 day months");
-    file_.WriteLine(TrimView(in_.BorrowerName).empty() ? " " : UpperCase(in_.BorrowerName));
-    file_.WriteLine("Amortization of a $" + FormatNumber(amount, "###,###,###.00") + " Loan at " +
-                    in_.RateText + "% with " + FormatNumber(count_, "##0") + " " +
-                    in_.FrequencyName + " Payments");
-    if (in_.ExactDays) {
-        file_.WriteLine("Loan proceeds disbursed on " + FormatDate(fundingDate_, "mmmm d, yyyy"));
-    } else if (in_.OddDays != 0) {
-        file_.WriteLine("Odd days to first scheduled payment = " +
-                        FormatNumber(in_.OddDays, "##0") + "  (1st payment adjusted accordingly)");
-    } else {
-        file_.WriteLine(" ");
-    }
-    file_.Write(" ", " ", " ", " ", FormatNumber(in_.LoanAmount, "###,###,###.00"));
+    out_.heading = std::move(heading);
+    out_.scheduledCount = count_;
+    out_.numberedRows = in_.NumberPaymentRows;
+    out_.openingBalance = in_.LoanAmount;
     return true;
 }
 
-bool ScheduleWriter::PayOne(int i) {
+bool ScheduleBuilder::PayOne(int i) {
     double& balance = in_.LoanAmount;
     const int paymentNumber = i;  // the loop index may be forced to the last payment below
     double interest;
@@ -232,7 +219,7 @@ bool ScheduleWriter::PayOne(int i) {
     interest = CentsHalfUp(interest);
     previousDate_ = paymentDate_;
     yearInterest_ += interest;
-    yearTotalWritten_ = false;
+    yearClosed_ = false;
 
     if (!in_.ExactDays && in_.OddDays != 0 && i == 1) {
         double oddInterest = CentsTruncate(balance * in_.AnnualRate / 365 * in_.OddDays);
@@ -269,17 +256,10 @@ bool ScheduleWriter::PayOne(int i) {
     if (!AllFinite({in_.Payment, interest, principal, balance})) {
         return false;
     }
-    std::string dueDate = in_.NumberPaymentRows ? FormatNumber(paymentNumber, "###") + ".   " : "";
-    dueDate += FormatDate(paymentDate_, "mm/dd/yy");
-    file_.Write(dueDate, FormatNumber(in_.Payment, "###,###,##0.00"),
-                FormatNumber(interest, "#,###,##0.00"), FormatNumber(principal, "###,###,##0.00"),
-                FormatNumber(balance, "###,###,##0.00"));
-    if (rows_ != nullptr) {
-        rows_->push_back({paymentNumber, paymentDate_, in_.Payment, interest, principal, balance});
-    }
-    totalPayments_ += in_.Payment;
-    totalInterest_ += interest;
-    totalPrincipal_ += principal;
+    out_.rows.push_back({paymentNumber, paymentDate_, in_.Payment, interest, principal, balance});
+    totals_.payments += in_.Payment;
+    totals_.interest += interest;
+    totals_.principal += principal;
     if (savedPayment_ != 0) {
         in_.Payment = savedPayment_;
         savedPayment_ = 0;
@@ -289,7 +269,7 @@ bool ScheduleWriter::PayOne(int i) {
     paymentDate_ =
         NextDueDate(AddInterval(paidOn, in_.DateInterval, in_.DateIntervalCount), paidOn);
     if (YearOf(paymentDate_) > YearOf(paidOn)) {
-        if (!WriteYearSubtotal()) {
+        if (!CloseTheYear()) {
             return false;
         }
         yearInterest_ = 0;
@@ -305,7 +285,7 @@ bool ScheduleWriter::PayOne(int i) {
 }
 
 // Adjusts the date one interval after the previous payment onto the loan's due day.
-Date ScheduleWriter::NextDueDate(Date d, Date paidOn) {
+Date ScheduleBuilder::NextDueDate(Date d, Date paidOn) {
     if (in_.PaymentsPerYear == 24) {
         return NextSemiMonthlyDate(d, paidOn);
     }
@@ -325,7 +305,7 @@ Date ScheduleWriter::NextDueDate(Date d, Date paidOn) {
     return d;
 }
 
-Date ScheduleWriter::NextSemiMonthlyDate(Date d, Date paidOn) {
+Date ScheduleBuilder::NextSemiMonthlyDate(Date d, Date paidOn) {
     if (semiMonthly_[3] == 2) {
         semiMonthly_[3] = 1;
         while (MonthOf(d) == in_.CurrentMonth) {
@@ -341,49 +321,45 @@ Date ScheduleWriter::NextSemiMonthlyDate(Date d, Date paidOn) {
     return BuildDate(YearOf(d), MonthOf(d), dueDay);
 }
 
-bool ScheduleWriter::WriteYearSubtotal() {
+bool ScheduleBuilder::CloseTheYear() {
     if (!AllFinite({yearInterest_})) {
         return false;
     }
-    file_.WriteMarker(work_marker::kYearTotal, false);
-    file_.Write("Interest for " + FormatNumber(in_.CurrentYear, "####"),
-                FormatNumber(yearInterest_, "###,###,###.00") + "*", " ", " ", " ");
-    yearTotalWritten_ = true;
+    out_.yearSubtotals.push_back({out_.rows.size(), in_.CurrentYear, yearInterest_});
+    yearClosed_ = true;
     return true;
 }
 
-bool ScheduleWriter::WriteTotalsAndNotes() {
-    if (!AllFinite({totalPayments_, totalInterest_, totalPrincipal_})) {
+bool ScheduleBuilder::AddTotalsAndNotes() {
+    if (!AllFinite({totals_.payments, totals_.interest, totals_.principal})) {
         return false;
     }
-    file_.WriteMarker(work_marker::kTotals, true);
-    file_.Write("TOTALS", FormatNumber(totalPayments_, "###,######.00"),
-                FormatNumber(totalInterest_, "##,######.00"),
-                FormatNumber(totalPrincipal_, "###,######.00"), " ");
-    if (in_.LoanAmount > 0) {
-        file_.WriteMarker(work_marker::kFooter, true);
-        file_.WriteLine("Note: Principal balance remaining at end of term = " +
-                        FormatNumber(in_.LoanAmount, "$##,###,##0.00"));
-    }
-    if (liquidatedEarly_) {
-        file_.WriteMarker(work_marker::kFooter, true);
-        file_.WriteLine("Note: Payment schedule liquidated loan prior to specified term!");
-        liquidatedEarly_ = false;
-    }
+    out_.totals = totals_;
+    out_.remainingBalance = in_.LoanAmount;
+    out_.liquidatedEarly = liquidatedEarly_;
     return true;
 }
 
 }  // namespace
 
+std::optional<RunError> ComputeSchedule(AmortInputs& inputs, SemiMonthlyChoice& semiMonthly,
+                                        const ProgressCallback& progress, Schedule& schedule) {
+    return ScheduleBuilder(inputs, semiMonthly, progress, schedule).Run();
+}
+
 std::optional<RunError> WriteSchedule(AmortInputs& inputs, SemiMonthlyChoice& semiMonthly,
                                       const std::filesystem::path& workFile,
-                                      const ProgressCallback& progress, ScheduleRun* run) {
+                                      const ProgressCallback& progress, Schedule* schedule) {
     WorkFileWriter file;
     if (auto error = file.Create(workFile)) {
         return error;
     }
-    ScheduleWriter writer(inputs, semiMonthly, file, progress);
-    std::optional<RunError> error = writer.Run(run);
+    Schedule computed;
+    Schedule& result = schedule != nullptr ? *schedule : computed;
+    std::optional<RunError> error = ComputeSchedule(inputs, semiMonthly, progress, result);
+    if (!error) {
+        file.Write(result);
+    }
     std::optional<RunError> closeError = file.Close();
     if (error || closeError) {
         RemoveFileQuietly(workFile);

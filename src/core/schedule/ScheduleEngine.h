@@ -1,16 +1,16 @@
 #pragma once
-// The schedule engine: turns one validated loan into its complete payment schedule and writes
-// it to the schedule work file, and the two computations the form uses to fill in a missing
-// payment or term and to estimate the pay-out time.
+// The schedule engine: turns one validated loan into its complete payment schedule, and the
+// two computations the form uses to fill in a missing payment or term and to estimate the
+// pay-out time.
 
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include "core/base/Dates.h"
 #include "core/base/RunError.h"
 #include "core/schedule/AmortInputs.h"
+#include "core/schedule/Schedule.h"
 
 namespace quorvia {
 
@@ -32,30 +32,17 @@ std::optional<int> MonthsToPayOut(const AmortInputs& inputs);
 // Called once per payment with the meter value 0 to 100.
 using ProgressCallback = std::function<void(double percent)>;
 
-// One payment as computed, before it is formatted for the work file.
-struct PaymentRow {
-    int number = 0;
-    Date dueDate{};
-    double payment = 0;
-    double interest = 0;
-    double principal = 0;
-    double balance = 0;
-};
+// Computes the whole schedule in one pass. Works on `inputs` and the semi-monthly toggle in
+// place, as the form expects; the caller rebuilds the record before every run. On an error the
+// schedule holds the payments computed before it.
+std::optional<RunError> ComputeSchedule(AmortInputs& inputs, SemiMonthlyChoice& semiMonthly,
+                                        const ProgressCallback& progress, Schedule& schedule);
 
-struct ScheduleRun {
-    int16_t scheduledCount = 0;
-    double finalBalance = 0;
-    // Filled with every payment when keepRows is set (for exports that need full dates and
-    // plain numbers).
-    bool keepRows = false;
-    std::vector<PaymentRow> rows;
-};
-
-// Runs the whole schedule and writes the work file at `workFile`. Works on `inputs` and the
-// semi-monthly toggle in place, as the form expects; the caller rebuilds the record before
-// every run.
+// Computes the schedule and writes it to the work file at `workFile`, which is left absent when
+// either fails. The schedule is kept in `schedule` when one is given.
 std::optional<RunError> WriteSchedule(AmortInputs& inputs, SemiMonthlyChoice& semiMonthly,
                                       const std::filesystem::path& workFile,
-                                      const ProgressCallback& progress, ScheduleRun* run = nullptr);
+                                      const ProgressCallback& progress,
+                                      Schedule* schedule = nullptr);
 
 }  // namespace quorvia

@@ -3,11 +3,17 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 #include <system_error>
+
+#include "core/base/Dates.h"
+#include "core/base/NumberText.h"
+#include "core/base/Text.h"
 
 namespace quorvia {
 
@@ -47,6 +53,50 @@ void AppendRecord(std::string& out, std::string_view f1, std::string_view f2, st
 
 RunError IoError(int number, std::string_view what, const std::filesystem::path& path) {
     return {number, std::string(what) + " " + path.string() + ": " + std::strerror(errno)};
+}
+
+// An amount in the shape the writer prints ("1,234.56", "-50.00", ".00", "4,663.74*"), read
+// digit by digit; nothing when the text has another shape or too many digits to be exact.
+std::optional<int64_t> PrintedCents(std::string_view text) {
+    bool negative = !text.empty() && text.front() == '-';
+    text.remove_prefix(negative ? 1 : 0);
+    if (text.ends_with('*')) {
+        text.remove_suffix(1);
+    }
+    std::size_t point = text.size() - std::min<std::size_t>(text.size(), 3);
+    if (text.size() < 3 || text[point] != '.') {
+        return std::nullopt;
+    }
+    int64_t cents = 0;
+    int digits = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= '0' && c <= '9') {
+            cents = cents * 10 + (c - '0');
+            ++digits;
+        } else if (!(c == ',' && i < point) && i != point) {
+            return std::nullopt;
+        }
+    }
+    if (digits > 15) {
+        return std::nullopt;
+    }
+    return negative ? -cents : cents;
+}
+
+// An amount as the work file prints it, in cents.
+int64_t CentsOf(std::string_view text) {
+    text = TrimView(text);
+    if (std::optional<int64_t> cents = PrintedCents(text)) {
+        return *cents;
+    }
+    std::string digits;
+    for (char c : text) {
+        if (c != ',') {
+            digits += c;
+        }
+    }
+    return std::llround(NumericValue(digits) * 100);
 }
 
 }  // namespace
@@ -119,6 +169,67 @@ std::optional<RunError> WorkFileWriter::Create(const std::filesystem::path& path
     return std::nullopt;
 }
 
+void WorkFileWriter::Write(const Schedule& schedule) {
+    WriteHeading(schedule);
+    Write(" ", " ", " ", " ", FormatNumber(schedule.openingBalance, "###,###,###.00"));
+    auto subtotal = schedule.yearSubtotals.begin();
+    for (std::size_t written = 0; written <= schedule.rows.size(); ++written) {
+        for (; subtotal != schedule.yearSubtotals.end() && subtotal->afterRows == written;
+             ++subtotal) {
+            WriteMarker(work_marker::kYearTotal, false);
+            Write("Interest for " + FormatNumber(subtotal->year, "####"),
+                  FormatNumber(subtotal->interest, "###,###,###.00") + "*", " ", " ", " ");
+        }
+        if (written < schedule.rows.size()) {
+            WritePayment(schedule.rows[written], schedule.numberedRows);
+        }
+    }
+    WriteTotalsAndNotes(schedule);
+}
+
+void WorkFileWriter::WriteHeading(const Schedule& schedule) {
+    const ScheduleHeading& heading = schedule.heading;
+    WriteLine(heading.exactDays ? "Interest is computed using exact days between payment dates"
+                                : "Interest is computed using equal 30 day months");
+    WriteLine(TrimView(heading.borrowerName).empty() ? " " : UpperCase(heading.borrowerName));
+    WriteLine("Amortization of a $" + FormatNumber(heading.statedAmount, "###,###,###.00") +
+              " Loan at " + heading.rateText + "% with " +
+              FormatNumber(schedule.scheduledCount, "##0") + " " + heading.frequencyName +
+              " Payments");
+    if (heading.fundingDate) {
+        WriteLine("Loan proceeds disbursed on " + FormatDate(*heading.fundingDate, "mmmm d, yyyy"));
+    } else if (heading.oddDays != 0) {
+        WriteLine("Odd days to first scheduled payment = " + FormatNumber(heading.oddDays, "##0") +
+                  "  (1st payment adjusted accordingly)");
+    } else {
+        WriteLine(" ");
+    }
+}
+
+void WorkFileWriter::WritePayment(const PaymentRow& row, bool numbered) {
+    std::string dueDate = numbered ? FormatNumber(row.number, "###") + ".   " : "";
+    dueDate += FormatDate(row.dueDate, "mm/dd/yy");
+    Write(dueDate, FormatNumber(row.payment, "###,###,##0.00"),
+          FormatNumber(row.interest, "#,###,##0.00"), FormatNumber(row.principal, "###,###,##0.00"),
+          FormatNumber(row.balance, "###,###,##0.00"));
+}
+
+void WorkFileWriter::WriteTotalsAndNotes(const Schedule& schedule) {
+    WriteMarker(work_marker::kTotals, true);
+    Write("TOTALS", FormatNumber(schedule.totals.payments, "###,######.00"),
+          FormatNumber(schedule.totals.interest, "##,######.00"),
+          FormatNumber(schedule.totals.principal, "###,######.00"), " ");
+    if (schedule.remainingBalance > 0) {
+        WriteMarker(work_marker::kFooter, true);
+        WriteLine("Note: Principal balance remaining at end of term = " +
+                  FormatNumber(schedule.remainingBalance, "$##,###,##0.00"));
+    }
+    if (schedule.liquidatedEarly) {
+        WriteMarker(work_marker::kFooter, true);
+        WriteLine("Note: Payment schedule liquidated loan prior to specified term!");
+    }
+}
+
 void WorkFileWriter::WriteLine(std::string_view field1) {
     Write(field1, " ", " ", " ", " ");
 }
@@ -170,7 +281,7 @@ std::optional<RunError> WorkFileReader::Open(const std::filesystem::path& path) 
     return std::nullopt;
 }
 
-std::optional<RunError> WorkFileReader::Read(WorkRecord& record) {
+std::optional<RunError> WorkFileReader::Read(WorkFileRecord& record) {
     if (AtEnd()) {
         return RunError{error_number::kInputPastEnd, "Input past end of file"};
     }
@@ -185,7 +296,11 @@ std::optional<RunError> WorkFileReader::Read(WorkRecord& record) {
     if (!decoded) {
         return RunError{error_number::kInputPastEnd, "Input past end of file"};
     }
-    record = std::move(*decoded);
+    record.fields = std::move(*decoded);
+    record.cents[0] = 0;
+    for (std::size_t i = 1; i < record.fields.size(); ++i) {
+        record.cents[i] = CentsOf(record.fields[i]);
+    }
     return std::nullopt;
 }
 

@@ -2,9 +2,11 @@
 // The schedule work file: the computed schedule, formatted for printing, carried from the
 // engine to the report composers. One record per line, five quoted fields separated by
 // commas. A double quote inside a field is written doubled ("") and read back as one, so no
-// borrower name can break a record.
+// borrower name can break a record. This file alone prints the schedule's amounts and reads
+// them back.
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -12,10 +14,18 @@
 #include <string_view>
 
 #include "core/base/RunError.h"
+#include "core/schedule/Schedule.h"
 
 namespace quorvia {
 
 using WorkRecord = std::array<std::string, 5>;
+
+// A record as read back: the five fields as printed and the amount each shows, in cents. The
+// first field (a due date or a label) and a blank or a word show none: zero.
+struct WorkFileRecord {
+    WorkRecord fields;
+    std::array<int64_t, 5> cents{};
+};
 
 inline constexpr std::string_view kWorkFileName = "~amort.tmp";
 
@@ -41,6 +51,9 @@ class WorkFileWriter {
     WorkFileWriter& operator=(const WorkFileWriter&) = delete;
 
     std::optional<RunError> Create(const std::filesystem::path& path);
+    // The records of a computed schedule: the title block, the opening balance, the payments
+    // with each year's interest after the payment that closes the year, the totals, the notes.
+    void Write(const Schedule& schedule);
     // A record whose first field is the text and whose other fields are one blank.
     void WriteLine(std::string_view field1);
     void Write(const WorkRecord& record);
@@ -51,6 +64,10 @@ class WorkFileWriter {
     std::optional<RunError> Close();
 
   private:
+    void WriteHeading(const Schedule& schedule);
+    void WritePayment(const PaymentRow& row, bool numbered);
+    void WriteTotalsAndNotes(const Schedule& schedule);
+
     std::FILE* file_ = nullptr;
     std::string buffer_;
 };
@@ -67,7 +84,7 @@ class WorkFileReader {
     bool AtEnd() const { return position_ >= text_.size(); }
     // The next record; an error when the file ends in the middle of a record or a line is
     // not a record of five fields.
-    std::optional<RunError> Read(WorkRecord& record);
+    std::optional<RunError> Read(WorkFileRecord& record);
 
   private:
     std::string text_;

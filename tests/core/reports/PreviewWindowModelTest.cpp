@@ -40,9 +40,9 @@ class PreviewWindowModelTest : public ::testing::Test {
     }
 
     int16_t WriteLoan(AmortInputs in) {
-        ScheduleRun run;
-        EXPECT_FALSE(WriteSchedule(in, state.SemiMonthly, state.WorkFilePath(), {}, &run));
-        return run.scheduledCount;
+        Schedule schedule;
+        EXPECT_FALSE(WriteSchedule(in, state.SemiMonthly, state.WorkFilePath(), {}, &schedule));
+        return schedule.scheduledCount;
     }
 
     // The window opening on the loan's report and laying its area out.

@@ -75,9 +75,9 @@ class ReportComposerTest : public ::testing::Test {
 
     void WriteLoan(AmortInputs in) {
         SemiMonthlyChoice semiMonthly{1, 1, 16, 1};
-        ScheduleRun run;
-        ASSERT_FALSE(WriteSchedule(in, semiMonthly, state.WorkFilePath(), {}, &run));
-        composer.RowCount = run.scheduledCount;
+        Schedule schedule;
+        ASSERT_FALSE(WriteSchedule(in, semiMonthly, state.WorkFilePath(), {}, &schedule));
+        composer.RowCount = schedule.scheduledCount;
     }
 
     // A small schedule written by hand: 2 payments in 2026 and 1 in 2027.

@@ -35,8 +35,8 @@ TEST(PreviewWindowGuiTest, PagesThroughTheReportAndClosesOnlyThroughEsc) {
     AppState state;
     state.AppPath = folder.Path();
     AmortInputs in = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2027");
-    ScheduleRun run;
-    ASSERT_FALSE(WriteSchedule(in, state.SemiMonthly, state.WorkFilePath(), {}, &run));
+    Schedule schedule;
+    ASSERT_FALSE(WriteSchedule(in, state.SemiMonthly, state.WorkFilePath(), {}, &schedule));
 
     QtUi ui;
     std::vector<Message> messages;
@@ -49,7 +49,7 @@ TEST(PreviewWindowGuiTest, PagesThroughTheReportAndClosesOnlyThroughEsc) {
     ScriptedFontChooser fonts;
     CDialog dialog(ui, fonts);
     PreviewWindow window(state, ui, printers, status, dialog);
-    ASSERT_TRUE(window.Load(run.scheduledCount, kColumnarNoGrid));
+    ASSERT_TRUE(window.Load(schedule.scheduledCount, kColumnarNoGrid));
     window.show();
     QApplication::processEvents();
 
@@ -109,8 +109,8 @@ TEST(PreviewWindowGuiTest, OneKeyBeepsOnceAndTheWheelScrollsThePage) {
     AppState state;
     state.AppPath = folder.Path();
     AmortInputs in = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2027");
-    ScheduleRun run;
-    ASSERT_FALSE(WriteSchedule(in, state.SemiMonthly, state.WorkFilePath(), {}, &run));
+    Schedule schedule;
+    ASSERT_FALSE(WriteSchedule(in, state.SemiMonthly, state.WorkFilePath(), {}, &schedule));
     QtUi ui;
     int beeps = 0;
     ui.SetBeepHook([&beeps] { ++beeps; });
@@ -120,7 +120,7 @@ TEST(PreviewWindowGuiTest, OneKeyBeepsOnceAndTheWheelScrollsThePage) {
     ScriptedFontChooser fonts;
     CDialog dialog(ui, fonts);
     PreviewWindow window(state, ui, printers, status, dialog);
-    ASSERT_TRUE(window.Load(run.scheduledCount, kColumnarNoGrid));
+    ASSERT_TRUE(window.Load(schedule.scheduledCount, kColumnarNoGrid));
     window.show();
     QApplication::processEvents();
     QRect area = window.screen()->availableGeometry();

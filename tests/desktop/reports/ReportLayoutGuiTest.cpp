@@ -51,10 +51,10 @@ TEST(ReportLayoutGuiTest, PageHeadersAndFootersKeepTheirPartsWhateverTheNamesHol
         AmortInputs loan = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2026");
         loan.BorrowerName = borrower;
         SemiMonthlyChoice semiMonthly{1, 1, 16, 1};
-        ScheduleRun run;
-        ASSERT_FALSE(WriteSchedule(loan, semiMonthly, state.WorkFilePath(), {}, &run));
+        Schedule schedule;
+        ASSERT_FALSE(WriteSchedule(loan, semiMonthly, state.WorkFilePath(), {}, &schedule));
         for (int16_t kind : {kFancyGrid, kSummaryOnly}) {
-            ComposeInto(state, metrics, kind, run.scheduledCount, [&](const ReportDocument& doc) {
+            ComposeInto(state, metrics, kind, schedule.scheduledCount, [&](const ReportDocument& doc) {
                 ASSERT_GT(doc.PageCount(), 1);
                 const ReportPage& second = doc.Page(2);
                 const TextItem* number = Find(second, "Page 2");

@@ -54,8 +54,8 @@ TEST(ReportPdfGuiTest, DetailedReportOfAThirtyYearLoanReadsBackPageByPage) {
     AmortInputs loan = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2026");
     loan.BorrowerName = "JANE Q. BORROWER";
     SemiMonthlyChoice semiMonthly{1, 1, 16, 1};
-    ScheduleRun run;
-    ASSERT_FALSE(WriteSchedule(loan, semiMonthly, state.WorkFilePath(), {}, &run));
+    Schedule schedule;
+    ASSERT_FALSE(WriteSchedule(loan, semiMonthly, state.WorkFilePath(), {}, &schedule));
 
     ScriptedUi ui;
     PdfPrinter printers;
@@ -63,7 +63,7 @@ TEST(ReportPdfGuiTest, DetailedReportOfAThirtyYearLoanReadsBackPageByPage) {
     ReportDocument doc(metrics);
     ReportComposer composer(state, ui, printers, doc);
     composer.ReportKind = kFancyGrid;
-    composer.RowCount = run.scheduledCount;
+    composer.RowCount = schedule.scheduledCount;
     composer.ComposeReport();
     ASSERT_FALSE(composer.Failed);
     ASSERT_GT(doc.PageCount(), 5);

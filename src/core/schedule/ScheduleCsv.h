@@ -1,0 +1,21 @@
+#pragma once
+// The schedule as a CSV file for spreadsheets.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "core/base/RunError.h"
+#include "core/schedule/Schedule.h"
+
+namespace quorvia {
+
+// One row per payment under a header row: ISO dates (four-digit years), plain numbers with two
+// decimals and every digit however large, CRLF line ends.
+std::string ScheduleCsv(const Schedule& schedule);
+
+// Writes the CSV text through the atomic writer: a reader sees the old file or the new one.
+std::optional<RunError> WriteScheduleCsv(const std::filesystem::path& path,
+                                         const Schedule& schedule);
+
+}  // namespace quorvia

@@ -1,0 +1,56 @@
+#include "core/schedule/ScheduleCsv.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "support/ScheduleTestSupport.h"
+
+namespace quorvia {
+namespace {
+
+using testing::Loan;
+
+Schedule Computed(AmortInputs in) {
+    SemiMonthlyChoice semiMonthly{};
+    Schedule schedule;
+    auto error = ComputeSchedule(in, semiMonthly, nullptr, schedule);
+    EXPECT_FALSE(error) << (error ? error->description : "");
+    return schedule;
+}
+
+TEST(ScheduleCsv, OneLinePerPaymentWithIsoDatesAndPlainAmounts) {
+    AmortInputs in = Loan(10000, 8, 60, 1, "12/15/2049");
+    in.Payment = 1000;
+    std::string csv = ScheduleCsv(Computed(in));
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n", 60) + 2),
+              "number,due_date,payment,interest,principal,balance\r\n"
+              "1,2049-12-15,1000.00,66.67,933.33,9066.67\r\n");
+    EXPECT_NE(csv.find("\r\n2,2050-01-15,1000.00,60.44,939.56,8127.11\r\n"), std::string::npos);
+    EXPECT_TRUE(csv.ends_with(",0.00\r\n"));  // the eleventh payment clears the loan
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 12);
+}
+
+TEST(ScheduleCsv, LargeAndNegativeAmountsKeepEveryDigitAndTheirSign) {
+    Schedule schedule;
+    schedule.rows.push_back({7, MakeDate(1998, 4, 10), 1e15, 0.005, -50, 123456789012.34});
+    EXPECT_EQ(ScheduleCsv(schedule),
+              "number,due_date,payment,interest,principal,balance\r\n"
+              "7,1998-04-10,1000000000000000.00,0.01,-50.00,123456789012.34\r\n");
+}
+
+TEST(ScheduleCsv, ReplacesAnExistingFileWhole) {
+    TempFolder folder;
+    const std::filesystem::path path = folder.Write("s.csv", "old contents that are longer");
+    AmortInputs in = Loan(1200, 0, 12, 1, "01/15/1999");
+    in.Payment = 100;
+    Schedule schedule = Computed(in);
+    ASSERT_FALSE(WriteScheduleCsv(path, schedule));
+    EXPECT_EQ(TempFolder::Read(path), ScheduleCsv(schedule));
+    EXPECT_FALSE(WriteScheduleCsv(folder / "missing" / "s.csv", schedule) == std::nullopt);
+}
+
+}  // namespace
+}  // namespace quorvia
