@@ -41,24 +41,24 @@ void CheckWorkFile(const std::filesystem::path& file) {
     WorkFileReader reader;
     std::optional<RunError> opened = reader.Open(file);
     QUORVIA_FUZZ_CHECK(!opened, opened->description);
-    WorkRecord record;
+    WorkFileRecord record;
     while (!reader.AtEnd()) {
         std::optional<RunError> error = reader.Read(record);
         QUORVIA_FUZZ_CHECK(!error, error->description);
-        if (IsMarker(record[0])) {
+        if (IsMarker(record.fields[0])) {
             continue;
         }
-        for (std::size_t i = 1; i < record.size(); ++i) {
-            CheckAmountText(record[i], EncodeWorkRecord(record));
+        for (std::size_t i = 1; i < record.fields.size(); ++i) {
+            CheckAmountText(record.fields[i], EncodeWorkRecord(record.fields));
         }
     }
 }
 
 // Every payment's amounts are finite, and so are their sums, which the year subtotals and
 // the totals are made of (formatting would show an infinite total as the largest number).
-void CheckRows(const ScheduleRun& run) {
+void CheckRows(const Schedule& schedule) {
     double sums[3] = {0, 0, 0};
-    for (const PaymentRow& row : run.rows) {
+    for (const PaymentRow& row : schedule.rows) {
         QUORVIA_FUZZ_CHECK(std::isfinite(row.payment) && std::isfinite(row.interest) &&
                                std::isfinite(row.principal) && std::isfinite(row.balance),
                            "payment " + std::to_string(row.number) + ": " +
@@ -70,8 +70,13 @@ void CheckRows(const ScheduleRun& run) {
         sums[2] += std::fabs(row.principal);
     }
     QUORVIA_FUZZ_CHECK(std::isfinite(sums[0]) && std::isfinite(sums[1]) && std::isfinite(sums[2]),
-                       "the totals of " + std::to_string(run.rows.size()) + " payments");
-    QUORVIA_FUZZ_CHECK(std::isfinite(run.finalBalance), std::to_string(run.finalBalance));
+                       "the totals of " + std::to_string(schedule.rows.size()) + " payments");
+    const ScheduleTotals& totals = schedule.totals;
+    QUORVIA_FUZZ_CHECK(std::isfinite(totals.payments) && std::isfinite(totals.interest) &&
+                           std::isfinite(totals.principal),
+                       "the totals");
+    QUORVIA_FUZZ_CHECK(std::isfinite(schedule.remainingBalance),
+                       std::to_string(schedule.remainingBalance));
 }
 
 // Runs the engine as the batch tool does and checks what it wrote.
@@ -80,12 +85,11 @@ class CheckingRunner : public ScheduleRunner {
     explicit CheckingRunner(AppState& state) : state_(state) {}
 
     void ComputeSchedule(AmortInputs& inputs) override {
-        ScheduleRun run;
-        run.keepRows = true;
-        if (WriteSchedule(inputs, state_.SemiMonthly, state_.WorkFilePath(), nullptr, &run)) {
+        Schedule schedule;
+        if (WriteSchedule(inputs, state_.SemiMonthly, state_.WorkFilePath(), nullptr, &schedule)) {
             return;
         }
-        CheckRows(run);
+        CheckRows(schedule);
         CheckWorkFile(state_.WorkFilePath());
     }
 
