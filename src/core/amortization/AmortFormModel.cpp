@@ -142,19 +142,30 @@ bool AmortFormModel::Form_Unload() {
     return false;
 }
 
-void AmortFormModel::comQuit_Click() {
-    MsgAnswer answer = AskToSaveInput(state_, ui_, SaveDefault::Cancel);
-    if (answer == MsgAnswer::Yes) {
+// The save question before the input is cleared or the form closed: false when the person
+// cancels or saves first (File | Save As runs next; after a save for closing it closes the form).
+bool AmortFormModel::InputMayGo(SaveDefault defaultButton, bool closing) {
+    MsgAnswer answer = AskToSaveInput(state_, ui_, defaultButton);
+    if (answer == MsgAnswer::No) {
+        state_.InputUnsaved = false;
+        return true;
+    }
+    bool saveToClose = answer == MsgAnswer::Yes && closing;
+    if (saveToClose) {
         state_.MainWindowTag = "AMORT";
-        host_.QueueFileSaveAs();
-        return;
-    }
-    if (answer == MsgAnswer::Cancel) {
+    } else {
         Focus(AmortControl::txtName);
-        return;
     }
-    state_.InputUnsaved = false;
-    host_.UnloadAmortForm();
+    if (answer == MsgAnswer::Yes) {
+        host_.QueueFileSaveAs();
+    }
+    return false;
+}
+
+void AmortFormModel::comQuit_Click() {
+    if (InputMayGo(SaveDefault::Cancel, true)) {
+        host_.UnloadAmortForm();
+    }
 }
 
 void AmortFormModel::comClr_Click() {
@@ -163,17 +174,9 @@ void AmortFormModel::comClr_Click() {
         SelectedStyle = AcceptedStyle;
         return;
     }
-    MsgAnswer answer = AskToSaveInput(state_, ui_, SaveDefault::Yes);
-    if (answer == MsgAnswer::Yes) {
-        Focus(AmortControl::txtName);
-        host_.QueueFileSaveAs();
+    if (!InputMayGo(SaveDefault::Yes, false)) {
         return;
     }
-    if (answer == MsgAnswer::Cancel) {
-        Focus(AmortControl::txtName);
-        return;
-    }
-    state_.InputUnsaved = false;
     SuppressChangeTracking = true;
     ClearForm();
     ApplyFormDefaults();

@@ -27,6 +27,7 @@
 #include "core/schedule/AmortInputs.h"
 #include "core/schedule/ScheduleRunner.h"
 #include "core/session/AppState.h"
+#include "core/session/SaveQuestion.h"
 
 namespace quorvia {
 
@@ -199,6 +200,7 @@ class AmortFormModel {
     void ShowStartField(bool exactDays, std::string_view fundingLabel);
     void SwitchToExactDays();
     void ClearForm();
+    bool InputMayGo(SaveDefault defaultButton, bool closing);
     void ShowTab(int tab);
     bool KeyActsAsTab(AmortControl control, int key);
     AmortControl NextInTabOrder(AmortControl control) const;

@@ -1,5 +1,6 @@
 #include "core/app/MainWindowModel.h"
 
+#include "core/amortization/AmortControls.h"
 #include "core/base/NumberText.h"
 #include "core/session/PreferenceStore.h"
 #include "core/session/ReportPrinter.h"
@@ -146,7 +147,7 @@ void MainWindowModel::mnuWinClose_Click() {
     }
     if (answer == MsgAnswer::Cancel) {
         host_.FocusAmortForm();
-        ui_.SetFocus("txtName");
+        ui_.SetFocus(ControlName(AmortControl::txtName));
         return;
     }
     state_.InputUnsaved = false;
