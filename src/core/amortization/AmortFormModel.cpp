@@ -499,8 +499,8 @@ void AmortFormModel::ValidateAndCompute() {
         ui_.SetFocus(result.focus);
         return;
     }
-    Inputs = *result.inputs;
-    runner_.ComputeSchedule(Inputs);
+    inputs_ = *result.inputs;
+    runner_.ComputeSchedule(inputs_);
     PaymentDate = *result.paymentDate;
     Focus(AmortControl::txtName);
 }

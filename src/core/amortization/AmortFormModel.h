@@ -116,15 +116,11 @@ class AmortFormModel {
     Date PaymentDate{};
     std::string ComputedDateText;  // today plus one period, as validation last worked it out
 
-    // The record validation builds and hands to the runner.
-    AmortInputs Inputs;
-
     // Opening, activation, closing.
     void Form_Load();
     void Form_Activate();
     // Returns whether the close is cancelled.
     bool Form_Unload();
-    void ApplyFormDefaults();
     void ApplyToolTips();
 
     // Text fields.
@@ -166,17 +162,14 @@ class AmortFormModel {
 
     // Validation and computing (data tab).
     void ValidateAndCompute();
-    AmortEntries Entries() const;
 
     // Payment dates.
-    void CheckDateField(AmortField field, std::string_view nextControl);
     // Takes the pair from the list. With moveFocusOn the focus then goes to the payment field,
     // unless a file is being loaded or the focus is moving to the style tab.
     void SelectSemiMonthlyDates(bool moveFocusOn, std::string_view nextControl = {});
     enum class SnapCaller { FormDefaults, PairList };
     void SnapToDueDay(SnapCaller caller);
     void AdvanceToNextDueDay();
-    void DefaultFirstPaymentDate();
     void ComputedFirstPaymentDate();
 
     // For the loan data file: fills the form as a load does (the semi-monthly choice reset to
@@ -187,11 +180,14 @@ class AmortFormModel {
     void FillFromLoanFile(const LoanFileEntries& entries);
     LoanFileEntries LoanFileEntriesFromForm() const;
 
+  private:
     // The style tab's option buttons are the only ones with a tab index above 16; focus
     // moving to them skips the data tab's checks.
     static bool IsStyleOption(std::string_view control);
-
-  private:
+    void ApplyFormDefaults();
+    void DefaultFirstPaymentDate();
+    void CheckDateField(AmortField field, std::string_view nextControl);
+    AmortEntries Entries() const;
     const PaymentFrequency& Frequency() const { return FrequencyOf(optFreq); }
     Date Today() const { return today_(); }
     Date TodayPlusOnePeriod() const;
@@ -215,6 +211,9 @@ class AmortFormModel {
     Clock today_;
     ScheduleRunner& runner_;
     AmortFormHost& host_;
+
+    // The record validation built and handed to the runner last.
+    AmortInputs inputs_;
 };
 
 }  // namespace quorvia
