@@ -3,49 +3,26 @@
 #include <algorithm>
 #include <array>
 
+#include "core/amortization/PaymentDates.h"
+#include "core/base/FormTexts.h"
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
+#include "core/session/SaveQuestion.h"
 
 namespace quorvia {
 
 namespace {
-
-constexpr std::string_view kCalculatorTag = "LNCALC";
 
 constexpr std::string_view kFundingLabelWithKey = "Loan funding &date:";
 constexpr std::string_view kOddDaysLabel = "Odd &Days to 1st pymt:";
 constexpr std::string_view kClearCaption = "Clear &Values";
 constexpr std::string_view kCancelCaption = "&Cancel";
 
-constexpr std::string_view kNameTag =
-    "Enter borrower's name (or your organization's name)  to appear at top of printout "
-    "(optional)";
-constexpr std::string_view kAmountTag = "Enter the amount of the loan proceeds";
-constexpr std::string_view kRateTag =
-    "Enter the annual interest rate (APR) in the format 'xx.xxxx' (e.g.: 10.75)";
-constexpr std::string_view kTermTag =
-    "Enter the term of the loan (in months) or the number of months to a 'balloon' payment";
-constexpr std::string_view kFirstPaymentTag =
-    "Enter the month, day and year of the first scheduled loan payment";
 constexpr std::string_view kPairTag =
     "Select the dates on which semi-monthly payments will be made!";
-constexpr std::string_view kPaymentTag =
-    "Enter the amount of scheduled payments (or zero to compute payment based on Term entered)";
-constexpr std::string_view kInterestFreeTag =
-    "Enter the NUMBER of payments to be made FREE of interest accrual(s)";
-constexpr std::string_view kFundingTag =
-    "Enter the date that loan proceeds will be disbursed (mm/dd/yy[yy])";
-constexpr std::string_view kOddDaysTag =
-    "Add or subtract (negative) number of days to 1st payment (based on payment frequency)";
 constexpr std::array<std::string_view, 2> kCalcTags{
     "Calculate accrued interest using equal 30 day months (conventional amortization)",
     "Calculate accrued interest on exact number of days in payment period (bank method)",
-};
-constexpr std::array<std::string_view, 3> kCheckTags{
-    "Use Periodic Payment as a 'fixed' principal pymt. & add accrued interest for each payment "
-    "period",
-    "Adjust last scheduled payment (+ or -) for full payout of remaining principal balance",
-    "Print the sequential payment number to the left of each Due Date",
 };
 constexpr std::array<std::string_view, 4> kStyleTags{
     "Print the Amortization Schedule in a classic columnar format with NO grid dislpayed",
@@ -56,25 +33,17 @@ constexpr std::array<std::string_view, 4> kStyleTags{
 constexpr std::string_view kOkDataTip =
     "Accepts current entries, calculates Periodic Payment (if '0.00'), and displays schedule";
 constexpr std::string_view kOkStyleTip = "Accepts selected style and returns to the Data tab";
-constexpr std::string_view kClearDataTip =
-    "Clears all current entries and reinitializes form for new data";
 constexpr std::string_view kClearStyleTip = "Restores the previous style selected";
 constexpr std::string_view kQuitTip = "Closes the Amortization Schedule window";
 
-constexpr std::string_view kNotSaved =
-    "You have not saved your current input.  Do you want to do so now?";
 constexpr std::string_view kStyleChanged =
     "Style was changed ... do you want to use the new style you selected?";
 
-constexpr std::string_view kAmountMask = "########0.00";
-constexpr std::string_view kPaymentMask = "#######0.00";
-constexpr std::string_view kRateMask = "#0.0000";
-constexpr std::string_view kCountMask = "##0";
-
 // The data tab's controls in tab order, from the payment field on: where Enter goes when it
 // acts as the Tab key.
-constexpr std::array<std::string_view, 8> kTabOrderFromPayment{
-    "txtPymt", "txtNoInt", "txtStartDt", "txtOdd", "chkFix", "chkBalDue", "chkNbrPymts", "comOK",
+constexpr std::array<AmortControl, 8> kTabOrderFromPayment{
+    AmortControl::txtPymt, AmortControl::txtNoInt,  AmortControl::txtStartDt,  AmortControl::txtOdd,
+    AmortControl::chkFix,  AmortControl::chkBalDue, AmortControl::chkNbrPymts, AmortControl::comOK,
 };
 
 bool IsDigit(int key) {
@@ -87,72 +56,8 @@ AmortFormModel::AmortFormModel(AppState& state, Ui& ui, Clock today, ScheduleRun
                                AmortFormHost& host)
     : state_(state), ui_(ui), today_(std::move(today)), runner_(runner), host_(host) {}
 
-std::string AmortFormModel::OptionName(std::string_view group, int index) {
-    return std::string(group) + "(" + std::to_string(index) + ")";
-}
-
 bool AmortFormModel::IsStyleOption(std::string_view control) {
-    return StartsWith(control, "optStyle(");
-}
-
-std::string_view AmortFormModel::ControlName(AmortField field) {
-    switch (field) {
-        case AmortField::Name:
-            return "txtName";
-        case AmortField::Amount:
-            return "txtAmount";
-        case AmortField::Rate:
-            return "txtRate";
-        case AmortField::Term:
-            return "txtTerm";
-        case AmortField::FirstPayment:
-            return "txtPymt1";
-        case AmortField::Payment:
-            return "txtPymt";
-        case AmortField::InterestFree:
-            return "txtNoInt";
-        case AmortField::FundingDate:
-            return "txtStartDt";
-        case AmortField::OddDays:
-            return "txtOdd";
-    }
-    return "txtName";
-}
-
-AmortFormModel::TextBox& AmortFormModel::FieldOf(AmortField field) {
-    switch (field) {
-        case AmortField::Name:
-            return txtName;
-        case AmortField::Amount:
-            return txtAmount;
-        case AmortField::Rate:
-            return txtRate;
-        case AmortField::Term:
-            return txtTerm;
-        case AmortField::FirstPayment:
-            return txtPymt1;
-        case AmortField::Payment:
-            return txtPymt;
-        case AmortField::InterestFree:
-            return txtNoInt;
-        case AmortField::FundingDate:
-            return txtStartDt;
-        case AmortField::OddDays:
-            return txtOdd;
-    }
-    return txtName;
-}
-
-int& AmortFormModel::CheckOf(AmortCheck check) {
-    switch (check) {
-        case AmortCheck::Fix:
-            return chkFix;
-        case AmortCheck::BalDue:
-            return chkBalDue;
-        case AmortCheck::NbrPymts:
-            return chkNbrPymts;
-    }
-    return chkFix;
+    return StartsWith(control, std::string(ControlName(AmortControl::optStyle)) + "(");
 }
 
 Date AmortFormModel::TodayPlusOnePeriod() const {
@@ -192,21 +97,16 @@ void AmortFormModel::ApplyFormDefaults() {
 }
 
 void AmortFormModel::ApplyToolTips() {
-    auto tip = [this](std::string_view tag) {
-        return state_.ToolTipsChecked ? " " + std::string(tag) + " " : std::string();
-    };
+    auto tip = [this](std::string_view tag) { return ToolTipText(state_.ToolTipsChecked, tag); };
     bool data = Tab == kDataTab;
-    ToolTips = {tip(data ? kOkDataTip : kOkStyleTip), tip(data ? kClearDataTip : kClearStyleTip),
+    ToolTips = {tip(data ? kOkDataTip : kOkStyleTip), tip(data ? kClearFormTip : kClearStyleTip),
                 tip(kQuitTip)};
 }
 
 void AmortFormModel::Form_Activate() {
-    if (StartsWith(Tag, kCalculatorTag)) {
-        std::string interval = Trim(Tag.substr(std::min<size_t>(6, Tag.size()), 2));
-        int count = static_cast<int>(
-            NumericValue(Tag.size() >= 2 ? std::string_view(Tag).substr(Tag.size() - 2) : ""));
+    if (Tag == AmortFormTag::FromCalculator) {
         SuppressChangeTracking = true;
-        PaymentDate = AddInterval(Today(), interval, count);
+        PaymentDate = AddInterval(Today(), CalculatorPeriod.interval, CalculatorPeriod.count);
         SetFirstPaymentDate(PaymentDate);
         if (optFreq == kSemiMonthly) {
             SelectSemiMonthlyDates(false);
@@ -215,33 +115,26 @@ void AmortFormModel::Form_Activate() {
         SuppressChangeTracking = false;
         // The calculator's values are in place; a later activation must not move the first
         // payment date again.
-        Tag.clear();
+        Tag = AmortFormTag::None;
     }
-    if (Tag != kOpenTag) {
+    if (Tag != AmortFormTag::LoadingFile) {
         // Only a semi-monthly loan has a pair; the hidden list of any other stays deselected.
         if (optFreq == kSemiMonthly) {
             SelectSemiMonthlyDates(true);
         }
-        ui_.SetFocus("txtName");
+        Focus(AmortControl::txtName);
     }
     ApplyToolTips();
 }
 
-MsgAnswer AmortFormModel::AskToSaveInput(int defaultButton) {
-    return ui_.MsgBox({std::string(kNotSaved), "CAUTION", MsgButtons::YesNoCancel,
-                       MsgIcon::Question, defaultButton});
-}
-
 bool AmortFormModel::Form_Unload() {
-    if (state_.InputUnsaved) {
-        MsgAnswer answer = AskToSaveInput(1);
-        if (answer == MsgAnswer::Yes) {
-            host_.QueueFileSaveAs();
-            return true;
-        }
-        if (answer == MsgAnswer::Cancel) {
-            return true;
-        }
+    MsgAnswer answer = AskToSaveInput(state_, ui_, SaveDefault::Yes);
+    if (answer == MsgAnswer::Yes) {
+        host_.QueueFileSaveAs();
+        return true;
+    }
+    if (answer == MsgAnswer::Cancel) {
+        return true;
     }
     state_.InputUnsaved = false;
     state_.FormOpen[1] = false;
@@ -249,21 +142,30 @@ bool AmortFormModel::Form_Unload() {
     return false;
 }
 
-void AmortFormModel::comQuit_Click() {
-    if (state_.InputUnsaved) {
-        MsgAnswer answer = AskToSaveInput(3);
-        if (answer == MsgAnswer::Yes) {
-            state_.MainTag = MainWindowTag::CloseAmortFormAfterSave;
-            host_.QueueFileSaveAs();
-            return;
-        }
-        if (answer == MsgAnswer::Cancel) {
-            ui_.SetFocus("txtName");
-            return;
-        }
+// The save question before the input is cleared or the form closed: false when the person
+// cancels or saves first (File | Save As runs next; after a save for closing it closes the form).
+bool AmortFormModel::InputMayGo(SaveDefault defaultButton, bool closing) {
+    MsgAnswer answer = AskToSaveInput(state_, ui_, defaultButton);
+    if (answer == MsgAnswer::No) {
+        state_.InputUnsaved = false;
+        return true;
     }
-    state_.InputUnsaved = false;
-    host_.UnloadAmortForm();
+    bool saveToClose = answer == MsgAnswer::Yes && closing;
+    if (saveToClose) {
+        state_.MainTag = MainWindowTag::CloseAmortFormAfterSave;
+    } else {
+        Focus(AmortControl::txtName);
+    }
+    if (answer == MsgAnswer::Yes) {
+        host_.QueueFileSaveAs();
+    }
+    return false;
+}
+
+void AmortFormModel::comQuit_Click() {
+    if (InputMayGo(SaveDefault::Cancel, true)) {
+        host_.UnloadAmortForm();
+    }
 }
 
 void AmortFormModel::comClr_Click() {
@@ -272,19 +174,9 @@ void AmortFormModel::comClr_Click() {
         SelectedStyle = AcceptedStyle;
         return;
     }
-    if (state_.InputUnsaved) {
-        MsgAnswer answer = AskToSaveInput(1);
-        if (answer == MsgAnswer::Yes) {
-            ui_.SetFocus("txtName");
-            host_.QueueFileSaveAs();
-            return;
-        }
-        if (answer == MsgAnswer::Cancel) {
-            ui_.SetFocus("txtName");
-            return;
-        }
+    if (!InputMayGo(SaveDefault::Yes, false)) {
+        return;
     }
-    state_.InputUnsaved = false;
     SuppressChangeTracking = true;
     ClearForm();
     ApplyFormDefaults();
@@ -315,14 +207,14 @@ void AmortFormModel::comOK_Click() {
     }
     AcceptedStyle = SelectedStyle;
     ShowTab(kDataTab);
-    ui_.SetFocus("txtName");
+    Focus(AmortControl::txtName);
 }
 
 void AmortFormModel::comOK_GotFocus() {
     pnlStatus = Tab == kDataTab ? kOkDataTip : kOkStyleTip;
 }
 void AmortFormModel::comClr_GotFocus() {
-    pnlStatus = Tab == kDataTab ? kClearDataTip : kClearStyleTip;
+    pnlStatus = Tab == kDataTab ? kClearFormTip : kClearStyleTip;
 }
 void AmortFormModel::comQuit_GotFocus() {
     pnlStatus = kQuitTip;
@@ -356,7 +248,7 @@ void AmortFormModel::vsTab_Switch(int newTab) {
         }
     }
     ShowTab(kDataTab);
-    ui_.SetFocus("txtName");
+    Focus(AmortControl::txtName);
 }
 
 void AmortFormModel::optStyle_Click(int index) {
@@ -387,7 +279,7 @@ void AmortFormModel::Field_Change(AmortField field) {
     if (!SuppressChangeTracking) {
         state_.InputUnsaved = true;
     }
-    if (field == AmortField::FirstPayment && Tag == kOpenTag) {
+    if (field == AmortField::FirstPayment && Tag == AmortFormTag::LoadingFile) {
         if (std::optional<Date> date = ParseDate(txtPymt1.text)) {
             PaymentDate = *date;
         }
@@ -397,137 +289,85 @@ void AmortFormModel::Field_Change(AmortField field) {
 void AmortFormModel::Field_GotFocus(AmortField field) {
     SavedFieldText = FieldOf(field).text;
     ui_.SelectAllText();
-    switch (field) {
-        case AmortField::Name:
-            pnlStatus = kNameTag;
-            break;
-        case AmortField::Amount:
-            pnlStatus = kAmountTag;
-            break;
-        case AmortField::Rate:
-            pnlStatus = kRateTag;
-            break;
-        case AmortField::Term:
-            pnlStatus = kTermTag;
-            break;
-        case AmortField::FirstPayment:
-            pnlStatus = kFirstPaymentTag;
-            break;
-        case AmortField::Payment:
-            pnlStatus = kPaymentTag;
-            break;
-        case AmortField::InterestFree:
-            pnlStatus = kInterestFreeTag;
-            break;
-        case AmortField::FundingDate:
-            pnlStatus = kFundingTag;
-            break;
-        case AmortField::OddDays:
-            pnlStatus = kOddDaysTag;
-            break;
-    }
+    pnlStatus = FieldSpec(field).status;
 }
 
 bool AmortFormModel::Field_KeyPress(AmortField field, int key) {
+    const AmortFieldSpec& spec = FieldSpec(field);
     if (key == kEscKey) {
         SetFieldText(field, SavedFieldText);
         ui_.SelectAllText();
         return true;
     }
     if (key == kEnterKey) {
-        switch (field) {
-            case AmortField::Name:
-                ui_.SetFocus(OptionName("optCalc", optCalc));
-                return true;
-            case AmortField::Amount:
-                ui_.SetFocus("txtRate");
-                return true;
-            case AmortField::Rate:
-                ui_.SetFocus("txtTerm");
-                return true;
-            case AmortField::Term:
-                ui_.SetFocus("txtPymt1");
-                return true;
-            case AmortField::FirstPayment:
-                ui_.SetFocus(OptionName("optFreq", optFreq));
-                return true;
-            case AmortField::FundingDate:
-            case AmortField::OddDays:
-                ui_.SetFocus("chkFix");
-                return true;
-            case AmortField::Payment:
-            case AmortField::InterestFree:
-                return KeyActsAsTab(ControlName(field), key);
+        if (!spec.enter) {
+            return KeyActsAsTab(spec.control, key);
         }
+        if (*spec.enter == AmortControl::optCalc || *spec.enter == AmortControl::optFreq) {
+            Focus(*spec.enter, *spec.enter == AmortControl::optCalc ? optCalc : optFreq);
+        } else {
+            Focus(*spec.enter);
+        }
+        return true;
     }
-    if (field == AmortField::Rate) {
-        bool secondPoint = key == '.' && txtRate.text.find('.') != std::string::npos;
-        return !(IsDigit(key) || key == kBackspaceKey || key == '.') || secondPoint;
-    }
-    if (field == AmortField::InterestFree) {
-        return !(IsDigit(key) || key == kBackspaceKey);
+    switch (spec.keys) {
+        case AmortKeys::Any:
+            return false;
+        case AmortKeys::Digits:
+            return !(IsDigit(key) || key == kBackspaceKey);
+        case AmortKeys::Decimal: {
+            bool secondPoint = key == '.' && FieldOf(field).text.find('.') != std::string::npos;
+            return !(IsDigit(key) || key == kBackspaceKey || key == '.') || secondPoint;
+        }
     }
     return false;
 }
 
-bool AmortFormModel::KeyActsAsTab(std::string_view control, int key) {
+bool AmortFormModel::KeyActsAsTab(AmortControl control, int key) {
     if (key != kEnterKey) {
         return false;
     }
-    ui_.SetFocus(NextInTabOrder(control));
+    Focus(NextInTabOrder(control));
     return true;
 }
 
-std::string AmortFormModel::NextInTabOrder(std::string_view control) const {
-    auto focusable = [this](std::string_view name) {
-        if (name == "txtNoInt") {
-            return txtNoInt.enabled;
+AmortControl AmortFormModel::NextInTabOrder(AmortControl control) const {
+    auto focusable = [this](AmortControl next) {
+        switch (next) {
+            case AmortControl::txtNoInt:
+                return txtNoInt.enabled;
+            case AmortControl::txtStartDt:
+                return txtStartDt.visible;
+            case AmortControl::txtOdd:
+                return txtOdd.visible;
+            default:
+                return true;
         }
-        if (name == "txtStartDt") {
-            return txtStartDt.visible;
-        }
-        if (name == "txtOdd") {
-            return txtOdd.visible;
-        }
-        return true;
     };
     bool after = false;
-    for (std::string_view name : kTabOrderFromPayment) {
-        if (after && focusable(name)) {
-            return std::string(name);
+    for (AmortControl next : kTabOrderFromPayment) {
+        if (after && focusable(next)) {
+            return next;
         }
-        after = after || name == control;
+        after = after || next == control;
     }
-    return "comOK";
+    return AmortControl::comOK;
 }
 
 void AmortFormModel::Field_LostFocus(AmortField field, std::string_view nextControl) {
-    TextBox& box = FieldOf(field);
-    switch (field) {
-        case AmortField::Name:
-            break;
-        case AmortField::Amount:
-            SetFieldText(field, FormatNumber(NumericValue(box.text), kAmountMask));
-            break;
-        case AmortField::Payment:
-            SetFieldText(field, FormatNumber(NumericValue(box.text), kPaymentMask));
-            break;
-        case AmortField::Rate:
-            SetFieldText(field, FormatNumber(NumericValue(box.text), kRateMask));
-            WarningShown = false;
-            if (!SuppressChangeTracking) {
-                txtNoInt.enabled = NumericValue(txtRate.text) != 0;
-            }
-            break;
-        case AmortField::Term:
-        case AmortField::InterestFree:
-        case AmortField::OddDays:
-            SetFieldText(field, FormatNumber(NumericValue(box.text), kCountMask));
-            break;
-        case AmortField::FirstPayment:
-        case AmortField::FundingDate:
-            CheckDateField(field, nextControl);
-            break;
+    const AmortFieldSpec& spec = FieldSpec(field);
+    if (spec.mask == kDateFieldText) {
+        CheckDateField(field, nextControl);
+        return;
+    }
+    if (!spec.mask.empty()) {
+        SetFieldText(field, FormatNumber(NumericValue(FieldOf(field).text), spec.mask));
+    }
+    if (field == AmortField::Rate) {
+        WarningShown = false;
+        if (!SuppressChangeTracking) {
+            txtNoInt.enabled = NumericValue(txtRate.text) != 0;
+        }
     }
 }
 
@@ -565,7 +405,7 @@ bool AmortFormModel::optCalc_KeyPress(int key) {
     if (key != kEnterKey) {
         return false;
     }
-    ui_.SetFocus("txtAmount");
+    Focus(AmortControl::txtAmount);
     return true;
 }
 
@@ -594,8 +434,8 @@ void AmortFormModel::optFreq_Click(int index) {
         int pair = state_.SemiMonthly[0];
         cboSemiMthly.listIndex = pair >= 1 && pair <= 4 ? pair - 1 : -1;
         cboSemiMthly.visible = true;
-        if (Tag != kOpenTag) {
-            ui_.SetFocus("cboSemiMthly");
+        if (Tag != AmortFormTag::LoadingFile) {
+            Focus(AmortControl::cboSemiMthly);
         }
     } else {
         cboSemiMthly.visible = false;
@@ -611,7 +451,7 @@ bool AmortFormModel::optFreq_KeyPress(int key) {
     if (key != kEnterKey) {
         return false;
     }
-    ui_.SetFocus(optFreq == kSemiMonthly ? "cboSemiMthly" : "txtPymt");
+    Focus(optFreq == kSemiMonthly ? AmortControl::cboSemiMthly : AmortControl::txtPymt);
     return true;
 }
 
@@ -635,7 +475,7 @@ void AmortFormModel::Check_Click(AmortCheck check, int value) {
     if (value != 0 && value != 1) {
         return;
     }
-    int& box = CheckOf(check);
+    int& box = this->*CheckSpec(check).value;
     if (box != value && !SuppressChangeTracking) {
         state_.InputUnsaved = true;
     }
@@ -643,12 +483,56 @@ void AmortFormModel::Check_Click(AmortCheck check, int value) {
 }
 
 void AmortFormModel::Check_GotFocus(AmortCheck check) {
-    pnlStatus = kCheckTags[static_cast<int>(check)];
+    pnlStatus = CheckSpec(check).status;
 }
 
 bool AmortFormModel::Check_KeyPress(AmortCheck check, int key) {
-    static constexpr std::array<std::string_view, 3> kNames{"chkFix", "chkBalDue", "chkNbrPymts"};
-    return KeyActsAsTab(kNames[static_cast<int>(check)], key);
+    return KeyActsAsTab(CheckSpec(check).control, key);
+}
+
+// ---- Validation ---------------------------------------------------------------------------
+
+void AmortFormModel::ValidateAndCompute() {
+    AmortValidationResult result = AmortValidation(state_, ui_, today_).Validate(Entries());
+    ShowValidated(result);
+    if (!result.inputs) {
+        ui_.SetFocus(result.focus);
+        return;
+    }
+    inputs_ = *result.inputs;
+    runner_.ComputeSchedule(inputs_);
+    PaymentDate = *result.paymentDate;
+    Focus(AmortControl::txtName);
+}
+
+AmortEntries AmortFormModel::Entries() const {
+    AmortEntries entries;
+    for (size_t i = 0; i < kAmortFieldCount; ++i) {
+        entries.texts[i] = (this->*FieldSpec(static_cast<AmortField>(i)).box).text;
+    }
+    entries.optCalc = optCalc;
+    entries.optFreq = optFreq;
+    entries.pairListIndex = cboSemiMthly.listIndex;
+    entries.chkFix = chkFix;
+    entries.chkBalDue = chkBalDue;
+    entries.chkNbrPymts = chkNbrPymts;
+    entries.optStyle = optStyle;
+    return entries;
+}
+
+// Validation tidies the date fields and may fill in the term or payment or correct the first
+// payment date; the form shows them as if typed.
+void AmortFormModel::ShowValidated(const AmortValidationResult& result) {
+    for (size_t i = 0; i < kAmortFieldCount; ++i) {
+        SetFieldText(static_cast<AmortField>(i), result.entries.texts[i]);
+    }
+    cboSemiMthly.listIndex = result.entries.pairListIndex;
+    if (result.paymentDate) {
+        PaymentDate = *result.paymentDate;
+    }
+    if (result.computedDateText) {
+        ComputedDateText = *result.computedDateText;
+    }
 }
 
 // ---- Loan data files ----------------------------------------------------------------------
@@ -656,7 +540,7 @@ bool AmortFormModel::Check_KeyPress(AmortCheck check, int key) {
 void AmortFormModel::FillFromLoanFile(const LoanFileEntries& entries) {
     state_.SemiMonthly = {};
     state_.SemiMonthly[0] = static_cast<int16_t>(std::max<int>(1, entries.semiMonthlyPair));
-    Tag = kOpenTag;
+    Tag = AmortFormTag::LoadingFile;
     SetFieldText(AmortField::Name, entries.name);
     SetFieldText(AmortField::Amount, entries.amount);
     SetFieldText(AmortField::Rate, entries.rate);
@@ -679,7 +563,7 @@ void AmortFormModel::FillFromLoanFile(const LoanFileEntries& entries) {
     CalcFrameTag = optCalc;
     ShowTab(kDataTab);
     state_.InputUnsaved = false;
-    Tag.clear();
+    Tag = AmortFormTag::None;
 }
 
 LoanFileEntries AmortFormModel::LoanFileEntriesFromForm() const {

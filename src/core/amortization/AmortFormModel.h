@@ -1,32 +1,33 @@
 #pragma once
 // The amortization form (Amort): the person enters the terms of one loan, the form keeps the
 // fields tidy, tracks unsaved input, checks the payment dates, and on "&Okay" validates
-// everything in a fixed order, fills in a missing payment or term and hands the loan to the
-// schedule runner.
+// everything in a fixed order (AmortValidation), shows the payment or term validation filled
+// in and hands the loan to the schedule runner.
 //
 // The model owns what the window shows; the window copies the person's typing in through
 // SetFieldText (which runs the field's change handler), forwards each event to the handler of
 // the same name and then shows the model's state again. Focus moves go through Ui::SetFocus
-// with the control's name ("txtRate", "chkFix", "comOK"); an option button is named with its
-// index, "optFreq(3)". Handlers that depend on where the focus goes next take that control's
-// name (empty when unknown).
+// with the control's name from AmortControls.h. Handlers that depend on where the focus goes
+// next take that control's name (empty when unknown).
 //
 // Opening and closing belong to the main window: it sets FormOpen[1], disables mnuAmort and
 // updates its commands before Form_Load, and closes the window when asked through the host.
 
-#include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/amortization/AmortControls.h"
+#include "core/amortization/AmortValidation.h"
 #include "core/amortization/LoanFileEntries.h"
 #include "core/base/Clock.h"
 #include "core/base/Dates.h"
+#include "core/base/KeyCodes.h"
 #include "core/base/Ui.h"
 #include "core/schedule/AmortInputs.h"
 #include "core/schedule/ScheduleRunner.h"
 #include "core/session/AppState.h"
+#include "core/session/SaveQuestion.h"
 
 namespace quorvia {
 
@@ -42,40 +43,26 @@ class AmortFormHost {
     virtual void UpdateMainCommands() = 0;
 };
 
-enum class AmortField {
-    Name,          // txtName
-    Amount,        // txtAmount
-    Rate,          // txtRate
-    Term,          // txtTerm
-    FirstPayment,  // txtPymt1
-    Payment,       // txtPymt
-    InterestFree,  // txtNoInt
-    FundingDate,   // txtStartDt
-    OddDays,       // txtOdd
-};
+// What the form's tag says: nothing, a loan data file being loaded into it, or the calculator
+// having copied its loan into it (the first payment then lies one calculator period ahead).
+enum class AmortFormTag { None, LoadingFile, FromCalculator };
 
-enum class AmortCheck {
-    Fix,       // chkFix
-    BalDue,    // chkBalDue
-    NbrPymts,  // chkNbrPymts
+// A period as AddInterval steps it: interval "m", "d", "ww" and a count.
+struct DatePeriod {
+    std::string interval;
+    int count = 0;
 };
 
 class AmortFormModel {
   public:
-    static constexpr int kBackspaceKey = 8;
-    static constexpr int kEnterKey = 13;
-    static constexpr int kEscKey = 27;
+    static constexpr int kBackspaceKey = key_code::kBackspace;
+    static constexpr int kEnterKey = key_code::kEnter;
+    static constexpr int kEscKey = key_code::kEsc;
     static constexpr int kDataTab = 0;
     static constexpr int kStyleTab = 1;
-    // The form's tag while a loan data file is loaded into it.
-    static constexpr std::string_view kOpenTag = "OPEN";
     static constexpr std::string_view kFundingLabel = "Loan funding date:";
 
-    struct TextBox {
-        std::string text;
-        bool visible = true;
-        bool enabled = true;
-    };
+    using TextBox = AmortTextBox;
     struct ComboBox {
         std::vector<std::string> list;
         int listIndex = -1;  // -1: nothing selected
@@ -113,9 +100,9 @@ class AmortFormModel {
     std::string comClrCaption = "Clear &Values";
     ButtonTips ToolTips;
     std::string pnlStatus;
-    // "OPEN" while a loan data file is loaded into the form; "LNCALC..." after the calculator
-    // filled it.
-    std::string Tag;
+    AmortFormTag Tag = AmortFormTag::None;
+    // With the tag FromCalculator: how far ahead of today the first payment lies.
+    DatePeriod CalculatorPeriod;
 
     // Form-level state.
     int AcceptedStyle = kColumnarNoGrid;
@@ -129,15 +116,11 @@ class AmortFormModel {
     Date PaymentDate{};
     std::string ComputedDateText;  // today plus one period, as validation last worked it out
 
-    // The record validation builds and hands to the runner.
-    AmortInputs Inputs;
-
     // Opening, activation, closing.
     void Form_Load();
     void Form_Activate();
     // Returns whether the close is cancelled.
     bool Form_Unload();
-    void ApplyFormDefaults();
     void ApplyToolTips();
 
     // Text fields.
@@ -148,8 +131,7 @@ class AmortFormModel {
     void Field_Change(AmortField field);
     // Writes a field's text the way typing does: its change handler runs when the text differs.
     void SetFieldText(AmortField field, std::string text);
-    TextBox& FieldOf(AmortField field);
-    static std::string_view ControlName(AmortField field);
+    TextBox& FieldOf(AmortField field) { return this->*FieldSpec(field).box; }
 
     // Option buttons, the pair list and the check boxes.
     void optCalc_Click(int index);
@@ -166,7 +148,6 @@ class AmortFormModel {
     void Check_Click(AmortCheck check, int value);
     void Check_GotFocus(AmortCheck check);
     bool Check_KeyPress(AmortCheck check, int key);
-    int& CheckOf(AmortCheck check);
     void optStyle_Click(int index);
     void optStyle_GotFocus(int index);
 
@@ -183,78 +164,47 @@ class AmortFormModel {
     void ValidateAndCompute();
 
     // Payment dates.
-    void CheckDateField(AmortField field, std::string_view nextControl);
     // Takes the pair from the list. With moveFocusOn the focus then goes to the payment field,
     // unless a file is being loaded or the focus is moving to the style tab.
     void SelectSemiMonthlyDates(bool moveFocusOn, std::string_view nextControl = {});
     enum class SnapCaller { FormDefaults, PairList };
     void SnapToDueDay(SnapCaller caller);
     void AdvanceToNextDueDay();
-    void DefaultFirstPaymentDate();
     void ComputedFirstPaymentDate();
 
     // For the loan data file: fills the form as a load does (the semi-monthly choice reset to
-    // the stored pair, tag "OPEN" while the fields are written through their change handlers,
+    // the stored pair, tag LoadingFile while the fields are written through their change handlers,
     // the data tab shown, InputUnsaved and the tag cleared afterwards), and reads the fifteen
     // values back for saving. FormOpen, the main window's commands and showing the window stay
     // with the caller.
     void FillFromLoanFile(const LoanFileEntries& entries);
     LoanFileEntries LoanFileEntriesFromForm() const;
 
-    // The control name of an option button for Ui::SetFocus: "optFreq(3)".
-    static std::string OptionName(std::string_view group, int index);
+  private:
     // The style tab's option buttons are the only ones with a tab index above 16; focus
     // moving to them skips the data tab's checks.
     static bool IsStyleOption(std::string_view control);
-
-  private:
-    enum class Outcome { Continue, Stop, Restart };
-
+    void ApplyFormDefaults();
+    void DefaultFirstPaymentDate();
+    void CheckDateField(AmortField field, std::string_view nextControl);
+    AmortEntries Entries() const;
     const PaymentFrequency& Frequency() const { return FrequencyOf(optFreq); }
     Date Today() const { return today_(); }
     Date TodayPlusOnePeriod() const;
+    void Focus(AmortControl control) { ui_.SetFocus(ControlName(control)); }
+    void Focus(AmortControl group, int option) { ui_.SetFocus(OptionName(group, option)); }
     void ShowStartField(bool exactDays, std::string_view fundingLabel);
     void SwitchToExactDays();
     void ClearForm();
+    bool InputMayGo(SaveDefault defaultButton, bool closing);
     void ShowTab(int tab);
-    bool KeyActsAsTab(std::string_view control, int key);
-    std::string NextInTabOrder(std::string_view control) const;
-    MsgAnswer AskToSaveInput(int defaultButton);
+    bool KeyActsAsTab(AmortControl control, int key);
+    AmortControl NextInTabOrder(AmortControl control) const;
+    void ShowValidated(const AmortValidationResult& result);
     void SetFirstPaymentDate(Date date);
-    void EnsurePairDays();
-    bool PaymentDateOnPair(Date date) const;
     void AdvancePastFunding(Date funding, bool includeFundingDay);
     void CheckBiWeeklyFirstPayment(bool focusFirstPayment);
     static bool IsOtherCommandButton(std::string_view control);
-
-    // The validation steps, in their order (AmortValidation.cpp).
-    Outcome ValidationPass();
-    Outcome ReadFields();
-    Outcome CheckTermLimit();
-    Outcome CheckFundingGap();
-    Outcome CheckFrequencyNeedsExactDays();
-    Outcome CheckWeekday();
-    Outcome SetStartValues();
-    Outcome ReadPaymentOptions();
-    Outcome CheckNoNegativeEntries();
-    Outcome CheckOddDaysRange();
-    Outcome CheckLoanAmount();
-    Outcome CheckPaymentCoversInterest();
-    Outcome CheckOrDeriveTerm();
-    Outcome CheckFirstPaymentDay();
-    Outcome CheckNoOddDays();
-    Outcome CheckDueDayPair();
-    Outcome FixPaymentDate();
-    Outcome DerivePayment();
-    Outcome CheckInterestFreeCount();
-    Outcome ConfirmPayOut();
-    Outcome ReadReportOptions();
-    std::optional<Date> DateForValidation(AmortField field);
-    void ShowDateFormatWarning(AmortField field);
-    Outcome StopWithError(const std::string& prompt, MsgIcon icon, std::string_view focus,
-                          std::string_view title = "ERROR");
-    Outcome StopUnlessYes(const std::string& prompt, std::string_view title, int defaultButton,
-                          std::string_view focus);
 
     AppState& state_;
     Ui& ui_;
@@ -262,10 +212,8 @@ class AmortFormModel {
     ScheduleRunner& runner_;
     AmortFormHost& host_;
 
-    // Read by validation: the two dates and whether the typed term fits 16 bits.
-    Date first_{};
-    Date funding_{};
-    bool termTooLarge_ = false;
+    // The record validation built and handed to the runner last.
+    AmortInputs inputs_;
 };
 
 }  // namespace quorvia

@@ -1,14 +1,11 @@
-// "&Okay" on the data tab: every check in its fixed order, the derived payment or term written
-// back, and the loan handed to the schedule runner. A stop leaves the focus on the field to
-// correct and computes nothing.
-
-#include <array>
 #include <cctype>
 #include <cmath>
 #include <limits>
 
-#include "core/amortization/AmortFormModel.h"
+#include "core/amortization/AmortValidation.h"
+
 #include "core/amortization/PaymentDates.h"
+#include "core/base/FormTexts.h"
 #include "core/base/NumberText.h"
 #include "core/schedule/ScheduleEngine.h"
 
@@ -41,42 +38,45 @@ std::optional<int16_t> SixteenBitCount(std::string_view text) {
 
 }  // namespace
 
-void AmortFormModel::ValidateAndCompute() {
+AmortValidation::AmortValidation(AppState& state, Ui& ui, Clock today)
+    : state_(state), ui_(ui), today_(std::move(today)) {}
+
+AmortValidationResult AmortValidation::Validate(const AmortEntries& entries) {
+    result_ = AmortValidationResult{};
+    result_.entries = entries;
     Outcome outcome = ValidationPass();
     while (outcome == Outcome::Restart) {
         outcome = ValidationPass();
     }
-    if (outcome == Outcome::Stop) {
-        return;
+    if (outcome == Outcome::Continue) {
+        result_.inputs = inputs_;
     }
-    runner_.ComputeSchedule(Inputs);
-    PaymentDate = first_;
-    ui_.SetFocus("txtName");
+    return std::move(result_);
 }
 
-AmortFormModel::Outcome AmortFormModel::ValidationPass() {
-    using Step = Outcome (AmortFormModel::*)();
+AmortValidation::Outcome AmortValidation::ValidationPass() {
+    using Step = Outcome (AmortValidation::*)();
     static constexpr std::array<Step, 20> kSteps{
-        &AmortFormModel::ReadFields,
-        &AmortFormModel::CheckTermLimit,
-        &AmortFormModel::CheckFundingGap,
-        &AmortFormModel::CheckFrequencyNeedsExactDays,
-        &AmortFormModel::CheckWeekday,
-        &AmortFormModel::SetStartValues,
-        &AmortFormModel::ReadPaymentOptions,
-        &AmortFormModel::CheckNoNegativeEntries,
-        &AmortFormModel::CheckOddDaysRange,
-        &AmortFormModel::CheckLoanAmount,
-        &AmortFormModel::CheckPaymentCoversInterest,
-        &AmortFormModel::CheckOrDeriveTerm,
-        &AmortFormModel::CheckFirstPaymentDay,
-        &AmortFormModel::CheckNoOddDays,
-        &AmortFormModel::CheckDueDayPair,
-        &AmortFormModel::FixPaymentDate,
-        &AmortFormModel::DerivePayment,
-        &AmortFormModel::CheckInterestFreeCount,
-        &AmortFormModel::ConfirmPayOut,
-        &AmortFormModel::ReadReportOptions,
+        &AmortValidation::ReadFields,
+        &AmortValidation::CheckTermLimit,
+        &AmortValidation::CheckFundingGap,
+        &AmortValidation::CheckFrequencyNeedsExactDays,
+        &AmortValidation::CheckWeekday,
+        &AmortValidation::SetStartValues,
+        &AmortValidation::ReadPaymentOptions,
+        &AmortValidation::CheckNoNegativeEntries,
+        &AmortValidation::CheckOddDaysRange,
+        &AmortValidation::CheckLoanAmount,
+        &AmortValidation::CheckPaymentCoversInterest,
+        &AmortValidation::CheckOrDeriveTerm,
+        &AmortValidation::CheckFirstPaymentDay,
+        &AmortValidation::CheckNoOddDays,
+        &AmortValidation::CheckDueDayPair,
+        &AmortValidation::FixPaymentDate,
+        &AmortValidation::DerivePayment,
+        &AmortValidation::CheckInterestFreeCount,
+        &AmortValidation::ConfirmPayOut,
+        &AmortValidation::ReadReportOptions,
     };
     for (Step step : kSteps) {
         Outcome outcome = (this->*step)();
@@ -87,69 +87,78 @@ AmortFormModel::Outcome AmortFormModel::ValidationPass() {
     return Outcome::Continue;
 }
 
-AmortFormModel::Outcome AmortFormModel::StopWithError(const std::string& prompt, MsgIcon icon,
-                                                      std::string_view focus,
-                                                      std::string_view title) {
+AmortValidation::Outcome AmortValidation::StopWithError(const std::string& prompt, MsgIcon icon,
+                                                        std::string focus, std::string_view title) {
     ui_.Beep();
     ui_.MsgBox({prompt, std::string(title), MsgButtons::Ok, icon, 1});
-    ui_.SetFocus(focus);
+    return Stop(std::move(focus));
+}
+
+AmortValidation::Outcome AmortValidation::Stop(std::string focus) {
+    result_.focus = std::move(focus);
     return Outcome::Stop;
 }
 
-AmortFormModel::Outcome AmortFormModel::StopUnlessYes(const std::string& prompt,
-                                                      std::string_view title, int defaultButton,
-                                                      std::string_view focus) {
+AmortValidation::Outcome AmortValidation::StopUnlessYes(const std::string& prompt,
+                                                        std::string_view title, int defaultButton,
+                                                        AmortControl focus) {
     MsgAnswer answer = ui_.MsgBox(
         {prompt, std::string(title), MsgButtons::YesNo, MsgIcon::Question, defaultButton});
     if (answer == MsgAnswer::Yes) {
         return Outcome::Continue;
     }
-    ui_.SetFocus(focus);
-    return Outcome::Stop;
+    return Stop(focus);
+}
+
+void AmortValidation::SetFirstPaymentDate(Date date) {
+    result_.paymentDate = date;
+    Text(AmortField::FirstPayment) = FormatDate(date, kDateFieldText);
 }
 
 // The date fields are normally checked when they lose the focus, but an entry can reach
 // validation unchecked (right after a warning, or left empty): it stops here rather than
 // schedule from a date that is not one.
-std::optional<Date> AmortFormModel::DateForValidation(AmortField field) {
-    std::optional<Date> date = ParseDate(FieldOf(field).text);
+std::optional<Date> AmortValidation::DateForValidation(AmortField field) {
+    std::optional<Date> date = ParseDate(Text(field));
     if (date) {
-        SetFieldText(field, FormatDate(*date, kDateFieldText));
+        Text(field) = FormatDate(*date, kDateFieldText);
         return date;
     }
     if (field == AmortField::FirstPayment) {
         ui_.Beep();
     }
-    ShowDateFormatWarning(field);
+    ShowDateFormatWarning(ui_, field);
+    Stop(FieldSpec(field).control);
     return std::nullopt;
 }
 
-AmortFormModel::Outcome AmortFormModel::ReadFields() {
-    Inputs = AmortInputs{};
-    Inputs.BorrowerName = txtName.text;
-    Inputs.ExactDays = optCalc == 1;
-    Inputs.AmountText = txtAmount.text;
-    Inputs.LoanAmount = NumericValue(txtAmount.text);
-    Inputs.AnnualRate = AnnualRateFromTyped(NumericValue(txtRate.text));
-    Inputs.RateText = txtRate.text;
-    std::optional<int16_t> term = SixteenBitCount(txtTerm.text);
+AmortValidation::Outcome AmortValidation::ReadFields() {
+    inputs_ = AmortInputs{};
+    inputs_.BorrowerName = Text(AmortField::Name);
+    inputs_.ExactDays = result_.entries.optCalc == 1;
+    inputs_.AmountText = Text(AmortField::Amount);
+    inputs_.LoanAmount = NumericValue(Text(AmortField::Amount));
+    inputs_.AnnualRate = AnnualRateFromTyped(NumericValue(Text(AmortField::Rate)));
+    inputs_.RateText = Text(AmortField::Rate);
+    std::optional<int16_t> term = SixteenBitCount(Text(AmortField::Term));
     termTooLarge_ = !term;
-    Inputs.TermMonths = term.value_or(0);
+    inputs_.TermMonths = term.value_or(0);
     return Outcome::Continue;
 }
 
-AmortFormModel::Outcome AmortFormModel::CheckTermLimit() {
-    if (NumericValue(txtTerm.text) < 0) {
-        return StopWithError("Term cannot be negative!", MsgIcon::Critical, "txtTerm");
+AmortValidation::Outcome AmortValidation::CheckTermLimit() {
+    if (NumericValue(Text(AmortField::Term)) < 0) {
+        return StopWithError("Term cannot be negative!", MsgIcon::Critical, AmortControl::txtTerm);
     }
-    if (termTooLarge_ || Inputs.TermMonths > kMaximumTerm) {
-        return StopWithError("Maximum term is 600 months!", MsgIcon::Exclamation, "txtTerm");
+    if (termTooLarge_ || inputs_.TermMonths > kMaximumTerm) {
+        return StopWithError("Maximum term is 600 months!", MsgIcon::Exclamation,
+                             AmortControl::txtTerm);
     }
     return Outcome::Continue;
 }
 
-AmortFormModel::Outcome AmortFormModel::CheckFundingGap() {
-    if (!Inputs.ExactDays) {
+AmortValidation::Outcome AmortValidation::CheckFundingGap() {
+    if (!inputs_.ExactDays) {
         return Outcome::Continue;
     }
     std::optional<Date> funding = DateForValidation(AmortField::FundingDate);
@@ -165,68 +174,70 @@ AmortFormModel::Outcome AmortFormModel::CheckFundingGap() {
         ui_.Beep();
         ui_.MsgBox({"1st payment date LESS than 1 day after loan funding date.",
                     "CHECK DATES ENTERED", MsgButtons::Ok, MsgIcon::Exclamation, 1});
-        ui_.SetFocus("txtPymt1");
-        return Outcome::Stop;
+        return Stop(AmortControl::txtPymt1);
     }
     return Outcome::Continue;
 }
 
-AmortFormModel::Outcome AmortFormModel::CheckFrequencyNeedsExactDays() {
-    ApplyFrequency(Inputs, optFreq);
-    if (Inputs.PaymentsPerYear > 12 && !Inputs.ExactDays) {
+AmortValidation::Outcome AmortValidation::CheckFrequencyNeedsExactDays() {
+    ApplyFrequency(inputs_, result_.entries.optFreq);
+    if (inputs_.PaymentsPerYear > 12 && !inputs_.ExactDays) {
         return StopWithError(
             "Bi-weekly and Semi-monthly payment schedules REQUIRE "
             "that interest be calculated using exact number "
             "of days.  (Enter loan funding date also.)",
-            MsgIcon::Exclamation, OptionName("optCalc", 1), "CONFLICTING OPTIONS");
+            MsgIcon::Exclamation, OptionName(AmortControl::optCalc, 1), "CONFLICTING OPTIONS");
     }
     return Outcome::Continue;
 }
 
-AmortFormModel::Outcome AmortFormModel::CheckWeekday() {
+AmortValidation::Outcome AmortValidation::CheckWeekday() {
     std::optional<Date> first = DateForValidation(AmortField::FirstPayment);
     if (!first) {
         return Outcome::Stop;
     }
     first_ = *first;
-    if (optFreq == kSemiMonthly || !IsWeekend(first_)) {
+    if (result_.entries.optFreq == kSemiMonthly || !IsWeekend(first_)) {
         return Outcome::Continue;
     }
     return StopUnlessYes("The date of the 1st payment is not a weekday.  Is this okay?",
-                         "CONFIRM DATE", 1, "txtPymt1");
+                         "CONFIRM DATE", 1, AmortControl::txtPymt1);
 }
 
-AmortFormModel::Outcome AmortFormModel::SetStartValues() {
-    PaymentDate = first_;
-    Inputs.CurrentMonth = static_cast<int16_t>(MonthOf(first_));
-    Inputs.CurrentYear = CountingYear(first_);
-    ComputedFirstPaymentDate();
+AmortValidation::Outcome AmortValidation::SetStartValues() {
+    result_.paymentDate = first_;
+    inputs_.CurrentMonth = static_cast<int16_t>(MonthOf(first_));
+    inputs_.CurrentYear = CountingYear(first_);
+    result_.computedDateText =
+        FormatDate(ComputedFirstPaymentDate(today_(), result_.entries.optFreq,
+                                            result_.entries.optCalc == 1, state_.SemiMonthly),
+                   kDateFieldText);
     return Outcome::Continue;
 }
 
-AmortFormModel::Outcome AmortFormModel::ReadPaymentOptions() {
-    Inputs.Payment = NumericValue(txtPymt.text);
-    Inputs.OddDays = std::floor(NumericValue(txtOdd.text));
-    Inputs.FixedPrincipal = chkFix == 1;
-    Inputs.FixedPrincipalAmount = Inputs.FixedPrincipal ? Inputs.Payment : 0;
-    Inputs.BalanceDueAtEnd = chkBalDue == 1;
+AmortValidation::Outcome AmortValidation::ReadPaymentOptions() {
+    inputs_.Payment = NumericValue(Text(AmortField::Payment));
+    inputs_.OddDays = std::floor(NumericValue(Text(AmortField::OddDays)));
+    inputs_.FixedPrincipal = result_.entries.chkFix == 1;
+    inputs_.FixedPrincipalAmount = inputs_.FixedPrincipal ? inputs_.Payment : 0;
+    inputs_.BalanceDueAtEnd = result_.entries.chkBalDue == 1;
     return Outcome::Continue;
 }
 
 // A negative amount, rate, payment or count of interest-free payments would only produce a
 // schedule of nonsense figures (a negative loan, interest paid to the borrower).
-AmortFormModel::Outcome AmortFormModel::CheckNoNegativeEntries() {
+AmortValidation::Outcome AmortValidation::CheckNoNegativeEntries() {
     struct Entry {
         double value;
         const char* prompt;
-        const char* control;
+        AmortControl control;
     };
     const Entry entries[] = {
-        {Inputs.LoanAmount, "Loan Amount cannot be negative!", "txtAmount"},
-        {Inputs.AnnualRate, "Interest Rate cannot be negative!", "txtRate"},
-        {Inputs.Payment, "Periodic Payment cannot be negative!", "txtPymt"},
-        {NumericValue(txtNoInt.text), "The number of 'Interest Free' payments cannot be negative!",
-         "txtNoInt"},
+        {inputs_.LoanAmount, "Loan Amount cannot be negative!", AmortControl::txtAmount},
+        {inputs_.AnnualRate, "Interest Rate cannot be negative!", AmortControl::txtRate},
+        {inputs_.Payment, "Periodic Payment cannot be negative!", AmortControl::txtPymt},
+        {NumericValue(Text(AmortField::InterestFree)),
+         "The number of 'Interest Free' payments cannot be negative!", AmortControl::txtNoInt},
     };
     for (const Entry& entry : entries) {
         if (entry.value < 0) {
@@ -238,74 +249,78 @@ AmortFormModel::Outcome AmortFormModel::CheckNoNegativeEntries() {
 
 // Beyond a year of odd days the first payment's interest is no longer an adjustment, and a
 // huge count overflows the money arithmetic.
-AmortFormModel::Outcome AmortFormModel::CheckOddDaysRange() {
-    if (!(std::fabs(Inputs.OddDays) <= kMostOddDays)) {
-        return StopWithError("Odd days MUST be between -365 and 365!", MsgIcon::Critical, "txtOdd");
+AmortValidation::Outcome AmortValidation::CheckOddDaysRange() {
+    if (!(std::fabs(inputs_.OddDays) <= kMostOddDays)) {
+        return StopWithError("Odd days MUST be between -365 and 365!", MsgIcon::Critical,
+                             AmortControl::txtOdd);
     }
     return Outcome::Continue;
 }
 
-AmortFormModel::Outcome AmortFormModel::CheckLoanAmount() {
-    if (Inputs.LoanAmount == 0) {
-        return StopWithError("Loan Amount MUST contain a value!", MsgIcon::Critical, "txtAmount");
+AmortValidation::Outcome AmortValidation::CheckLoanAmount() {
+    if (inputs_.LoanAmount == 0) {
+        return StopWithError("Loan Amount MUST contain a value!", MsgIcon::Critical,
+                             AmortControl::txtAmount);
     }
     return Outcome::Continue;
 }
 
 // With fixed principal payments the payment is the principal part and the interest comes on
 // top of it, so a payment below one period's interest still pays the loan down.
-AmortFormModel::Outcome AmortFormModel::CheckPaymentCoversInterest() {
-    if (Inputs.FixedPrincipal || Inputs.Payment <= 0 ||
-        Inputs.LoanAmount * Inputs.PeriodicRate <= Inputs.Payment) {
+AmortValidation::Outcome AmortValidation::CheckPaymentCoversInterest() {
+    if (inputs_.FixedPrincipal || inputs_.Payment <= 0 ||
+        inputs_.LoanAmount * inputs_.PeriodicRate <= inputs_.Payment) {
         return Outcome::Continue;
     }
     ui_.Beep();
     return StopUnlessYes("Accrued interest due exceeds payment amount!" + std::string(CrLf) +
                              std::string(CrLf) + "Do you want a 'negative' amortization?",
-                         "PAYMENT TOO LOW", 2, "txtPymt");
+                         "PAYMENT TOO LOW", 2, AmortControl::txtPymt);
 }
 
-AmortFormModel::Outcome AmortFormModel::CheckOrDeriveTerm() {
-    if (Inputs.TermMonths != 0) {
+AmortValidation::Outcome AmortValidation::CheckOrDeriveTerm() {
+    if (inputs_.TermMonths != 0) {
         return Outcome::Continue;
     }
-    if (!Inputs.FixedPrincipal) {
+    if (!inputs_.FixedPrincipal) {
         return StopWithError("  Term MUST contain a value except" + std::string(CrLf) +
                                  "when using 'Fixed Principal Payments'",
-                             MsgIcon::Critical, "txtTerm");
+                             MsgIcon::Critical, AmortControl::txtTerm);
     }
-    if (Inputs.Payment <= 0) {
+    if (inputs_.Payment <= 0) {
         return Outcome::Continue;
     }
     // A derived term too large for a 16-bit count is certainly above the maximum.
-    if (DeriveMissingPaymentOrTerm(Inputs).error) {
-        return StopWithError("Maximum term is 600 months!", MsgIcon::Exclamation, "txtTerm");
+    if (DeriveMissingPaymentOrTerm(inputs_).error) {
+        return StopWithError("Maximum term is 600 months!", MsgIcon::Exclamation,
+                             AmortControl::txtTerm);
     }
-    SetFieldText(AmortField::Term, FormatNumber(Inputs.TermMonths, "##0"));
-    return Inputs.TermMonths > kRecheckedTerm ? Outcome::Restart : Outcome::Continue;
+    Text(AmortField::Term) = FormatNumber(inputs_.TermMonths, kCountMask);
+    return inputs_.TermMonths > kRecheckedTerm ? Outcome::Restart : Outcome::Continue;
 }
 
-AmortFormModel::Outcome AmortFormModel::CheckFirstPaymentDay() {
-    Inputs.DueDay = static_cast<int16_t>(DayOf(first_));
+AmortValidation::Outcome AmortValidation::CheckFirstPaymentDay() {
+    inputs_.DueDay = static_cast<int16_t>(DayOf(first_));
     return Outcome::Continue;
 }
 
-AmortFormModel::Outcome AmortFormModel::CheckNoOddDays() {
-    if (Inputs.ExactDays || Inputs.OddDays != 0 || txtPymt1.text == ComputedDateText) {
+AmortValidation::Outcome AmortValidation::CheckNoOddDays() {
+    const std::string& computed = *result_.computedDateText;
+    if (inputs_.ExactDays || inputs_.OddDays != 0 || Text(AmortField::FirstPayment) == computed) {
         return Outcome::Continue;
     }
-    const std::string& date = txtPymt1.text;
+    const std::string& date = Text(AmortField::FirstPayment);
     std::string crlf(CrLf);
     ui_.Beep();
     return StopUnlessYes("1st payment date is entered as " + date + ", with NO odd days." + crlf +
-                             crlf + "(The 'computed' 1st payment date would be " +
-                             ComputedDateText + ", based on today's date.)" + crlf + crlf +
-                             std::string(17, ' ') + "IS THE " + date + " DATE CORRECT?",
-                         "W A R N I N G", 2, "txtPymt1");
+                             crlf + "(The 'computed' 1st payment date would be " + computed +
+                             ", based on today's date.)" + crlf + crlf + std::string(17, ' ') +
+                             "IS THE " + date + " DATE CORRECT?",
+                         "W A R N I N G", 2, AmortControl::txtPymt1);
 }
 
-AmortFormModel::Outcome AmortFormModel::CheckDueDayPair() {
-    if (!Inputs.ExactDays || optFreq != kSemiMonthly) {
+AmortValidation::Outcome AmortValidation::CheckDueDayPair() {
+    if (!inputs_.ExactDays || result_.entries.optFreq != kSemiMonthly) {
         return Outcome::Continue;
     }
     SemiMonthlyChoice& choice = state_.SemiMonthly;
@@ -313,95 +328,91 @@ AmortFormModel::Outcome AmortFormModel::CheckDueDayPair() {
         if (choice[0] < 1 || choice[0] > 4) {
             choice[0] = 1;
         }
-        SelectSemiMonthlyDates(false);
+        TakePairFromList(result_.entries.pairListIndex, choice);
     }
-    if (PaymentDateOnPair(first_)) {
+    if (OnDueDayPair(first_, choice)) {
         choice[3] = DayOf(first_) == choice[1] ? 1 : 2;
         return Outcome::Continue;
     }
     std::string_view caption =
         kDueDatePairCaptions[choice[0] >= 1 && choice[0] <= 4 ? choice[0] - 1 : 0];
     Outcome outcome = StopUnlessYes(
-        "1st payment date entered (" + txtPymt1.text +
+        "1st payment date entered (" + Text(AmortField::FirstPayment) +
             ") does not match either of the payment due dates you selected (" +
             std::string(caption) + ").  Do you want me to correct the 1st payment date?",
-        "PAYMENT DATE CONFLICT", 1, "txtPymt1");
+        "PAYMENT DATE CONFLICT", 1, AmortControl::txtPymt1);
     if (outcome != Outcome::Continue) {
         return outcome;
     }
-    choice[3] = DaysBetween(funding_, first_) > 2 ? 1 : 2;
-    SetFirstPaymentDate(BuildDate(YearOf(first_), MonthOf(first_), choice[choice[3]]));
-    // The corrected date can fall on or before the funding date (the first due day of the
-    // month may lie before it); such a loan would start with negative interest, so the date
-    // moves on to the next due day after the funding date.
-    AdvancePastFunding(funding_, true);
-    first_ = PaymentDate;
-    Inputs.CurrentMonth = static_cast<int16_t>(MonthOf(first_));
-    Inputs.CurrentYear = CountingYear(first_);
+    first_ = CorrectedToDueDayPair(first_, funding_, choice);
+    SetFirstPaymentDate(first_);
+    inputs_.CurrentMonth = static_cast<int16_t>(MonthOf(first_));
+    inputs_.CurrentYear = CountingYear(first_);
     return Outcome::Continue;
 }
 
-AmortFormModel::Outcome AmortFormModel::FixPaymentDate() {
-    PaymentDate = first_;
-    Inputs.FirstPaymentDate = first_;
-    Inputs.FirstPaymentDateText = txtPymt1.text;
-    Inputs.FundingDateText = txtStartDt.text;
+AmortValidation::Outcome AmortValidation::FixPaymentDate() {
+    result_.paymentDate = first_;
+    inputs_.FirstPaymentDate = first_;
+    inputs_.FirstPaymentDateText = Text(AmortField::FirstPayment);
+    inputs_.FundingDateText = Text(AmortField::FundingDate);
     return Outcome::Continue;
 }
 
-AmortFormModel::Outcome AmortFormModel::DerivePayment() {
-    if (Inputs.Payment != 0) {
+AmortValidation::Outcome AmortValidation::DerivePayment() {
+    if (inputs_.Payment != 0) {
         return Outcome::Continue;
     }
-    Derivation derivation = DeriveMissingPaymentOrTerm(Inputs);
+    Derivation derivation = DeriveMissingPaymentOrTerm(inputs_);
     if (derivation.error) {
-        return StopWithError(derivation.error->description, MsgIcon::Critical, "txtPymt");
+        return StopWithError(derivation.error->description, MsgIcon::Critical,
+                             AmortControl::txtPymt);
     }
     if (!derivation.derived) {
         return StopWithError("Either Term OR Periodic Payment" + std::string(CrLf) +
                                  "          MUST contain a value!",
-                             MsgIcon::Critical, "txtPymt");
+                             MsgIcon::Critical, AmortControl::txtPymt);
     }
-    SetFieldText(AmortField::Payment, FormatNumber(Inputs.Payment, "#####0.00"));
+    Text(AmortField::Payment) = FormatNumber(inputs_.Payment, "#####0.00");
     return Outcome::Continue;
 }
 
-AmortFormModel::Outcome AmortFormModel::CheckInterestFreeCount() {
+AmortValidation::Outcome AmortValidation::CheckInterestFreeCount() {
     // A count beyond 16 bits is more than any schedule has, so it stands at the largest one.
-    Inputs.InterestFreeCount =
-        SixteenBitCount(txtNoInt.text).value_or(std::numeric_limits<int16_t>::max());
-    double periods = Inputs.TermMonths / (12.0 / Inputs.PaymentsPerYear);
+    inputs_.InterestFreeCount = SixteenBitCount(Text(AmortField::InterestFree))
+                                    .value_or(std::numeric_limits<int16_t>::max());
+    double periods = inputs_.TermMonths / (12.0 / inputs_.PaymentsPerYear);
     int scheduled = static_cast<int>(std::floor(periods + 0.005));
-    if (scheduled > Inputs.InterestFreeCount) {
+    if (scheduled > inputs_.InterestFreeCount) {
         return Outcome::Continue;
     }
     std::string crlf(CrLf);
     ui_.Beep();
     return StopUnlessYes(
-        "The number of 'Interest Free' payments (" + std::to_string(Inputs.InterestFreeCount) +
+        "The number of 'Interest Free' payments (" + std::to_string(inputs_.InterestFreeCount) +
             ") equals or exceeds the number of periodic payments (" + std::to_string(scheduled) +
             ")." + crlf + crlf + "Do you really want to exclude ALL interest accruals?",
-        "NO INTEREST ACCRUAL", 2, "txtNoInt");
+        "NO INTEREST ACCRUAL", 2, AmortControl::txtNoInt);
 }
 
-AmortFormModel::Outcome AmortFormModel::ConfirmPayOut() {
-    std::optional<int> months = MonthsToPayOut(Inputs);
-    if (!months || *months + 1 >= Inputs.TermMonths) {
+AmortValidation::Outcome AmortValidation::ConfirmPayOut() {
+    std::optional<int> months = MonthsToPayOut(inputs_);
+    if (!months || *months + 1 >= inputs_.TermMonths) {
         return Outcome::Continue;
     }
     std::string crlf(CrLf);
     ui_.Beep();
     return StopUnlessYes("Loan will pay out in " + std::to_string(*months) +
-                             " months (instead of " + std::to_string(Inputs.TermMonths) +
-                             ") using a " + LowerCase(Inputs.FrequencyName) + " payment of " +
-                             FormatNumber(Inputs.Payment, "$###,###,##0.00") + crlf + crlf +
+                             " months (instead of " + std::to_string(inputs_.TermMonths) +
+                             ") using a " + LowerCase(inputs_.FrequencyName) + " payment of " +
+                             FormatNumber(inputs_.Payment, "$###,###,##0.00") + crlf + crlf +
                              "Is this what you really wanted?",
-                         "PLEASE CONFIRM", 1, "txtPymt");
+                         "PLEASE CONFIRM", 1, AmortControl::txtPymt);
 }
 
-AmortFormModel::Outcome AmortFormModel::ReadReportOptions() {
-    Inputs.NumberPaymentRows = chkNbrPymts == 1;
-    Inputs.SelectedStyle = static_cast<int16_t>(optStyle);
+AmortValidation::Outcome AmortValidation::ReadReportOptions() {
+    inputs_.NumberPaymentRows = result_.entries.chkNbrPymts == 1;
+    inputs_.SelectedStyle = static_cast<int16_t>(result_.entries.optStyle);
     return Outcome::Continue;
 }
 

@@ -47,8 +47,68 @@ int16_t CountingYear(Date date) {
     return static_cast<int16_t>(year < 1980 ? year + 100 : year);
 }
 
+void EnsurePairDays(SemiMonthlyChoice& choice) {
+    if (choice[1] == 0 || choice[2] == 0) {
+        ChooseDueDatePair(choice, choice[0]);
+    }
+}
+
+bool OnDueDayPair(Date date, const SemiMonthlyChoice& choice) {
+    return DayOf(date) == choice[1] || DayOf(date) == choice[2];
+}
+
+void TakePairFromList(int& listIndex, SemiMonthlyChoice& choice) {
+    int pair = listIndex + 1;
+    if (pair < 1 || pair > static_cast<int>(kPairDays.size())) {
+        listIndex = 0;
+        pair = 1;
+    }
+    ChooseDueDatePair(choice, pair);
+}
+
+Date FirstDueDayAfter(Date first, Date funding, bool includeFundingDay, SemiMonthlyChoice& choice) {
+    EnsurePairDays(choice);
+    Date date = first;
+    while (includeFundingDay ? date <= funding : date < funding) {
+        date = NextDueDay(date, choice);
+    }
+    return date;
+}
+
+// The first half of the month unless the date lies within two days of the funding date.
+Date CorrectedToDueDayPair(Date first, Date funding, SemiMonthlyChoice& choice) {
+    choice[3] = DaysBetween(funding, first) > 2 ? 1 : 2;
+    Date onPair = BuildDate(YearOf(first), MonthOf(first), choice[choice[3]]);
+    // The due day can fall on or before the funding date (the first due day of the month may
+    // lie before it); such a loan would start with negative interest.
+    return FirstDueDayAfter(onPair, funding, true, choice);
+}
+
+Date ComputedFirstPaymentDate(Date today, int frequency, bool exactDays,
+                              SemiMonthlyChoice& choice) {
+    const PaymentFrequency& period = FrequencyOf(frequency);
+    Date computed = AddInterval(today, period.dateInterval, period.dateIntervalCount);
+    if (frequency == kSemiMonthly && exactDays) {
+        choice[3] = DayOf(computed) <= choice[1] ? 1 : 2;
+        computed = BuildDate(YearOf(computed), MonthOf(computed), choice[choice[3]]);
+    }
+    return computed;
+}
+
+void ShowDateFormatWarning(Ui& ui, AmortField field) {
+    if (field == AmortField::FirstPayment) {
+        ui.MsgBox({"Please use 'mm/dd/yy[yy]' format!", "W A R N I N G", MsgButtons::Ok,
+                   MsgIcon::Information, 1});
+    } else {
+        ui.Beep();
+        ui.MsgBox(
+            {"Please use format 'MM/DD/YY[YY]'", "ERROR", MsgButtons::Ok, MsgIcon::Information, 1});
+    }
+}
+
 bool AmortFormModel::IsOtherCommandButton(std::string_view control) {
-    return control == "comClr" || control == "comQuit";
+    return control == ControlName(AmortControl::comClr) ||
+           control == ControlName(AmortControl::comQuit);
 }
 
 void AmortFormModel::SetFirstPaymentDate(Date date) {
@@ -56,40 +116,20 @@ void AmortFormModel::SetFirstPaymentDate(Date date) {
     SetFieldText(AmortField::FirstPayment, FormatDate(date, kDateFieldText));
 }
 
-// A loan loaded from a file names its pair but not yet its days; they follow from the pair.
-void AmortFormModel::EnsurePairDays() {
-    SemiMonthlyChoice& choice = state_.SemiMonthly;
-    if (choice[1] == 0 || choice[2] == 0) {
-        ChooseDueDatePair(choice, choice[0]);
-    }
-}
-
-bool AmortFormModel::PaymentDateOnPair(Date date) const {
-    return DayOf(date) == state_.SemiMonthly[1] || DayOf(date) == state_.SemiMonthly[2];
-}
-
 void AmortFormModel::AdvanceToNextDueDay() {
     std::optional<Date> first = ParseDate(txtPymt1.text);
     if (!first) {
         return;
     }
-    EnsurePairDays();
+    EnsurePairDays(state_.SemiMonthly);
     SetFirstPaymentDate(NextDueDay(*first, state_.SemiMonthly));
 }
 
-// Steps the first payment date from due day to due day until it is after the funding date
-// (or, with includeFundingDay false, no longer before it).
 void AmortFormModel::AdvancePastFunding(Date funding, bool includeFundingDay) {
-    std::optional<Date> first = ParseDate(txtPymt1.text);
-    if (!first) {
-        return;
+    if (std::optional<Date> first = ParseDate(txtPymt1.text)) {
+        SetFirstPaymentDate(
+            FirstDueDayAfter(*first, funding, includeFundingDay, state_.SemiMonthly));
     }
-    EnsurePairDays();
-    Date date = *first;
-    while (includeFundingDay ? date <= funding : date < funding) {
-        date = NextDueDay(date, state_.SemiMonthly);
-    }
-    SetFirstPaymentDate(date);
 }
 
 void AmortFormModel::CheckDateField(AmortField field, std::string_view nextControl) {
@@ -103,7 +143,8 @@ void AmortFormModel::CheckDateField(AmortField field, std::string_view nextContr
     std::optional<Date> date = ParseDate(FieldOf(field).text);
     if (!date) {
         WarningShown = true;
-        ShowDateFormatWarning(field);
+        ShowDateFormatWarning(ui_, field);
+        Focus(FieldSpec(field).control);
         return;
     }
     SetFieldText(field, FormatDate(*date, kDateFieldText));
@@ -116,7 +157,7 @@ void AmortFormModel::CheckDateField(AmortField field, std::string_view nextContr
         return;
     }
     if (optFreq == kSemiMonthly) {
-        EnsurePairDays();
+        EnsurePairDays(state_.SemiMonthly);
         state_.SemiMonthly[3] = DayOf(*first) == state_.SemiMonthly[1] ? 1 : 2;
         AdvancePastFunding(*date, true);
         ui_.MsgBox({std::string(kVerifyNewDate), "ADJUSTMENT MADE...", MsgButtons::Ok,
@@ -125,30 +166,13 @@ void AmortFormModel::CheckDateField(AmortField field, std::string_view nextContr
         ui_.MsgBox(
             {std::string(kLaterThanFunding), "REMINDER", MsgButtons::Ok, MsgIcon::Information, 1});
     }
-    ui_.SetFocus("txtPymt1");
-}
-
-void AmortFormModel::ShowDateFormatWarning(AmortField field) {
-    if (field == AmortField::FirstPayment) {
-        ui_.MsgBox({"Please use 'mm/dd/yy[yy]' format!", "W A R N I N G", MsgButtons::Ok,
-                    MsgIcon::Information, 1});
-    } else {
-        ui_.Beep();
-        ui_.MsgBox(
-            {"Please use format 'MM/DD/YY[YY]'", "ERROR", MsgButtons::Ok, MsgIcon::Information, 1});
-    }
-    ui_.SetFocus(ControlName(field));
+    Focus(AmortControl::txtPymt1);
 }
 
 void AmortFormModel::SelectSemiMonthlyDates(bool moveFocusOn, std::string_view nextControl) {
-    int pair = cboSemiMthly.listIndex + 1;
-    if (pair < 1 || pair > static_cast<int>(kPairDays.size())) {
-        cboSemiMthly.listIndex = 0;
-        pair = 1;
-    }
-    ChooseDueDatePair(state_.SemiMonthly, pair);
-    if (moveFocusOn && Tag != kOpenTag && !IsStyleOption(nextControl)) {
-        ui_.SetFocus("txtPymt");
+    TakePairFromList(cboSemiMthly.listIndex, state_.SemiMonthly);
+    if (moveFocusOn && Tag != AmortFormTag::LoadingFile && !IsStyleOption(nextControl)) {
+        Focus(AmortControl::txtPymt);
     }
 }
 
@@ -161,13 +185,13 @@ void AmortFormModel::SnapToDueDay(SnapCaller caller) {
     if (!first || !funding) {
         return;
     }
-    EnsurePairDays();
+    EnsurePairDays(state_.SemiMonthly);
     bool fromPairList = caller == SnapCaller::PairList;
-    if (PaymentDateOnPair(*first)) {
+    if (OnDueDayPair(*first, state_.SemiMonthly)) {
         if (fromPairList && *first <= *funding) {
             ui_.MsgBox({std::string(kLaterThanFunding), "REMINDER", MsgButtons::Ok,
                         MsgIcon::Information, 1});
-            ui_.SetFocus("txtPymt1");
+            Focus(AmortControl::txtPymt1);
         }
         return;
     }
@@ -178,8 +202,8 @@ void AmortFormModel::SnapToDueDay(SnapCaller caller) {
     if (fromPairList) {
         ui_.MsgBox({std::string(kVerifyNewDate), "ADJUSTMENT MADE...", MsgButtons::Ok,
                     MsgIcon::Information, 1});
-        ui_.SetFocus("txtPymt1");
-        ui_.SetFocus("txtPymt");
+        Focus(AmortControl::txtPymt1);
+        Focus(AmortControl::txtPymt);
     }
 }
 
@@ -208,13 +232,8 @@ void AmortFormModel::DefaultFirstPaymentDate() {
 }
 
 void AmortFormModel::ComputedFirstPaymentDate() {
-    Date computed = TodayPlusOnePeriod();
-    if (optFreq == kSemiMonthly && optCalc == 1) {
-        SemiMonthlyChoice& choice = state_.SemiMonthly;
-        bool byFirstDueDay = DayOf(computed) <= choice[1];
-        choice[3] = byFirstDueDay ? 1 : 2;
-        computed = BuildDate(YearOf(computed), MonthOf(computed), choice[choice[3]]);
-    }
+    Date computed =
+        quorvia::ComputedFirstPaymentDate(Today(), optFreq, optCalc == 1, state_.SemiMonthly);
     ComputedDateText = FormatDate(computed, kDateFieldText);
 }
 
@@ -269,12 +288,12 @@ void AmortFormModel::optFreq_LostFocus(std::string_view nextControl) {
                                        MsgButtons::YesNo, MsgIcon::Question, 1});
         if (answer != MsgAnswer::Yes) {
             WarningShown = true;
-            ui_.SetFocus(OptionName("optFreq", FrequencyOf(state_.DefaultFrequency).index));
+            Focus(AmortControl::optFreq, FrequencyOf(state_.DefaultFrequency).index);
             return;
         }
         SwitchToExactDays();
         if (frequency == kBiWeekly) {
-            ui_.SetFocus("txtPymt1");
+            Focus(AmortControl::txtPymt1);
         }
     }
     if (frequency == kBiWeekly) {
@@ -297,9 +316,9 @@ void AmortFormModel::CheckBiWeeklyFirstPayment(bool focusFirstPayment) {
                     MsgIcon::Information, 1});
     }
     if (focusFirstPayment) {
-        ui_.SetFocus("txtPymt1");
+        Focus(AmortControl::txtPymt1);
     }
-    ui_.SetFocus("txtPymt");
+    Focus(AmortControl::txtPymt);
 }
 
 }  // namespace quorvia

@@ -1,17 +1,12 @@
 #include "core/app/MainWindowModel.h"
 
+#include "core/amortization/AmortControls.h"
 #include "core/base/NumberText.h"
 #include "core/session/PreferenceStore.h"
 #include "core/session/ReportPrinter.h"
+#include "core/session/SaveQuestion.h"
 
 namespace quorvia {
-
-namespace {
-
-constexpr std::string_view kNotSaved =
-    "You have not saved your current input.  Do you want to do so now?";
-
-}  // namespace
 
 MainWindowModel::MainWindowModel(AppState& state, PrinterService& printers, Ui& ui,
                                  MainWindowHost& host)
@@ -40,22 +35,15 @@ bool MainWindowModel::MDIForm_Load(const std::filesystem::path& programFolder,
     return true;
 }
 
-MsgAnswer MainWindowModel::AskToSaveInput(int defaultButton) {
-    return ui_.MsgBox({std::string(kNotSaved), "CAUTION", MsgButtons::YesNoCancel,
-                       MsgIcon::Question, defaultButton});
-}
-
 bool MainWindowModel::MDIForm_Unload() {
-    if (state_.InputUnsaved) {
-        MsgAnswer answer = AskToSaveInput(1);
-        if (answer == MsgAnswer::Yes) {
-            mnuFileSaveAs_Click();
-            // A save that was cancelled or failed must not lose the input with the window.
-            return state_.InputUnsaved;
-        }
-        if (answer == MsgAnswer::Cancel) {
-            return true;
-        }
+    MsgAnswer answer = AskToSaveInput(state_, ui_, SaveDefault::Yes);
+    if (answer == MsgAnswer::Yes) {
+        mnuFileSaveAs_Click();
+        // A save that was cancelled or failed must not lose the input with the window.
+        return state_.InputUnsaved;
+    }
+    if (answer == MsgAnswer::Cancel) {
+        return true;
     }
     state_.InputUnsaved = false;
     return false;
@@ -117,15 +105,13 @@ void MainWindowModel::mnuFilePref_Click() {
 }
 
 void MainWindowModel::mnuFileExit_Click() {
-    if (state_.InputUnsaved) {
-        MsgAnswer answer = AskToSaveInput(1);
-        if (answer == MsgAnswer::Yes) {
-            mnuFileSaveAs_Click();
-            return;
-        }
-        if (answer == MsgAnswer::Cancel) {
-            return;
-        }
+    MsgAnswer answer = AskToSaveInput(state_, ui_, SaveDefault::Yes);
+    if (answer == MsgAnswer::Yes) {
+        mnuFileSaveAs_Click();
+        return;
+    }
+    if (answer == MsgAnswer::Cancel) {
+        return;
     }
     state_.InputUnsaved = false;
     if (AmortOpen()) {
@@ -156,18 +142,16 @@ void MainWindowModel::mnuWinClose_Click() {
     if (!AmortOpen()) {
         return;
     }
-    if (state_.InputUnsaved) {
-        MsgAnswer answer = AskToSaveInput(3);
-        if (answer == MsgAnswer::Yes) {
-            state_.MainTag = MainWindowTag::CloseAmortFormAfterSave;
-            mnuFileSaveAs_Click();
-            return;
-        }
-        if (answer == MsgAnswer::Cancel) {
-            host_.FocusAmortForm();
-            ui_.SetFocus("txtName");
-            return;
-        }
+    MsgAnswer answer = AskToSaveInput(state_, ui_, SaveDefault::Cancel);
+    if (answer == MsgAnswer::Yes) {
+        state_.MainTag = MainWindowTag::CloseAmortFormAfterSave;
+        mnuFileSaveAs_Click();
+        return;
+    }
+    if (answer == MsgAnswer::Cancel) {
+        host_.FocusAmortForm();
+        ui_.SetFocus(ControlName(AmortControl::txtName));
+        return;
     }
     state_.InputUnsaved = false;
     host_.UnloadAmortForm();

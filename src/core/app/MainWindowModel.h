@@ -97,7 +97,6 @@ class MainWindowModel {
   private:
     bool AmortOpen() const { return state_.FormOpen[1]; }
     bool CalcOpen() const { return state_.FormOpen[2]; }
-    MsgAnswer AskToSaveInput(int defaultButton);
     void NotAvailable(std::string_view command);
 
     AppState& state_;

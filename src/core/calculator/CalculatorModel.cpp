@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/base/FormTexts.h"
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
 #include "core/schedule/AmortInputs.h"
@@ -25,14 +26,9 @@ constexpr std::string_view kPaymentTag =
     "Enter the amount of scheduled payments or zero to calculate";
 constexpr std::string_view kCalcTag =
     "Accepts entries & calculates 'zero' variable (or payment if no zero entry)";
-constexpr std::string_view kClearTag =
-    "Clears all current entries and reinitializes form for new data";
 constexpr std::string_view kCopyTag = "Copies entries to the Amortization Schedule form";
 constexpr std::string_view kQuitTag = "Closes the Loan Calculator window";
 
-constexpr std::string_view kAmountMask = "########0.00";
-constexpr std::string_view kRateMask = "#0.0000";
-constexpr std::string_view kMonthsMask = "##0";
 constexpr std::string_view kPaymentMask = "######0.00";
 
 // The arithmetic does not stop on a division by zero, the logarithm of a value that is not
@@ -105,10 +101,8 @@ void CalculatorModel::Form_Load() {
 }
 
 void CalculatorModel::Form_Activate(bool tipsChecked) {
-    auto tip = [tipsChecked](std::string_view tag) {
-        return tipsChecked ? " " + std::string(tag) + " " : std::string();
-    };
-    ToolTips = {tip(kCalcTag), tip(kClearTag), tip(kCopyTag), tip(kQuitTag)};
+    auto tip = [tipsChecked](std::string_view tag) { return ToolTipText(tipsChecked, tag); };
+    ToolTips = {tip(kCalcTag), tip(kClearFormTip), tip(kCopyTag), tip(kQuitTag)};
 }
 
 void CalculatorModel::Form_Deactivate() {
@@ -224,7 +218,7 @@ void CalculatorModel::txtRate_LostFocus() {
 }
 
 void CalculatorModel::txtMonths_LostFocus() {
-    txtMonths = FormatNumber(NumericValue(txtMonths), kMonthsMask);
+    txtMonths = FormatNumber(NumericValue(txtMonths), kCountMask);
 }
 
 void CalculatorModel::txtPymt_LostFocus() {
@@ -247,7 +241,7 @@ void CalculatorModel::cmdCalc_GotFocus() {
     pnlStatus = kCalcTag;
 }
 void CalculatorModel::cmdClear_GotFocus() {
-    pnlStatus = kClearTag;
+    pnlStatus = kClearFormTip;
 }
 void CalculatorModel::cmdCopy_GotFocus() {
     pnlStatus = kCopyTag;

@@ -28,7 +28,7 @@ bool SaveLoanFile(const std::filesystem::path& path, AmortFormModel& form, AppSt
     } else {
         state.InputUnsaved = false;
     }
-    ui.SetFocus(AmortFormModel::ControlName(AmortField::Name));
+    ui.SetFocus(ControlName(AmortControl::txtName));
     return !error;
 }
 

@@ -68,9 +68,9 @@ AmortForm::AmortForm(AppState& state, QtUi& ui, Clock today, ScheduleRunner& run
     vsTab_->addTab(BuildStyleTab(), "Report St&yle");
     connect(vsTab_, &QTabWidget::currentChanged, this, &AmortForm::TabChanged);
 
-    comOK_ = AddButton("comOK", "&Okay", kOkButton);
-    comClr_ = AddButton("comClr", "Clear &Values", kClearButton);
-    comQuit_ = AddButton("comQuit", "&Quit", kQuitButton);
+    comOK_ = AddButton(AmortControl::comOK, "&Okay", kOkButton);
+    comClr_ = AddButton(AmortControl::comClr, "Clear &Values", kClearButton);
+    comQuit_ = AddButton(AmortControl::comQuit, "&Quit", kQuitButton);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(comOK_);
@@ -121,8 +121,8 @@ QWidget* AmortForm::BuildDataTab() {
     fraCalc->setObjectName("fraCalc");
     auto* calcRow = new QHBoxLayout(fraCalc);
     calcRow->setContentsMargins(0, 0, 0, 0);
-    optCalc_[1] = AddOption(Kind::Calc, "optCalc", 1, "Exact number of days", fraCalc);
-    optCalc_[0] = AddOption(Kind::Calc, "optCalc", 0, "Equal 30 day months", fraCalc);
+    optCalc_[1] = AddOption(Kind::Calc, AmortControl::optCalc, 1, "Exact number of days", fraCalc);
+    optCalc_[0] = AddOption(Kind::Calc, AmortControl::optCalc, 0, "Equal 30 day months", fraCalc);
     calcRow->addWidget(optCalc_[1]);
     calcRow->addWidget(optCalc_[0]);
     calcRow->addStretch();
@@ -171,12 +171,13 @@ QWidget* AmortForm::BuildDataTab() {
     const char* frequencies[] = {"",       "Monthly",   "Quarterly",    "Semi-Annual",
                                  "Annual", "Bi-Weekly", "Semi-Monthly:"};
     for (int index = 1; index <= 6; ++index) {
-        optFreq_[index] = AddOption(Kind::Freq, "optFreq", index, frequencies[index], fraFreq);
+        optFreq_[index] =
+            AddOption(Kind::Freq, AmortControl::optFreq, index, frequencies[index], fraFreq);
         freqGrid->addWidget(optFreq_[index], (index - 1) % 3, (index - 1) / 3);
     }
     optFreq_[0] = nullptr;
     cboSemiMthly_ = new QComboBox(fraFreq);
-    cboSemiMthly_->setObjectName("cboSemiMthly");
+    cboSemiMthly_->setObjectName(Q(ControlName(AmortControl::cboSemiMthly)));
     Register(cboSemiMthly_, Kind::Pair, 0);
     connect(cboSemiMthly_, &QComboBox::activated, this, [this](int index) {
         model_.cboSemiMthly_Click(index);
@@ -243,7 +244,8 @@ QWidget* AmortForm::BuildStyleTab() {
     const char* styles[] = {"&Columnar format (no grid)", "Print with &Plain Grid",
                             "Print with &Fancy Grid", "S&ummary Report only"};
     for (int index = 0; index < 4; ++index) {
-        optStyle_[index] = AddOption(Kind::Style, "optStyle", index, styles[index], page);
+        optStyle_[index] =
+            AddOption(Kind::Style, AmortControl::optStyle, index, styles[index], page);
         column->addWidget(optStyle_[index]);
     }
     column->addStretch();
@@ -256,7 +258,7 @@ void AmortForm::Register(QWidget* widget, Kind kind, int index) {
 
 QLineEdit* AmortForm::AddField(AmortField field) {
     auto* edit = new QLineEdit;
-    edit->setObjectName(Q(AmortFormModel::ControlName(field)));
+    edit->setObjectName(Q(ControlName(FieldSpec(field).control)));
     fields_[Index(field)] = edit;
     Register(edit, Kind::Field, Index(field));
     connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
@@ -266,10 +268,10 @@ QLineEdit* AmortForm::AddField(AmortField field) {
     return edit;
 }
 
-QRadioButton* AmortForm::AddOption(Kind kind, const char* group, int index, const QString& caption,
+QRadioButton* AmortForm::AddOption(Kind kind, AmortControl group, int index, const QString& caption,
                                    QWidget* parent) {
     auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(Q(AmortFormModel::OptionName(group, index)));
+    option->setObjectName(Q(OptionName(group, index)));
     Register(option, kind, index);
     connect(option, &QRadioButton::clicked, this, [this, kind, index] {
         if (kind == Kind::Calc) {
@@ -285,9 +287,8 @@ QRadioButton* AmortForm::AddOption(Kind kind, const char* group, int index, cons
 }
 
 QCheckBox* AmortForm::AddCheck(AmortCheck check, const QString& caption, QWidget* parent) {
-    static constexpr const char* kNames[] = {"chkFix", "chkBalDue", "chkNbrPymts"};
     auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(kNames[static_cast<int>(check)]);
+    box->setObjectName(Q(ControlName(CheckSpec(check).control)));
     Register(box, Kind::Check, static_cast<int>(check));
     connect(box, &QCheckBox::clicked, this, [this, check](bool checked) {
         model_.Check_Click(check, checked ? 1 : 0);
@@ -296,9 +297,9 @@ QCheckBox* AmortForm::AddCheck(AmortCheck check, const QString& caption, QWidget
     return box;
 }
 
-QPushButton* AmortForm::AddButton(const char* name, const QString& caption, int index) {
+QPushButton* AmortForm::AddButton(AmortControl name, const QString& caption, int index) {
     auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
+    button->setObjectName(Q(ControlName(name)));
     Register(button, Kind::Button, index);
     connect(button, &QPushButton::clicked, this, [this, index] { ButtonClicked(index); });
     return button;
@@ -330,7 +331,9 @@ void AmortForm::ApplyToolTips() {
 }
 
 void AmortForm::ClickButton(std::string_view name) {
-    QPushButton* button = name == "comOK" ? comOK_ : name == "comClr" ? comClr_ : comQuit_;
+    QPushButton* button = name == ControlName(AmortControl::comOK)    ? comOK_
+                          : name == ControlName(AmortControl::comClr) ? comClr_
+                                                                      : comQuit_;
     button->setFocus(Qt::OtherFocusReason);
     button->click();
 }

@@ -56,10 +56,10 @@ class AmortForm : public QWidget {
     QWidget* BuildDataTab();
     QWidget* BuildStyleTab();
     QLineEdit* AddField(AmortField field);
-    QRadioButton* AddOption(Kind kind, const char* group, int index, const QString& caption,
+    QRadioButton* AddOption(Kind kind, AmortControl group, int index, const QString& caption,
                             QWidget* parent);
     QCheckBox* AddCheck(AmortCheck check, const QString& caption, QWidget* parent);
-    QPushButton* AddButton(const char* name, const QString& caption, int index);
+    QPushButton* AddButton(AmortControl name, const QString& caption, int index);
     void Register(QWidget* widget, Kind kind, int index);
     const Control* ControlOf(const QWidget* widget) const;
 

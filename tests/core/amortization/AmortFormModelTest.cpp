@@ -309,12 +309,13 @@ TEST_F(AmortFormModelTest, CalculatorMarkerMovesTheFirstPaymentOnePeriodFromToda
     Open();
     form.SetFieldText(F::Amount, "25000.00");
     state.InputUnsaved = false;
-    form.Tag = "LNCALCm 03";
+    form.Tag = AmortFormTag::FromCalculator;
+    form.CalculatorPeriod = {"m", 3};
     form.Form_Activate();
     EXPECT_EQ(form.txtPymt1.text, "06/10/1998");
     EXPECT_EQ(form.PaymentDate, MakeDate(1998, 6, 10));
     EXPECT_FALSE(state.InputUnsaved);
-    EXPECT_EQ(form.Tag, "");
+    EXPECT_EQ(form.Tag, AmortFormTag::None);
     EXPECT_EQ(ui.LastFocus(), "txtName");
 
     // A later activation leaves the date alone.
@@ -324,7 +325,8 @@ TEST_F(AmortFormModelTest, CalculatorMarkerMovesTheFirstPaymentOnePeriodFromToda
 
     // Semi-monthly: today + 15 days, then onto the pair.
     UseSemiMonthly(3);  // 15th & 30th
-    form.Tag = "LNCALCd 15";
+    form.Tag = AmortFormTag::FromCalculator;
+    form.CalculatorPeriod = {"d", 15};
     form.Form_Activate();
     EXPECT_EQ(form.txtPymt1.text, "03/15/1998");
 }
@@ -349,7 +351,7 @@ TEST_F(AmortFormModelTest, LoanFileFillsTheFormAndReadsBack) {
     file.reportStyle = kSummaryOnly;
     form.FillFromLoanFile(file);
 
-    EXPECT_EQ(form.Tag, "");
+    EXPECT_EQ(form.Tag, AmortFormTag::None);
     EXPECT_FALSE(state.InputUnsaved);
     EXPECT_TRUE(ui.focus.empty());  // nothing moves the focus while a file is loaded
     EXPECT_EQ(form.PaymentDate, MakeDate(1998, 4, 25));

@@ -1,3 +1,5 @@
+#include "core/amortization/AmortValidation.h"
+
 #include <gtest/gtest.h>
 
 #include "support/AmortFormFixture.h"
@@ -394,6 +396,90 @@ TEST_F(ValidationTest, SemiMonthlyDateOffThePairIsCorrectedOnYes) {
     ASSERT_EQ(runner.runs.size(), 2u);
     EXPECT_EQ(runner.runs[1].FirstPaymentDateText, "04/01/1998");
     EXPECT_EQ(runner.runs[1].CurrentMonth, 4);
+    EXPECT_EQ(state.SemiMonthly[3], 1);
+}
+
+}  // namespace
+}  // namespace quorvia::testing
+
+namespace quorvia::testing {
+namespace {
+
+// Validation on its own: a snapshot of the entries in, the loan or the stop out, nothing of a
+// form touched.
+class SnapshotValidationTest : public ::testing::Test {
+  protected:
+    SnapshotValidationTest() {
+        entries[AmortField::Amount] = "100000.00";
+        entries[AmortField::Rate] = "8.5000";
+        entries[AmortField::Term] = "360";
+        entries[AmortField::FirstPayment] = "4/10/98";
+        entries[AmortField::Payment] = "0.00";
+        entries[AmortField::InterestFree] = "0";
+        entries[AmortField::FundingDate] = "03/10/1998";
+    }
+    AmortValidationResult Validate() {
+        return AmortValidation(state, ui, FixedToday).Validate(entries);
+    }
+
+    AppState state;
+    ScriptedUi ui;
+    AmortEntries entries;
+};
+
+TEST_F(SnapshotValidationTest, ALoanComesBackWithTheValuesItFilledIn) {
+    AmortValidationResult result = Validate();
+    ASSERT_TRUE(result.inputs);
+    EXPECT_TRUE(result.focus.empty());
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_DOUBLE_EQ(result.inputs->Payment, 768.91);
+    EXPECT_EQ(result.entries[AmortField::Payment], "768.91");
+    EXPECT_EQ(result.entries[AmortField::FirstPayment], "04/10/1998");
+    EXPECT_EQ(result.paymentDate, MakeDate(1998, 4, 10));
+    EXPECT_EQ(result.computedDateText, "04/10/1998");
+    EXPECT_EQ(entries[AmortField::Payment], "0.00") << "the snapshot handed in stays as it was";
+}
+
+TEST_F(SnapshotValidationTest, AStopNamesTheControlToCorrect) {
+    entries[AmortField::Amount] = "0.00";
+    AmortValidationResult result = Validate();
+    EXPECT_FALSE(result.inputs);
+    EXPECT_EQ(result.focus, "txtAmount");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].prompt, "Loan Amount MUST contain a value!");
+    EXPECT_TRUE(ui.focus.empty()) << "the form moves the focus, not validation";
+    // The first payment date was read before the stop: the form still learns it.
+    EXPECT_EQ(result.paymentDate, MakeDate(1998, 4, 10));
+
+    ui.Clear();
+    entries[AmortField::Amount] = "100000.00";
+    entries.optFreq = kBiWeekly;
+    result = Validate();
+    EXPECT_FALSE(result.inputs);
+    EXPECT_EQ(result.focus, "optCalc(1)");
+    EXPECT_FALSE(result.paymentDate) << "stopped before the first payment date was read";
+
+    ui.Clear();
+    entries.optFreq = kMonthly;
+    entries[AmortField::FirstPayment] = "not a date";
+    result = Validate();
+    EXPECT_EQ(result.focus, "txtPymt1");
+}
+
+// A semi-monthly first payment off the pair, corrected on Yes: the corrected date comes back in
+// the entries and as the payment date, the pair's half in the session state.
+TEST_F(SnapshotValidationTest, ACorrectedFirstPaymentDateComesBackInTheEntries) {
+    entries.optCalc = 1;
+    entries.optFreq = kSemiMonthly;
+    entries.pairListIndex = 0;  // 1st & 16th
+    entries[AmortField::FirstPayment] = "04/10/1998";
+    ui.SetFallbackAnswer(MsgAnswer::Yes);
+    AmortValidationResult result = Validate();
+    ASSERT_TRUE(result.inputs);
+    EXPECT_EQ(result.entries[AmortField::FirstPayment], "04/01/1998");
+    EXPECT_EQ(result.paymentDate, MakeDate(1998, 4, 1));
+    EXPECT_EQ(result.inputs->FirstPaymentDate, MakeDate(1998, 4, 1));
+    EXPECT_EQ(state.SemiMonthly[0], 1);
     EXPECT_EQ(state.SemiMonthly[3], 1);
 }
 

@@ -249,3 +249,53 @@ TEST_F(PaymentDatesTest, BiWeeklyFirstPaymentIsExpected14DaysAfterFunding) {
 
 }  // namespace
 }  // namespace quorvia::testing
+
+namespace quorvia::testing {
+namespace {
+
+TEST(DueDayPairTest, AnOffPairDateIsCorrectedOntoThePairPastFunding) {
+    SemiMonthlyChoice choice{};
+    ChooseDueDatePair(choice, 1);  // 1st & 16th
+    // More than two days after funding: the first half of its month.
+    EXPECT_EQ(CorrectedToDueDayPair(MakeDate(1998, 4, 10), MakeDate(1998, 3, 10), choice),
+              MakeDate(1998, 4, 1));
+    EXPECT_EQ(choice[3], 1);
+    // The first due day of the month lies before funding: on to the next one after it.
+    EXPECT_EQ(CorrectedToDueDayPair(MakeDate(1998, 4, 10), MakeDate(1998, 4, 5), choice),
+              MakeDate(1998, 4, 16));
+    EXPECT_EQ(choice[3], 2);
+    // Funding on a due day: that day does not count, with includeFundingDay.
+    EXPECT_EQ(FirstDueDayAfter(MakeDate(1998, 4, 1), MakeDate(1998, 4, 16), true, choice),
+              MakeDate(1998, 5, 1));
+    choice[3] = 1;
+    EXPECT_EQ(FirstDueDayAfter(MakeDate(1998, 4, 1), MakeDate(1998, 4, 16), false, choice),
+              MakeDate(1998, 4, 16));
+}
+
+TEST(DueDayPairTest, TheListSelectionChoosesThePair) {
+    SemiMonthlyChoice choice{};
+    int listIndex = 2;
+    TakePairFromList(listIndex, choice);
+    EXPECT_EQ(choice[0], 3);
+    EXPECT_EQ(choice[1], 10);
+    EXPECT_EQ(choice[2], 25);
+    listIndex = -1;  // nothing selected
+    TakePairFromList(listIndex, choice);
+    EXPECT_EQ(listIndex, 0);
+    EXPECT_EQ(choice[0], 1);
+    EXPECT_TRUE(OnDueDayPair(MakeDate(1998, 4, 16), choice));
+    EXPECT_FALSE(OnDueDayPair(MakeDate(1998, 4, 15), choice));
+}
+
+TEST(DueDayPairTest, TheComputedDateMovesOntoThePairOnlyForSemiMonthlyExactDays) {
+    SemiMonthlyChoice choice{};
+    ChooseDueDatePair(choice, 4);  // 15th & 30th
+    Date today = MakeDate(1998, 3, 10);
+    EXPECT_EQ(ComputedFirstPaymentDate(today, kMonthly, true, choice), MakeDate(1998, 4, 10));
+    EXPECT_EQ(ComputedFirstPaymentDate(today, kSemiMonthly, false, choice), MakeDate(1998, 3, 25));
+    EXPECT_EQ(ComputedFirstPaymentDate(today, kSemiMonthly, true, choice), MakeDate(1998, 3, 30));
+    EXPECT_EQ(choice[3], 2);
+}
+
+}  // namespace
+}  // namespace quorvia::testing

@@ -43,7 +43,7 @@ TEST_F(LoanFileCommandsTest, SavedEntriesComeBackIntoAFreshForm) {
     EXPECT_EQ(other.optStyle, kSummaryOnly);
     EXPECT_EQ(other.AcceptedStyle, kSummaryOnly);
     EXPECT_FALSE(otherState.InputUnsaved);
-    EXPECT_TRUE(other.Tag.empty());
+    EXPECT_EQ(other.Tag, AmortFormTag::None);
 }
 
 TEST_F(LoanFileCommandsTest, AFailedSaveSaysSoAndKeepsTheInputUnsaved) {
