@@ -264,20 +264,47 @@ void ReportComposer::DetailRow(const WorkFileRecord& row) {
     AppendRow(reportBody_, row.fields);
 }
 
-bool ReportComposer::DetailTitleBlock(WorkFileReader& reader) {
+// The interest-method and borrower records every title block starts with; `name` is the
+// borrower or, without one, the report's default title.
+bool ReportComposer::ReadMethodAndName(WorkFileReader& reader, WorkRecord& method,
+                                       std::string& name) {
     doc_.SetTextAlign(TextAlign::Centre);
     doc_.SetFontBold(StyleBold());
-    WorkRecord method, borrower, title, start;
     if (!Read(reader, method)) {
         return false;
     }
     TrimFields(method);
     doc_.SetFontBold(true);
+    WorkRecord borrower;
     if (!Read(reader, borrower)) {
         return false;
     }
-    std::string name = Trim(borrower[0]);
-    ReportTitle = name.empty() ? std::string(kDefaultTitle) : name;
+    name = Trim(borrower[0]);
+    if (name.empty()) {
+        name = kDefaultTitle;
+    }
+    return true;
+}
+
+// The title and its lines, then the body's left margin and font.
+void ReportComposer::PrintTitleBlock(const std::string& titleLines, bool blankAfterTitle) {
+    doc_.Print(ReportTitle);
+    if (blankAfterTitle) {
+        doc_.Print(" ");
+    }
+    doc_.SetFontBold(StyleBold());
+    doc_.Print(titleLines);
+    doc_.Print(" ");
+    doc_.SetFontBold(true);
+    doc_.SetMarginLeft(kOneInch);
+    doc_.SetFontBold(StyleBold());
+}
+
+bool ReportComposer::DetailTitleBlock(WorkFileReader& reader) {
+    WorkRecord method, title, start;
+    if (!ReadMethodAndName(reader, method, ReportTitle)) {
+        return false;
+    }
     std::string titleLines;
     if (!Read(reader, title)) {
         return false;
@@ -290,15 +317,7 @@ bool ReportComposer::DetailTitleBlock(WorkFileReader& reader) {
         titleLines += start[0] + std::string(CrLf);
     }
     titleLines += method[0] + std::string(CrLf);
-
-    doc_.Print(ReportTitle);
-    doc_.Print(" ");
-    doc_.SetFontBold(StyleBold());
-    doc_.Print(titleLines);
-    doc_.Print(" ");
-    doc_.SetFontBold(true);
-    doc_.SetMarginLeft(kOneInch);
-    doc_.SetFontBold(StyleBold());
+    PrintTitleBlock(titleLines, true);
     return true;
 }
 
@@ -362,33 +381,17 @@ void ReportComposer::FinishBody() {
 }
 
 bool ReportComposer::SummaryTitleBlock(WorkFileReader& reader) {
-    doc_.SetTextAlign(TextAlign::Centre);
-    doc_.SetFontBold(StyleBold());
-    WorkRecord method, borrower, title, start;
-    if (!Read(reader, method)) {
+    WorkRecord method, title, start;
+    std::string name;
+    if (!ReadMethodAndName(reader, method, name)) {
         return false;
     }
-    TrimFields(method);
-    doc_.SetFontBold(true);
-    if (!Read(reader, borrower)) {
-        return false;
-    }
-    std::string name = Trim(borrower[0]);
-    ReportTitle = (name.empty() ? std::string(kDefaultTitle) : name) + std::string(CrLf) +
-                  std::string(kSummaryLine);
+    ReportTitle = name + std::string(CrLf) + std::string(kSummaryLine);
     if (!Read(reader, title) || !Read(reader, start)) {
         return false;
     }
-    std::string titleLines =
-        Trim(title[0]) + std::string(CrLf) + Trim(start[0]) + std::string(CrLf) + method[0];
-
-    doc_.Print(ReportTitle);
-    doc_.SetFontBold(StyleBold());
-    doc_.Print(titleLines);
-    doc_.Print(" ");
-    doc_.SetFontBold(true);
-    doc_.SetMarginLeft(kOneInch);
-    doc_.SetFontBold(StyleBold());
+    PrintTitleBlock(
+        Trim(title[0]) + std::string(CrLf) + Trim(start[0]) + std::string(CrLf) + method[0], false);
     return true;
 }
 

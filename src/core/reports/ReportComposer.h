@@ -85,6 +85,8 @@ class ReportComposer : public ReportEvents {
     void AdvanceProgress(const WorkRecord& row);
     void OutputTable();
 
+    bool ReadMethodAndName(WorkFileReader& reader, WorkRecord& method, std::string& name);
+    void PrintTitleBlock(const std::string& titleLines, bool blankAfterTitle);
     bool DetailTitleBlock(WorkFileReader& reader);
     void DetailRow(const WorkFileRecord& row);
     bool DetailYearlyLine(WorkFileReader& reader);

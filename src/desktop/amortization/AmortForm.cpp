@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "desktop/platform/ButtonAccessKeys.h"
+#include "desktop/platform/QtText.h"
 
 namespace quorvia {
 
@@ -24,10 +25,6 @@ namespace {
 constexpr int kOkButton = 0;
 constexpr int kClearButton = 1;
 constexpr int kQuitButton = 2;
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 int Index(AmortField field) {
     return static_cast<int>(field);

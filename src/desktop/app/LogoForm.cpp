@@ -6,6 +6,7 @@
 
 #include "core/app/FormCentering.h"
 #include "core/app/ProgramVersion.h"
+#include "desktop/platform/QtText.h"
 
 namespace quorvia {
 
@@ -15,7 +16,7 @@ LogoForm::LogoForm(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(32, 24, 32, 24);
 
-    auto* title = new QLabel(QString::fromUtf8(kProgramName.data(), kProgramName.size()), this);
+    auto* title = new QLabel(Q(kProgramName), this);
     title->setObjectName("lblTitle");
     QFont titleFont = title->font();
     titleFont.setPointSize(titleFont.pointSize() * 3);
@@ -27,7 +28,7 @@ LogoForm::LogoForm(QWidget* parent) : QWidget(parent) {
     lblVersion_->setObjectName("lblVersion");
     lblVersion_->setAlignment(Qt::AlignCenter);
 
-    auto* notice = new QLabel(QString::fromUtf8(kLegalNotice.data(), kLegalNotice.size()), this);
+    auto* notice = new QLabel(Q(kLegalNotice), this);
     notice->setObjectName("lblNotice");
     notice->setAlignment(Qt::AlignCenter);
 

@@ -10,6 +10,7 @@
 #include "core/app/FormCentering.h"
 #include "desktop/amortization/AmortForm.h"
 #include "desktop/app/LogoForm.h"
+#include "desktop/platform/QtText.h"
 #include "desktop/platform/ScreenFit.h"
 
 // The toolbar's icons live in the desktop library, which is linked statically: their
@@ -39,10 +40,6 @@ class UnavailableScheduleRunner : public ScheduleRunner {
   private:
     Ui& ui_;
 };
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

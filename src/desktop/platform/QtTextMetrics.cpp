@@ -1,4 +1,5 @@
 #include "desktop/platform/QtTextMetrics.h"
+#include "desktop/platform/QtText.h"
 
 #include <cmath>
 
@@ -33,8 +34,7 @@ double QtTextMetrics::Width(const ReportFont& font, std::string_view text) {
     Entry& entry = EntryOf(font);
     auto [it, inserted] = entry.widths.try_emplace(std::string(text), 0.0);
     if (inserted) {
-        it->second = entry.metrics.horizontalAdvance(
-            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        it->second = entry.metrics.horizontalAdvance(Q(text));
     }
     return it->second;
 }

@@ -1,4 +1,5 @@
 #include "desktop/platform/QtUi.h"
+#include "desktop/platform/QtText.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -112,7 +113,7 @@ void QtUi::Beep() {
 }
 
 QWidget* QtUi::FindControl(std::string_view control) const {
-    QString name = QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size()));
+    QString name = Q(control);
     QWidget* root = form_ ? form_.data() : QApplication::activeWindow();
     if (!root) {
         return nullptr;

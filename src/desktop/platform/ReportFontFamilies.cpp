@@ -1,4 +1,5 @@
 #include "desktop/platform/ReportFontFamilies.h"
+#include "desktop/platform/QtText.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -8,10 +9,6 @@
 namespace quorvia {
 
 namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string_view StandIn(std::string_view name) {
     if (name == "Times New Roman") {

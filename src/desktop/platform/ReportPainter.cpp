@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "desktop/platform/QtText.h"
 #include "desktop/platform/QtTextMetrics.h"
 
 namespace quorvia {
@@ -54,9 +55,7 @@ void DrawReportPage(QPainter& painter, const ReportDocument& document, int numbe
             painter.setFont(*fonts[text.font]);
             current = text.font;
         }
-        painter.drawText(
-            QPointF(text.x, text.baseline),
-            QString::fromUtf8(text.text.data(), static_cast<qsizetype>(text.text.size())));
+        painter.drawText(QPointF(text.x, text.baseline), Q(text.text));
     }
     painter.restore();
 }

@@ -9,14 +9,14 @@
 
 #include "core/reports/GotoPageControl.h"
 #include "desktop/platform/QtKeyCodes.h"
+#include "desktop/platform/QtText.h"
 
 namespace quorvia {
 
 namespace {
 
 QString Name(GotoPageControl control) {
-    std::string_view name = NameOf(control);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return Q(NameOf(control));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "desktop/platform/QtKeyCodes.h"
+#include "desktop/platform/QtText.h"
 #include "desktop/platform/ReportPainter.h"
 #include "desktop/platform/ScreenFit.h"
 #include "desktop/reports/GotoPageDialog.h"
@@ -23,10 +24,6 @@ namespace {
 constexpr double kTwipsPerInch = 1440.0;
 constexpr int kInitialWidth = 820;
 constexpr int kInitialHeight = 720;
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -123,7 +120,7 @@ void PreviewWindow::BuildToolBar() {
     cmbZoom_->setObjectName(Q(NameOf(PreviewControl::cmbZoom)));
     Control(PreviewControl::cmbZoom) = cmbZoom_;
     for (std::string_view zoom : PreviewWindowModel::kZoomList) {
-        cmbZoom_->addItem(QString::fromUtf8(zoom.data(), static_cast<int>(zoom.size())));
+        cmbZoom_->addItem(Q(zoom));
     }
     cmbZoom_->installEventFilter(this);
     connect(cmbZoom_, &QComboBox::activated, this, [this](int index) {
