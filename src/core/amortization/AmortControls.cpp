@@ -20,7 +20,7 @@ using F = AmortField;
 using C = AmortControl;
 using M = AmortFormModel;
 
-const std::array<AmortFieldSpec, kAmortFieldCount> kFields{{
+const std::array<AmortFieldRow, kAmortFieldCount> kFields{{
     {F::Name, C::txtName, &M::txtName, "", AmortKeys::Any,
      "Enter borrower's name (or your organization's name)  to appear at top of printout "
      "(optional)",
@@ -46,7 +46,7 @@ const std::array<AmortFieldSpec, kAmortFieldCount> kFields{{
      C::chkFix},
 }};
 
-const std::array<AmortCheckSpec, 3> kChecks{{
+const std::array<AmortCheckRow, 3> kChecks{{
     {AmortCheck::Fix, C::chkFix, &M::chkFix,
      "Use Periodic Payment as a 'fixed' principal pymt. & add accrued interest for each payment "
      "period"},
@@ -66,11 +66,11 @@ std::string OptionName(AmortControl group, int index) {
     return std::string(ControlName(group)) + "(" + std::to_string(index) + ")";
 }
 
-const AmortFieldSpec& FieldSpec(AmortField field) {
+const AmortFieldRow& FieldRow(AmortField field) {
     return kFields[static_cast<std::size_t>(field)];
 }
 
-const AmortCheckSpec& CheckSpec(AmortCheck check) {
+const AmortCheckRow& CheckRow(AmortCheck check) {
     return kChecks[static_cast<std::size_t>(check)];
 }
 

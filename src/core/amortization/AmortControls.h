@@ -67,7 +67,7 @@ enum class AmortKeys {
     Decimal,  // digits, Backspace and one decimal point
 };
 
-struct AmortFieldSpec {
+struct AmortFieldRow {
     AmortField field;
     AmortControl control;
     AmortTextBox AmortFormModel::*box;
@@ -81,14 +81,14 @@ struct AmortFieldSpec {
     std::optional<AmortControl> enter;
 };
 
-struct AmortCheckSpec {
+struct AmortCheckRow {
     AmortCheck check;
     AmortControl control;
     int AmortFormModel::*value;
     std::string_view status;
 };
 
-const AmortFieldSpec& FieldSpec(AmortField field);
-const AmortCheckSpec& CheckSpec(AmortCheck check);
+const AmortFieldRow& FieldRow(AmortField field);
+const AmortCheckRow& CheckRow(AmortCheck check);
 
 }  // namespace quorvia

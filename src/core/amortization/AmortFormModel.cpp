@@ -289,28 +289,28 @@ void AmortFormModel::Field_Change(AmortField field) {
 void AmortFormModel::Field_GotFocus(AmortField field) {
     SavedFieldText = FieldOf(field).text;
     ui_.SelectAllText();
-    pnlStatus = FieldSpec(field).status;
+    pnlStatus = FieldRow(field).status;
 }
 
 bool AmortFormModel::Field_KeyPress(AmortField field, int key) {
-    const AmortFieldSpec& spec = FieldSpec(field);
+    const AmortFieldRow& row = FieldRow(field);
     if (key == kEscKey) {
         SetFieldText(field, SavedFieldText);
         ui_.SelectAllText();
         return true;
     }
     if (key == kEnterKey) {
-        if (!spec.enter) {
-            return KeyActsAsTab(spec.control, key);
+        if (!row.enter) {
+            return KeyActsAsTab(row.control, key);
         }
-        if (*spec.enter == AmortControl::optCalc || *spec.enter == AmortControl::optFreq) {
-            Focus(*spec.enter, *spec.enter == AmortControl::optCalc ? optCalc : optFreq);
+        if (*row.enter == AmortControl::optCalc || *row.enter == AmortControl::optFreq) {
+            Focus(*row.enter, *row.enter == AmortControl::optCalc ? optCalc : optFreq);
         } else {
-            Focus(*spec.enter);
+            Focus(*row.enter);
         }
         return true;
     }
-    switch (spec.keys) {
+    switch (row.keys) {
         case AmortKeys::Any:
             return false;
         case AmortKeys::Digits:
@@ -355,13 +355,13 @@ AmortControl AmortFormModel::NextInTabOrder(AmortControl control) const {
 }
 
 void AmortFormModel::Field_LostFocus(AmortField field, std::string_view nextControl) {
-    const AmortFieldSpec& spec = FieldSpec(field);
-    if (spec.mask == kDateFieldText) {
+    const AmortFieldRow& row = FieldRow(field);
+    if (row.mask == kDateFieldText) {
         CheckDateField(field, nextControl);
         return;
     }
-    if (!spec.mask.empty()) {
-        SetFieldText(field, FormatNumber(NumericValue(FieldOf(field).text), spec.mask));
+    if (!row.mask.empty()) {
+        SetFieldText(field, FormatNumber(NumericValue(FieldOf(field).text), row.mask));
     }
     if (field == AmortField::Rate) {
         WarningShown = false;
@@ -475,7 +475,7 @@ void AmortFormModel::Check_Click(AmortCheck check, int value) {
     if (value != 0 && value != 1) {
         return;
     }
-    int& box = this->*CheckSpec(check).value;
+    int& box = this->*CheckRow(check).value;
     if (box != value && !SuppressChangeTracking) {
         state_.InputUnsaved = true;
     }
@@ -483,11 +483,11 @@ void AmortFormModel::Check_Click(AmortCheck check, int value) {
 }
 
 void AmortFormModel::Check_GotFocus(AmortCheck check) {
-    pnlStatus = CheckSpec(check).status;
+    pnlStatus = CheckRow(check).status;
 }
 
 bool AmortFormModel::Check_KeyPress(AmortCheck check, int key) {
-    return KeyActsAsTab(CheckSpec(check).control, key);
+    return KeyActsAsTab(CheckRow(check).control, key);
 }
 
 // ---- Validation ---------------------------------------------------------------------------
@@ -508,7 +508,7 @@ void AmortFormModel::ValidateAndCompute() {
 AmortEntries AmortFormModel::Entries() const {
     AmortEntries entries;
     for (size_t i = 0; i < kAmortFieldCount; ++i) {
-        entries.texts[i] = (this->*FieldSpec(static_cast<AmortField>(i)).box).text;
+        entries.texts[i] = (this->*FieldRow(static_cast<AmortField>(i)).box).text;
     }
     entries.optCalc = optCalc;
     entries.optFreq = optFreq;

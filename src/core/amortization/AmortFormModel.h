@@ -131,7 +131,7 @@ class AmortFormModel {
     void Field_Change(AmortField field);
     // Writes a field's text the way typing does: its change handler runs when the text differs.
     void SetFieldText(AmortField field, std::string text);
-    TextBox& FieldOf(AmortField field) { return this->*FieldSpec(field).box; }
+    TextBox& FieldOf(AmortField field) { return this->*FieldRow(field).box; }
 
     // Option buttons, the pair list and the check boxes.
     void optCalc_Click(int index);

@@ -128,7 +128,7 @@ std::optional<Date> AmortValidation::DateForValidation(AmortField field) {
         ui_.Beep();
     }
     ShowDateFormatWarning(ui_, field);
-    Stop(FieldSpec(field).control);
+    Stop(FieldRow(field).control);
     return std::nullopt;
 }
 

@@ -144,7 +144,7 @@ void AmortFormModel::CheckDateField(AmortField field, std::string_view nextContr
     if (!date) {
         WarningShown = true;
         ShowDateFormatWarning(ui_, field);
-        Focus(FieldSpec(field).control);
+        Focus(FieldRow(field).control);
         return;
     }
     SetFieldText(field, FormatDate(*date, kDateFieldText));

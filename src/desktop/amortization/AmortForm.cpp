@@ -255,7 +255,7 @@ void AmortForm::Register(QWidget* widget, Kind kind, int index) {
 
 QLineEdit* AmortForm::AddField(AmortField field) {
     auto* edit = new QLineEdit;
-    edit->setObjectName(Q(ControlName(FieldSpec(field).control)));
+    edit->setObjectName(Q(ControlName(FieldRow(field).control)));
     fields_[Index(field)] = edit;
     Register(edit, Kind::Field, Index(field));
     connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
@@ -285,7 +285,7 @@ QRadioButton* AmortForm::AddOption(Kind kind, AmortControl group, int index, con
 
 QCheckBox* AmortForm::AddCheck(AmortCheck check, const QString& caption, QWidget* parent) {
     auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(Q(ControlName(CheckSpec(check).control)));
+    box->setObjectName(Q(ControlName(CheckRow(check).control)));
     Register(box, Kind::Check, static_cast<int>(check));
     connect(box, &QCheckBox::clicked, this, [this, check](bool checked) {
         model_.Check_Click(check, checked ? 1 : 0);

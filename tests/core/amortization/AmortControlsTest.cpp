@@ -23,10 +23,10 @@ TEST(AmortControlsTest, EveryControlHasItsOwnName) {
 
 TEST(AmortControlsTest, TheTablesStandInTheOrderOfTheirEnums) {
     for (size_t i = 0; i < kAmortFieldCount; ++i) {
-        EXPECT_EQ(FieldSpec(static_cast<AmortField>(i)).field, static_cast<AmortField>(i));
+        EXPECT_EQ(FieldRow(static_cast<AmortField>(i)).field, static_cast<AmortField>(i));
     }
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(CheckSpec(static_cast<AmortCheck>(i)).check, static_cast<AmortCheck>(i));
+        EXPECT_EQ(CheckRow(static_cast<AmortCheck>(i)).check, static_cast<AmortCheck>(i));
     }
 }
 
@@ -44,7 +44,7 @@ TEST_F(AmortFormTest, EachFieldRowReachesTheTextBoxOfItsControl) {
                            "txtPymt", "txtNoInt",  "txtStartDt", "txtOdd"};
     for (size_t i = 0; i < std::size(boxes); ++i) {
         EXPECT_EQ(&form.FieldOf(boxes[i].first), boxes[i].second);
-        EXPECT_EQ(ControlName(FieldSpec(boxes[i].first).control), names[i]);
+        EXPECT_EQ(ControlName(FieldRow(boxes[i].first).control), names[i]);
     }
     form.Check_Click(AmortCheck::NbrPymts, 1);
     EXPECT_EQ(form.chkNbrPymts, 1);

@@ -30,28 +30,43 @@ void Press(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoMod
     QApplication::processEvents();
 }
 
-TEST(PreviewWindowGuiTest, PagesThroughTheReportAndClosesOnlyThroughEsc) {
+// The preview of a 360-payment monthly loan, its messages and beeps recorded.
+class PreviewWindowGuiTest : public ::testing::Test {
+  protected:
+    PreviewWindowGuiTest() {
+        state.AppPath = folder.Path();
+        AmortInputs in = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2027");
+        written = !WriteSchedule(in, state.SemiMonthly, state.WorkFilePath(), {}, &schedule);
+        ui.SetBeepHook([this] { ++beeps; });
+        ui.SetMessageHook([this](const Message& message) {
+            messages.push_back(message);
+            return std::optional<MsgAnswer>(MsgAnswer::Ok);
+        });
+    }
+
+    void Show() {
+        ASSERT_TRUE(written);
+        ASSERT_TRUE(window.Load(schedule.scheduledCount, kColumnarNoGrid));
+        window.show();
+        QApplication::processEvents();
+    }
+
     TempFolder folder;
     AppState state;
-    state.AppPath = folder.Path();
-    AmortInputs in = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2027");
     Schedule schedule;
-    ASSERT_FALSE(WriteSchedule(in, state.SemiMonthly, state.WorkFilePath(), {}, &schedule));
-
+    bool written = false;
     QtUi ui;
     std::vector<Message> messages;
-    ui.SetMessageHook([&messages](const Message& message) {
-        messages.push_back(message);
-        return std::optional<MsgAnswer>(MsgAnswer::Ok);
-    });
-    FakePrinterService printers({PdfPrinter()});
+    int beeps = 0;
+    FakePrinterService printers{{PdfPrinter()}};
     RecordingStatus status;
     ScriptedFontChooser fonts;
-    CDialog dialog(ui, fonts);
-    PreviewWindow window(state, ui, printers, status, dialog);
-    ASSERT_TRUE(window.Load(schedule.scheduledCount, kColumnarNoGrid));
-    window.show();
-    QApplication::processEvents();
+    CDialog dialog{ui, fonts};
+    PreviewWindow window{state, ui, printers, status, dialog};
+};
+
+TEST_F(PreviewWindowGuiTest, PagesThroughTheReportAndClosesOnlyThroughEsc) {
+    Show();
 
     const int pages = window.Model().Document().PageCount();
     ASSERT_GT(pages, 5);
@@ -104,25 +119,8 @@ void Wheel(QWidget* widget, int notches, Qt::KeyboardModifiers modifiers = Qt::N
 }
 
 // A 360-payment report at 100 %, where the page is larger than the window both ways.
-TEST(PreviewWindowGuiTest, OneKeyBeepsOnceAndTheWheelScrollsThePage) {
-    TempFolder folder;
-    AppState state;
-    state.AppPath = folder.Path();
-    AmortInputs in = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2027");
-    Schedule schedule;
-    ASSERT_FALSE(WriteSchedule(in, state.SemiMonthly, state.WorkFilePath(), {}, &schedule));
-    QtUi ui;
-    int beeps = 0;
-    ui.SetBeepHook([&beeps] { ++beeps; });
-    ui.SetMessageHook([](const Message&) { return std::optional<MsgAnswer>(MsgAnswer::Ok); });
-    FakePrinterService printers({PdfPrinter()});
-    RecordingStatus status;
-    ScriptedFontChooser fonts;
-    CDialog dialog(ui, fonts);
-    PreviewWindow window(state, ui, printers, status, dialog);
-    ASSERT_TRUE(window.Load(schedule.scheduledCount, kColumnarNoGrid));
-    window.show();
-    QApplication::processEvents();
+TEST_F(PreviewWindowGuiTest, OneKeyBeepsOnceAndTheWheelScrollsThePage) {
+    Show();
     QRect area = window.screen()->availableGeometry();
     EXPECT_TRUE(area.contains(window.frameGeometry()))
         << window.frameGeometry().x() << "," << window.frameGeometry().y() << " "
