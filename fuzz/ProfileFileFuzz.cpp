@@ -60,7 +60,8 @@ std::vector<Key> KeysToWatch(std::string_view content) {
 std::string ExpectedValue(std::string_view value) {
     std::string line(value);
     for (char& c : line) {
-        if (c == '\r' || c == '\n') {
+        auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\t') || byte == 0x7F) {
             c = ' ';
         }
     }
@@ -93,6 +94,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     }
 
     ScriptedUi ui;
+    // A file that is not a profile file (binary, say) is never rewritten.
+    if (ProfileFile::Load(file).FileState() == ProfileFile::State::NotAProfileFile) {
+        QUORVIA_FUZZ_CHECK(WriteIniString(section, key, value, file, ui) == 0,
+                           "a file that is not a profile file was rewritten");
+        QUORVIA_FUZZ_CHECK(fuzz::ReadBytes(file) == content, "the file changed");
+        return 0;
+    }
     QUORVIA_FUZZ_CHECK(WriteIniString(section, key, value, file, ui) != 0, "the write failed");
     std::string read = ReadIniString(section, key, file);
     QUORVIA_FUZZ_CHECK(read == ExpectedValue(value), "[" + section + "] " + key + " reads " + read);

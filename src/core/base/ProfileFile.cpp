@@ -108,11 +108,12 @@ std::string CutToCharacters(std::string_view text, std::size_t limit) {
     return std::string(text);
 }
 
-// A line break inside a value would start a new line of the file: it is written as a blank.
+// A line break inside a value would start a new line of the file, and another control
+// character would make it a file that is no longer read as text: each is written as a blank.
 std::string OneLine(std::string_view value) {
     std::string line(value);
     for (char& c : line) {
-        if (c == '\r' || c == '\n') {
+        if (!HoldsOnlyText(std::string_view(&c, 1)) || c == '\r' || c == '\n') {
             c = ' ';
         }
     }

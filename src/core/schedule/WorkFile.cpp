@@ -72,14 +72,13 @@ std::optional<int64_t> PrintedCents(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
         if (c >= '0' && c <= '9') {
+            if (++digits > 15) {
+                return std::nullopt;
+            }
             cents = cents * 10 + (c - '0');
-            ++digits;
         } else if (!(c == ',' && i < point) && i != point) {
             return std::nullopt;
         }
-    }
-    if (digits > 15) {
-        return std::nullopt;
     }
     return negative ? -cents : cents;
 }

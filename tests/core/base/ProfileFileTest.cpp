@@ -101,6 +101,12 @@ TEST(WriteIniStringTest, KeepsAValueOnOneLine) {
     fs::path file = folder / "quorvia.ini";
     ASSERT_NE(WriteIniString("Prefs", "dname", "Acme\r\n[Prefs]\ndname=x", file, ui), 0);
     EXPECT_EQ(ReadIniString("Prefs", "dname", file), "Acme  [Prefs] dname=x");
+
+    // Other control characters would leave a file that no longer reads as text.
+    ASSERT_NE(WriteIniString("Prefs", "dprtr", std::string("PDF\0,pdf\x12,FILE:", 15), file, ui),
+              0);
+    EXPECT_EQ(ReadIniString("Prefs", "dprtr", file), "PDF ,pdf ,FILE:");
+    EXPECT_EQ(ReadIniString("Prefs", "dname", file), "Acme  [Prefs] dname=x");
 }
 
 TEST(WriteIniStringTest, KeepsPermissionsAndWritesThroughALink) {
