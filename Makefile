@@ -8,6 +8,8 @@ BUILD_TYPE ?= RelWithDebInfo
 FUZZ_BUILD ?= build-fuzz
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_SECONDS ?= 60
+# Empty: every fuzz run explores afresh; a number repeats a run input for input.
+FUZZ_SEED ?=
 
 .PHONY: all deps configure build test run bench format clean fuzz-build fuzz sanitize-build \
 	test-sanitize
@@ -37,7 +39,7 @@ fuzz-build: deps $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD)
 
 fuzz: fuzz-build
-	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_SEED)
 
 $(SANITIZE_BUILD)/build.ninja: CMakeLists.txt
 	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUORVIA_SANITIZE=ON

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs every fuzz target of a fuzz build for a set time, one after the other, with its
 # dictionary fuzz/<name>.dict when there is one.
-#   scripts/fuzz.sh BUILD_DIR SECONDS
+#   scripts/fuzz.sh BUILD_DIR SECONDS [SEED]
+# With a SEED every target starts from that seed, so that a run (CI's) can be repeated input
+# for input; without one each run explores afresh.
 # New inputs a target finds go to BUILD_DIR/fuzz-corpus/<name>/, never into fuzz/corpus/ (the
 # seeds); a crash, a hang or a failed check leaves its input in BUILD_DIR/fuzz-findings/ and
 # makes the script fail once every target has had its turn.
@@ -9,6 +11,8 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 build=${1:?build folder}
 seconds=${2:?seconds per target}
+seed=()
+[ -n "${3:-}" ] && seed=(-seed="$3")
 findings="$build/fuzz-findings"
 mkdir -p "$findings"
 
@@ -25,7 +29,7 @@ for target in "$build"/fuzz/fuzz_*; do
     touch "$started"
     dictionary=()
     [ -f "fuzz/$name.dict" ] && dictionary=(-dict="fuzz/$name.dict")
-    "$target" "${dictionary[@]}" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    "$target" "${dictionary[@]}" "${seed[@]}" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$findings/$name-" "$corpus" "fuzz/corpus/$name" \
         >"$log" 2>&1
     status=$?
