@@ -5,6 +5,8 @@
 // measured width across and one line height down from the top of the line. Items are placed on
 // whole twips, so a box may reach up to kRounding past where it should.
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <functional>
 #include <string>
@@ -159,6 +161,19 @@ inline void ComposeEveryLayout(
             }
         }
     }
+}
+
+// Composes every layout and reports each text or rule out of its place as a failure.
+inline void ExpectEveryLayoutClean(TextMetrics& metrics) {
+    int compositions = 0;
+    ComposeEveryLayout(metrics, [&](const LayoutCase& layout, const ReportDocument& doc) {
+        ++compositions;
+        ASSERT_GT(doc.PageCount(), 1) << layout.Name();
+        for (const std::string& fault : LayoutFaults(doc, metrics)) {
+            ADD_FAILURE() << layout.Name() << ", " << fault;
+        }
+    });
+    EXPECT_EQ(compositions, (3 * 2 + 1) * 7 * 2);
 }
 
 }  // namespace quorvia::testing
