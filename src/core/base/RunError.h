@@ -1,7 +1,9 @@
 #pragma once
 // A run-time error carried as a value: each handler catches its own and tells the person.
 
+#include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace quorvia {
 
@@ -23,5 +25,17 @@ inline constexpr int kPathNotFound = 76;
 inline constexpr int kPrinterError = 482;
 inline constexpr int kDialogCancelled = 32755;
 }  // namespace error_number
+
+// A run-time error raised for the caller's error handler, as the file dialogs raise a cancel
+// when asked to (CancelError).
+class RaisedRunError : public std::runtime_error {
+  public:
+    explicit RaisedRunError(RunError error)
+        : std::runtime_error(error.description), error_(std::move(error)) {}
+    const RunError& Error() const { return error_; }
+
+  private:
+    RunError error_;
+};
 
 }  // namespace quorvia

@@ -1,0 +1,47 @@
+#pragma once
+// A file dialog that answers from a queue and keeps every request it was shown; with the queue
+// empty it is cancelled.
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/printing/FileChooser.h"
+
+namespace quorvia::testing {
+
+class ScriptedFileChooser : public FileChooser {
+  public:
+    // The person picks this path (the dialog's flags come back as they went in).
+    void Choose(std::string path) { answers_.push_back(Answer{std::move(path), 0}); }
+    // The person cancels, or the dialog fails with this extended error.
+    void Cancel(uint32_t extendedError = 0) {
+        answers_.push_back(Answer{std::nullopt, extendedError});
+    }
+
+    std::optional<FileAnswer> ChooseFile(const FileRequest& request,
+                                         uint32_t& extendedError) override {
+        requests.push_back(request);
+        Answer answer = answers_.empty() ? Answer{} : answers_.front();
+        if (!answers_.empty()) {
+            answers_.pop_front();
+        }
+        extendedError = answer.error;
+        if (!answer.path) {
+            return std::nullopt;
+        }
+        return FileAnswer{*answer.path, request.filterIndex, request.flags};
+    }
+
+    std::vector<FileRequest> requests;
+
+  private:
+    struct Answer {
+        std::optional<std::string> path;
+        uint32_t error = 0;
+    };
+    std::deque<Answer> answers_;
+};
+
+}  // namespace quorvia::testing
