@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/base/RunError.h"
 #include "core/printing/FileChooser.h"
 
 namespace quorvia::testing {
@@ -20,9 +21,17 @@ class ScriptedFileChooser : public FileChooser {
         answers_.push_back(Answer{std::nullopt, extendedError});
     }
 
+    // The dialog itself fails with a run-time error of its own.
+    void Raise(RunError error) { raise_ = std::move(error); }
+
     std::optional<FileAnswer> ChooseFile(const FileRequest& request,
                                          uint32_t& extendedError) override {
         requests.push_back(request);
+        if (raise_) {
+            RunError error = *raise_;
+            raise_.reset();
+            throw RaisedRunError(error);
+        }
         Answer answer = answers_.empty() ? Answer{} : answers_.front();
         if (!answers_.empty()) {
             answers_.pop_front();
@@ -42,6 +51,7 @@ class ScriptedFileChooser : public FileChooser {
         uint32_t error = 0;
     };
     std::deque<Answer> answers_;
+    std::optional<RunError> raise_;
 };
 
 }  // namespace quorvia::testing

@@ -71,15 +71,28 @@ void MainWindowModel::NotAvailable(std::string_view command) {
 }
 
 void MainWindowModel::mnuFileOpen_Click() {
-    NotAvailable("Open");
+    FileMenu().mnuFileOpen_Click();
 }
 
 void MainWindowModel::mnuFileSave_Click() {
-    NotAvailable("Save");
+    FileMenu().mnuFileSave_Click();
 }
 
 void MainWindowModel::mnuFileSaveAs_Click() {
-    NotAvailable("Save As");
+    FileMenu().mnuFileSaveAs_Click();
+}
+
+void MainWindowModel::OpenFileAtStart(const std::string& path) {
+    FileMenu().OpenNamedFile(path);
+}
+
+AmortFormModel& MainWindowModel::ShowAmortForm() {
+    if (AmortOpen() && host_.AmortModel()) {
+        host_.FocusAmortForm();
+    } else {
+        mnuAmort_Click();
+    }
+    return *host_.AmortModel();
 }
 
 void MainWindowModel::mnuFilePrint_Click() {

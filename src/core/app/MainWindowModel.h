@@ -11,8 +11,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/amortization/AmortFormModel.h"
 #include "core/app/MainAction.h"
 #include "core/base/Ui.h"
+#include "core/loanfile/LoanFileMenu.h"
+#include "core/printing/CDialogService.h"
 #include "core/printing/PrinterService.h"
 #include "core/session/AppState.h"
 
@@ -35,6 +38,10 @@ class MainWindowHost {
     virtual void ApplyToolTips() = 0;
     // Closes the main window; its unload handler runs.
     virtual void CloseMainWindow() = 0;
+    // The open amortization form's model, or nullptr.
+    virtual AmortFormModel* AmortModel() = 0;
+    // The program's one common-dialog object.
+    virtual CDialog& CommonDialog() = 0;
 };
 
 // The enabled and checked state of the menu items and toolbar buttons, and whether the
@@ -59,7 +66,7 @@ inline constexpr std::string_view kAlreadyRunning =
     "Quorvia is already running.  Please press Ctrl-ESC to activate the Win95 'Task Bar.'";
 inline constexpr std::string_view kNotAvailable = "This command is not available yet.";
 
-class MainWindowModel {
+class MainWindowModel : private LoanFileWindows {
   public:
     MainWindowModel(AppState& state, PrinterService& printers, Ui& ui, MainWindowHost& host);
 
@@ -93,11 +100,19 @@ class MainWindowModel {
     void mnuHelpAbout_Click();
     // The toolbar button with this key was clicked (tbNew, ...).
     void ToolBar_ButtonClick(MainAction key);
+    // Opens the loan data file named on the command line, as File | Open opens a chosen file.
+    void OpenFileAtStart(const std::string& path);
 
   private:
     bool AmortOpen() const { return state_.FormOpen[1]; }
     bool CalcOpen() const { return state_.FormOpen[2]; }
     void NotAvailable(std::string_view command);
+    LoanFileMenu FileMenu() { return LoanFileMenu(state_, ui_, host_.CommonDialog(), *this); }
+
+    // LoanFileWindows
+    AmortFormModel* AmortForm() override { return host_.AmortModel(); }
+    AmortFormModel& ShowAmortForm() override;
+    void UnloadAmortForm() override { host_.UnloadAmortForm(); }
 
     AppState& state_;
     PrinterService& printers_;

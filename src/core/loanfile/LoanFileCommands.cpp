@@ -32,8 +32,8 @@ bool SaveLoanFile(const std::filesystem::path& path, AmortFormModel& form, AppSt
     return !error;
 }
 
-bool LoadLoanFile(const std::filesystem::path& path, AmortFormModel& form, AppState& state,
-                  Ui& ui) {
+std::optional<LoanFileEntries> ReadLoanFileEntries(const std::filesystem::path& path,
+                                                   const AppState& state, Ui& ui) {
     Hourglass hourglass(ui);
     LoanFileEntries entries;
     std::optional<RunError> error = ReadLoanFile(
@@ -41,9 +41,19 @@ bool LoadLoanFile(const std::filesystem::path& path, AmortFormModel& form, AppSt
     if (error) {
         ui.Beep();
         ShowFileError(ui, "Error loading", path, *error);
+        return std::nullopt;
+    }
+    return entries;
+}
+
+bool LoadLoanFile(const std::filesystem::path& path, AmortFormModel& form, AppState& state,
+                  Ui& ui) {
+    std::optional<LoanFileEntries> entries = ReadLoanFileEntries(path, state, ui);
+    if (!entries) {
         return false;
     }
-    form.FillFromLoanFile(entries);
+    Hourglass hourglass(ui);
+    form.FillFromLoanFile(*entries);
     state.InputUnsaved = false;
     return true;
 }

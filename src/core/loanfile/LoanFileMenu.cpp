@@ -1,0 +1,213 @@
+#include "core/loanfile/LoanFileMenu.h"
+
+#include "core/base/ProfileFile.h"
+#include "core/base/Text.h"
+#include "core/loanfile/DataFolder.h"
+#include "core/loanfile/LoanFile.h"
+#include "core/loanfile/LoanFileCommands.h"
+
+namespace quorvia {
+
+namespace {
+
+constexpr std::string_view kFilePattern = "*.qrv";
+constexpr uint32_t kOpenFlags = 4096;
+constexpr uint32_t kSaveFlags = 2050;
+constexpr int16_t kFileAndPathMustExist = 1;
+constexpr int16_t kConfirmOverwritePathMustExist = 6;
+
+void ReportUnexpected(Ui& ui, const RunError& error, std::string_view title) {
+    ui.MsgBox({error.description + ": " + std::to_string(error.number), std::string(title),
+               MsgButtons::Ok, MsgIcon::None, 1});
+}
+
+// A name typed without an extension, or ending in a point, gets "QRV". Only the file's own
+// name counts: a point in a folder name ("/home/ann.lee/loan") is no extension.
+std::string WithLoanFileExtension(std::string path) {
+    std::size_t slash = path.rfind('/');
+    std::string_view name =
+        std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
+    std::size_t point = name.find('.');
+    if (point == std::string_view::npos) {
+        path += kLoanFileExtension;
+    } else if (point + 1 == name.size()) {
+        path += kLoanFileExtension.substr(1);
+    }
+    return path;
+}
+
+bool HasLoanFileExtension(const std::string& path) {
+    return path.size() >= kLoanFileExtension.size() &&
+           UpperCase(path.substr(path.size() - kLoanFileExtension.size())) == kLoanFileExtension;
+}
+
+}  // namespace
+
+void LoanFileMenu::SetUpDialog(std::string_view title, std::string fileName, uint32_t flags,
+                               int16_t mustExist, std::string initDir) {
+    dialog_.CancelError = true;
+    dialog_.CustomFilter.clear();
+    dialog_.Filter.clear();
+    dialog_.AddFilter("Quorvia Files ", std::string(kFilePattern));
+    dialog_.Filename = std::move(fileName);
+    dialog_.Flags = flags;
+    dialog_.DialogTitle = std::string(title);
+    dialog_.SetFileMustExist(mustExist);
+    dialog_.InitDir = std::move(initDir);
+}
+
+void LoanFileMenu::mnuFileOpen_Click() {
+    if (state_.InputUnsaved) {
+        MsgAnswer answer = ui_.MsgBox({std::string(kUnsavedDataQuestion), "CAUTION",
+                                       MsgButtons::YesNoCancel, MsgIcon::Question, 1});
+        if (answer == MsgAnswer::Yes) {
+            mnuFileSaveAs_Click();
+            return;
+        }
+        if (answer == MsgAnswer::Cancel) {
+            return;
+        }
+        state_.InputUnsaved = false;
+    }
+    ChooseAndOpen();
+}
+
+void LoanFileMenu::ChooseAndOpen() {
+    try {
+        while (!OpenOnce()) {
+        }
+    } catch (const RaisedRunError& raised) {
+        if (raised.Error().number != error_number::kDialogCancelled) {
+            ReportUnexpected(ui_, raised.Error(), "Error During Open");
+        }
+    }
+}
+
+bool LoanFileMenu::OpenOnce() {
+    SetUpDialog("Open a Quorvia File", std::string(kFilePattern), kOpenFlags, kFileAndPathMustExist,
+                SelectDataFolder(state_, ui_));
+    if (!dialog_.ShowOpen()) {
+        return true;
+    }
+    std::string path = dialog_.SelectedFile(1);
+    std::string_view chosen = path;
+    return OpenChosenFile(path, chosen.substr(static_cast<std::size_t>(dialog_.FileOffset)),
+                          chosen.substr(static_cast<std::size_t>(dialog_.FileExt)));
+}
+
+bool LoanFileMenu::OpenChosenFile(const std::string& path, std::string_view fileName,
+                                  std::string_view extension) {
+    state_.LoanFilePath = path;
+    if (UpperCase(extension) != "QRV") {
+        ui_.MsgBox({"The selected file - " + std::string(fileName) +
+                        " - is not a Quorvia (.qrv) file.  Please try again.",
+                    "Invalid File Type", MsgButtons::Ok, MsgIcon::Exclamation, 1});
+        state_.LoanFilePath.clear();
+        return false;
+    }
+    if (!FileExists(path)) {
+        ui_.MsgBox({"Cannot find '" + UpperCase(path) + "'", "UNABLE TO OPEN FILE", MsgButtons::Ok,
+                    MsgIcon::Exclamation, 1});
+        state_.LoanFilePath.clear();
+        return true;
+    }
+    LoadChosenFile();
+    return true;
+}
+
+void LoanFileMenu::OpenNamedFile(const std::string& path) {
+    std::size_t slash = path.rfind('/');
+    std::string_view name =
+        std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
+    std::size_t point = name.rfind('.');
+    std::string_view extension = point == std::string_view::npos ? "" : name.substr(point + 1);
+    if (!OpenChosenFile(path, name, extension)) {
+        ChooseAndOpen();
+    }
+}
+
+// The form is filled only from a file read whole; a file that cannot be read is no longer the
+// current file, so a later Save does not offer to replace it with other input.
+void LoanFileMenu::LoadChosenFile() {
+    std::optional<LoanFileEntries> entries = ReadLoanFileEntries(state_.LoanFilePath, state_, ui_);
+    if (!entries) {
+        state_.LoanFilePath.clear();
+        return;
+    }
+    AmortFormModel& form = windows_.ShowAmortForm();
+    Hourglass hourglass(ui_);
+    form.FillFromLoanFile(*entries);
+}
+
+bool LoanFileMenu::AmortFormActive() {
+    if (state_.FormOpen[1] && windows_.AmortForm()) {
+        return true;
+    }
+    ui_.MsgBox({"The Amortization Schedule window must be active to use this feature.",
+                "UNABLE TO PROCEED", MsgButtons::Ok, MsgIcon::Information, 1});
+    return false;
+}
+
+void LoanFileMenu::mnuFileSave_Click() {
+    if (!AmortFormActive()) {
+        return;
+    }
+    if (state_.LoanFilePath.empty()) {
+        mnuFileSaveAs_Click();
+        return;
+    }
+    if (FileExists(state_.LoanFilePath)) {
+        MsgAnswer answer = ui_.MsgBox({"Replace existing file (shown above)?", state_.LoanFilePath,
+                                       MsgButtons::YesNo, MsgIcon::Question, 1});
+        if (answer != MsgAnswer::Yes) {
+            mnuFileSaveAs_Click();
+            return;
+        }
+    }
+    SaveLoanFile(state_.LoanFilePath, *windows_.AmortForm(), state_, ui_);
+}
+
+// A save asked for by closing the amortization form closes it once the file is written; a save
+// that was cancelled or failed leaves the form open and forgets the request, so that a later
+// Save As does not close the form.
+void LoanFileMenu::mnuFileSaveAs_Click() {
+    bool closeAfterSave = state_.MainTag == MainWindowTag::CloseAmortFormAfterSave;
+    state_.MainTag = MainWindowTag::None;
+    if (!AmortFormActive()) {
+        return;
+    }
+    bool saved = false;
+    try {
+        while (!SaveAsOnce(saved)) {
+        }
+    } catch (const RaisedRunError& raised) {
+        if (raised.Error().number != error_number::kDialogCancelled) {
+            ReportUnexpected(ui_, raised.Error(), "Error During Save");
+        }
+    }
+    if (saved && closeAfterSave) {
+        windows_.UnloadAmortForm();
+    }
+}
+
+bool LoanFileMenu::SaveAsOnce(bool& saved) {
+    std::string current =
+        state_.LoanFilePath.empty() ? std::string(kFilePattern) : state_.LoanFilePath;
+    SetUpDialog("Save a Quorvia File", current, kSaveFlags, kConfirmOverwritePathMustExist,
+                SelectSaveAsFolder(state_));
+    if (!dialog_.ShowSave()) {
+        return true;
+    }
+    std::string path = WithLoanFileExtension(dialog_.SelectedFile(1));
+    if (!HasLoanFileExtension(path)) {
+        ui_.Beep();
+        ui_.MsgBox({"Files should be saved with the '.QRV' extension.", "ILLEGAL FILE NAME",
+                    MsgButtons::Ok, MsgIcon::Exclamation, 1});
+        return false;
+    }
+    state_.LoanFilePath = path;
+    saved = SaveLoanFile(path, *windows_.AmortForm(), state_, ui_);
+    return true;
+}
+
+}  // namespace quorvia

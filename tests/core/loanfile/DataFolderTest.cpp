@@ -1,0 +1,90 @@
+#include "core/loanfile/DataFolder.h"
+
+#include <gtest/gtest.h>
+
+#include "support/ScriptedUi.h"
+#include "support/TempFolder.h"
+
+namespace quorvia {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DataFolderTest : public ::testing::Test {
+  protected:
+    DataFolderTest() {
+        fs::create_directories(folder / "app");
+        fs::create_directories(folder / "loans");
+        state.AppPath = folder / "app";
+    }
+
+    std::string Path(std::string_view name) const { return (folder / name).string(); }
+
+    TempFolder folder;
+    AppState state;
+    ScriptedUi ui;
+};
+
+TEST_F(DataFolderTest, WithoutADataDriveTheDialogsStartInTheProgramsFolder) {
+    state.DataDirectory = Path("loans");
+    EXPECT_EQ(SelectDataFolder(state, ui), Path("app"));
+    EXPECT_EQ(SelectSaveAsFolder(state), Path("app"));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(DataFolderTest, AReachableDataFolderIsWhereTheDialogsStart) {
+    state.DataDrive = "/";
+    state.DataDirectory = Path("loans");
+    EXPECT_EQ(SelectDataFolder(state, ui), Path("loans"));
+    EXPECT_EQ(SelectSaveAsFolder(state), Path("loans"));
+
+    // A mount point that does not hold the program's folder is tested first.
+    state.DataDrive = Path("loans") + "/";
+    EXPECT_EQ(SelectDataFolder(state, ui), Path("loans"));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(DataFolderTest, AnUnreachableFolderIsToldWithTheSystemsWords) {
+    state.DataDrive = "/";
+    state.DataDirectory = Path("gone");
+    EXPECT_EQ(SelectDataFolder(state, ui), Path("app"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].prompt, "No such file or directory\r\n[#2]");
+    EXPECT_EQ(ui.messages[0].title, "Error accessing default path...");
+    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Information);
+    EXPECT_EQ(ui.messages[0].buttons, MsgButtons::Ok);
+
+    // Save As says nothing about it.
+    EXPECT_EQ(SelectSaveAsFolder(state), Path("app"));
+    EXPECT_EQ(ui.messages.size(), 1u);
+
+    folder.Write("file", "x");
+    state.DataDirectory = Path("file");
+    SelectDataFolder(state, ui);
+    EXPECT_EQ(ui.messages.back().prompt, "Not a directory\r\n[#20]");
+}
+
+TEST_F(DataFolderTest, AnUnreachableDriveIsToldAndTheFolderNotTried) {
+    state.DataDrive = Path("no-mount");
+    state.DataDirectory = Path("loans");
+    EXPECT_EQ(SelectDataFolder(state, ui), Path("app"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "Error accessing default drive...");
+    EXPECT_EQ(ui.messages[0].prompt, "No such file or directory\r\n[#2]");
+    EXPECT_EQ(SelectSaveAsFolder(state), Path("app"));
+    EXPECT_EQ(ui.messages.size(), 1u);
+}
+
+TEST_F(DataFolderTest, SaveAsStartsInTheCurrentFilesFolder) {
+    state.DataDrive = "/";
+    state.DataDirectory = Path("loans");
+    state.LoanFilePath = Path("app/x.qrv");
+    EXPECT_EQ(SelectSaveAsFolder(state), Path("app"));
+    state.LoanFilePath = "/A.QRV";
+    EXPECT_EQ(SelectSaveAsFolder(state), "/");
+    state.LoanFilePath = "A.QRV";
+    EXPECT_EQ(SelectSaveAsFolder(state), Path("app"));
+}
+
+}  // namespace
+}  // namespace quorvia
