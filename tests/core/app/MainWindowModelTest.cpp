@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "core/app/FormCentering.h"
+#include "support/AmortFormFixture.h"
 #include "support/FakePrinterService.h"
+#include "support/PreviewTestSupport.h"
+#include "support/ScriptedFileChooser.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 
@@ -15,10 +18,17 @@ namespace {
 
 class RecordingHost : public MainWindowHost {
   public:
-    void ShowAmortForm() override { calls.push_back("ShowAmortForm"); }
+    explicit RecordingHost(ScriptedUi& ui) : ui_(ui) {}
+    void ShowAmortForm() override {
+        calls.push_back("ShowAmortForm");
+        form =
+            std::make_unique<AmortFormModel>(*state, ui_, testing::FixedToday, runner_, formHost_);
+        form->Form_Load();
+    }
     void UnloadAmortForm() override {
         calls.push_back("UnloadAmortForm");
         state->FormOpen[1] = false;
+        form.reset();
     }
     void UnloadCalcForm() override {
         calls.push_back("UnloadCalcForm");
@@ -31,16 +41,29 @@ class RecordingHost : public MainWindowHost {
     std::string AmortLoanAmountText() override { return amount; }
     void ApplyToolTips() override { calls.push_back("ApplyToolTips"); }
     void CloseMainWindow() override { calls.push_back("CloseMainWindow"); }
+    AmortFormModel* AmortModel() override { return form.get(); }
+    CDialog& CommonDialog() override { return dialog_; }
 
     AppState* state = nullptr;
+    std::unique_ptr<AmortFormModel> form;
+    testing::ScriptedFileChooser files;
     std::string amount;
     std::vector<std::string> calls;
+
+  private:
+    ScriptedUi& ui_;
+    testing::RecordingRunner runner_;
+    testing::RecordingHost formHost_;
+    testing::ScriptedFontChooser fonts_;
+    CDialog dialog_{ui_, fonts_, files};
 };
 
 class MainWindowModelTest : public ::testing::Test {
   protected:
     MainWindowModelTest()
-        : printers({{"Laser", "hpcups", "CUPS:"}, PdfPrinter()}), model(state, printers, ui, host) {
+        : printers({{"Laser", "hpcups", "CUPS:"}, PdfPrinter()}),
+          host(ui),
+          model(state, printers, ui, host) {
         host.state = &state;
     }
 
@@ -155,9 +178,11 @@ TEST_F(MainWindowModelTest, ClosingWithUnsavedInput) {
     EXPECT_EQ(ui.LastMessage()->icon, MsgIcon::Question);
 
     // Yes runs Save As; while the input is still unsaved afterwards, the window stays.
+    OpenAmort();
     ui.QueueAnswer(MsgAnswer::Yes);
     EXPECT_TRUE(model.MDIForm_Unload());
-    EXPECT_EQ(ui.LastMessage()->title, "Save As");
+    ASSERT_EQ(host.files.requests.size(), 1u);
+    EXPECT_EQ(host.files.requests[0].title, "Save a Quorvia File");
     EXPECT_TRUE(state.InputUnsaved);
 
     ui.QueueAnswer(MsgAnswer::No);
@@ -214,10 +239,11 @@ TEST_F(MainWindowModelTest, CloseAllAsksWithCancelAsTheDefault) {
     EXPECT_EQ(ui.LastFocus(), "txtName");
     EXPECT_TRUE(state.FormOpen[1]);
 
+    // Yes with the Save As dialog cancelled: the form stays and forgets why it was saving.
     ui.QueueAnswer(MsgAnswer::Yes);
     model.mnuWinClose_Click();
-    EXPECT_EQ(state.MainTag, MainWindowTag::CloseAmortFormAfterSave);
-    EXPECT_EQ(ui.LastMessage()->title, "Save As");
+    EXPECT_EQ(host.files.requests.size(), 1u);
+    EXPECT_EQ(state.MainTag, MainWindowTag::None);
     EXPECT_TRUE(state.FormOpen[1]);
 
     ui.QueueAnswer(MsgAnswer::No);
@@ -277,18 +303,73 @@ TEST_F(MainWindowModelTest, ToolTipsToggleAppliesOnlyToOpenForms) {
 
 TEST_F(MainWindowModelTest, CommandsWithoutTheirWindowSayNotAvailable) {
     ASSERT_TRUE(Start());
-    model.mnuFileOpen_Click();
     model.mnuFilePref_Click();
     model.mnuCalc_Click();
     model.mnuHelpIndex_Click();
-    ASSERT_EQ(ui.messages.size(), 4u);
+    ASSERT_EQ(ui.messages.size(), 3u);
     EXPECT_EQ(ui.messages[0].prompt, "This command is not available yet.");
-    EXPECT_EQ(ui.messages[0].title, "Open");
+    EXPECT_EQ(ui.messages[0].title, "Preferences");
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::Information);
-    EXPECT_EQ(ui.messages[1].title, "Preferences");
-    EXPECT_EQ(ui.messages[2].title, "Loan Calculator");
-    EXPECT_EQ(ui.messages[3].title, "Contents");
+    EXPECT_EQ(ui.messages[1].title, "Loan Calculator");
+    EXPECT_EQ(ui.messages[2].title, "Contents");
     EXPECT_FALSE(state.FormOpen[2]);
+}
+
+TEST_F(MainWindowModelTest, EverySaveFirstAnsweredYesShowsTheSaveAsDialog) {
+    ASSERT_TRUE(Start());
+    OpenAmort();
+    state.InputUnsaved = true;
+    ui.SetFallbackAnswer(MsgAnswer::Yes);
+
+    model.mnuFileExit_Click();
+    model.mnuFileOpen_Click();
+    model.ToolBar_ButtonClick(MainAction::tbOpen);
+    model.mnuWinClose_Click();
+    EXPECT_TRUE(model.MDIForm_Unload());
+    ASSERT_EQ(host.files.requests.size(), 5u);
+    for (const FileRequest& request : host.files.requests) {
+        EXPECT_EQ(request.kind, FileDialogKind::Save);
+    }
+    EXPECT_TRUE(state.FormOpen[1]);
+    EXPECT_TRUE(host.calls.empty());
+}
+
+TEST_F(MainWindowModelTest, CloseAllClosesTheFormOnceItsInputIsSaved) {
+    ASSERT_TRUE(Start());
+    OpenAmort();
+    state.InputUnsaved = true;
+    ui.QueueAnswer(MsgAnswer::Yes);
+    host.files.Choose((folder / "closing").string());
+    model.mnuWinClose_Click();
+    EXPECT_TRUE(std::filesystem::exists(folder / "closing.QRV"));
+    EXPECT_EQ(state.LoanFilePath, (folder / "closing.QRV").string());
+    EXPECT_FALSE(state.FormOpen[1]);
+    EXPECT_EQ(host.calls, std::vector<std::string>{"UnloadAmortForm"});
+    EXPECT_EQ(state.MainTag, MainWindowTag::None);
+}
+
+TEST_F(MainWindowModelTest, AFileNamedAtStartOpensTheAmortizationForm) {
+    ASSERT_TRUE(Start());
+    std::filesystem::path file =
+        folder.Write("start.qrv",
+                     "Start Loan\r\n5000.00\r\n9.0000\r\n24\r\n 2 \r\n 1 \r\n04/10/1998\r\n"
+                     "0.00\r\n 0 \r\n 1 \r\n0\r\n\r\n 0 \r\n 0 \r\n 1 \r\n");
+    model.OpenFileAtStart(file.string());
+    EXPECT_EQ(host.calls, std::vector<std::string>{"ShowAmortForm"});
+    EXPECT_TRUE(state.FormOpen[1]);
+    EXPECT_FALSE(model.Commands.Enabled(MainAction::mnuAmort));
+    EXPECT_TRUE(model.Commands.Enabled(MainAction::tbSave));
+    ASSERT_NE(host.form, nullptr);
+    EXPECT_EQ(host.form->txtName.text, "Start Loan");
+    EXPECT_EQ(host.form->optFreq, 2);
+    EXPECT_EQ(host.form->optStyle, 1);
+    EXPECT_FALSE(state.InputUnsaved);
+    EXPECT_TRUE(ui.messages.empty());
+
+    // A second file goes into the open form.
+    host.calls.clear();
+    model.OpenFileAtStart(file.string());
+    EXPECT_EQ(host.calls, std::vector<std::string>{"FocusAmortForm"});
 }
 
 TEST(CenterFormTest, CentresOnTheParentAndBelowTheToolbar) {
