@@ -25,6 +25,8 @@ struct LoanFileEntries {
     int16_t interestMethod = 0;   // 13: 0 equal 30-day months, 1 exact days
     int16_t numberPayments = 0;   // 14, may be missing
     int16_t reportStyle = 0;      // 15, may be missing
+
+    bool operator==(const LoanFileEntries&) const = default;
 };
 
 }  // namespace quorvia

@@ -43,9 +43,12 @@ std::string DataDirectoryOf(const AppState& state) {
     return state.DataDirectory.empty() ? state.DataDrive : state.DataDirectory;
 }
 
-// Like the drive of the program's folder, a mount point that holds it needs no test.
+// The program's own drive needs no test: a mount point that holds the program's folder, or the
+// first two characters of its path, which the preferences store when none was chosen.
 std::optional<int> DriveError(const AppState& state) {
-    if (IsInside(state.AppPath.string(), state.DataDrive)) {
+    std::string appFolder = state.AppPath.string();
+    if (EqualsIgnoreCase(appFolder.substr(0, 2), state.DataDrive) ||
+        IsInside(appFolder, state.DataDrive)) {
         return std::nullopt;
     }
     return FolderError(state.DataDrive);

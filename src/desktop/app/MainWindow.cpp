@@ -47,6 +47,7 @@ MainWindow::MainWindow(AppState& state, PrinterService& printers, QtUi& ui, Cloc
     : state_(state),
       ui_(ui),
       today_(std::move(today)),
+      dialog_(ui, fonts_, files_),
       model_(state, printers, ui, *this),
       runner_(std::make_unique<UnavailableScheduleRunner>(ui)) {
     InitToolbarIcons();
@@ -86,6 +87,11 @@ bool MainWindow::Start(const std::filesystem::path& programFolder,
 
 void MainWindow::SetScheduleRunner(std::unique_ptr<ScheduleRunner> runner) {
     runner_ = std::move(runner);
+}
+
+void MainWindow::OpenFileAtStart(const std::string& path) {
+    model_.OpenFileAtStart(path);
+    RefreshCommands();
 }
 
 QAction* MainWindow::AddAction(QWidget* holder, const MainActionEntry& entry) {
@@ -157,6 +163,10 @@ void MainWindow::RefreshCommands() {
         logo_->CenterInParent();
     }
     RefreshPressedButtons();
+    // A command may have changed the form's entries (File | Open).
+    if (AmortForm* form = OpenAmortForm()) {
+        form->Refresh();
+    }
     ui_.ApplyPendingFocus();
 }
 
@@ -248,6 +258,11 @@ void MainWindow::ApplyToolTips() {
     if (AmortForm* form = OpenAmortForm()) {
         form->ApplyToolTips();
     }
+}
+
+AmortFormModel* MainWindow::AmortModel() {
+    AmortForm* form = OpenAmortForm();
+    return form ? &form->Model() : nullptr;
 }
 
 void MainWindow::CloseMainWindow() {

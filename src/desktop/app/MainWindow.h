@@ -21,6 +21,8 @@
 #include "core/printing/PrinterService.h"
 #include "core/schedule/ScheduleRunner.h"
 #include "core/session/AppState.h"
+#include "desktop/platform/QtFileChooser.h"
+#include "desktop/platform/QtFontChooser.h"
 #include "desktop/platform/QtUi.h"
 
 namespace quorvia {
@@ -41,6 +43,8 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     // that tells the person the schedule is not available yet. Set it before the form opens:
     // the open form keeps the runner it was given.
     void SetScheduleRunner(std::unique_ptr<ScheduleRunner> runner);
+    // Opens a loan data file named on the command line, as File | Open opens a chosen one.
+    void OpenFileAtStart(const std::string& path);
 
     MainWindowModel& Model() { return model_; }
     QAction* Action(MainAction action) const { return actions_[IndexOf(action)]; }
@@ -57,6 +61,8 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     std::string AmortLoanAmountText() override;
     void ApplyToolTips() override;
     void CloseMainWindow() override;
+    AmortFormModel* AmortModel() override;
+    CDialog& CommonDialog() override { return dialog_; }
 
     // AmortFormHost
     void QueueFileSaveAs() override;
@@ -77,6 +83,9 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     AppState& state_;
     QtUi& ui_;
     Clock today_;
+    QtFontChooser fonts_;
+    QtFileChooser files_;
+    CDialog dialog_;
     MainWindowModel model_;
     std::unique_ptr<ScheduleRunner> runner_;
     QMdiArea* mdiArea_;

@@ -1,5 +1,9 @@
 // The desktop program: one main window over the program's folder, one running copy per user.
+// A loan data file named on the command line (as a file manager's "Open with" names it) is
+// opened once the window is up.
 #include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
 
 #include "core/session/AppState.h"
 #include "desktop/app/MainWindow.h"
@@ -24,6 +28,11 @@ int main(int argc, char** argv) {
     std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
     if (!window.Start(programFolder, [&lock] { return !lock.TryLock(); })) {
         return 0;
+    }
+    QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1) {
+        std::string path = QFileInfo(arguments[1]).absoluteFilePath().toStdString();
+        QTimer::singleShot(0, &window, [&window, path] { window.OpenFileAtStart(path); });
     }
     return app.exec();
 }

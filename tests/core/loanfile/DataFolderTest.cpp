@@ -41,6 +41,10 @@ TEST_F(DataFolderTest, AReachableDataFolderIsWhereTheDialogsStart) {
     // A mount point that does not hold the program's folder is tested first.
     state.DataDrive = Path("loans") + "/";
     EXPECT_EQ(SelectDataFolder(state, ui), Path("loans"));
+
+    // The preferences' own default: the first two characters of the program's folder.
+    state.DataDrive = state.AppPath.string().substr(0, 2);
+    EXPECT_EQ(SelectDataFolder(state, ui), Path("loans"));
     EXPECT_TRUE(ui.messages.empty());
 }
 

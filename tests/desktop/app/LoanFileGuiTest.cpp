@@ -1,0 +1,154 @@
+// Loan data files through the real window and Qt's own file dialog: a loan saved by typing its
+// name into the Save As dialog comes back whole through the Open dialog.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <vector>
+
+#include "desktop/amortization/AmortForm.h"
+#include "desktop/app/MainWindow.h"
+#include "support/FakePrinterService.h"
+#include "support/TempFolder.h"
+
+namespace quorvia {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct SeenDialog {
+    QString title;
+    QString folder;
+    QFileDialog::AcceptMode mode;
+};
+
+class LoanFileGuiTest : public ::testing::Test {
+  protected:
+    LoanFileGuiTest() : printers({PdfPrinter()}) {
+        ui.SetMessageHook([this](const Message& message) {
+            messages.push_back(message);
+            MsgAnswer answer = answers.empty() ? MsgAnswer::Ok : answers.front();
+            if (!answers.empty()) {
+                answers.pop_front();
+            }
+            return std::optional<MsgAnswer>(answer);
+        });
+    }
+
+    void Start() {
+        ASSERT_TRUE(window.Start(folder.Path(), [] { return false; }));
+        window.findChild<QAction*>("mnuAmort")->trigger();
+        form = window.OpenAmortForm();
+        ASSERT_NE(form, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    void Trigger(const char* action) { window.findChild<QAction*>(action)->trigger(); }
+
+    QLineEdit* Edit(const char* name) const { return form->findChild<QLineEdit*>(name); }
+
+    void Type(const char* field, const QString& text) {
+        Edit(field)->setFocus();
+        QTest::keyClicks(Edit(field), text);
+        QTest::keyClick(Edit(field), Qt::Key_Tab);
+    }
+
+    // When the next file dialog shows, types the name into it as a person would and presses
+    // Enter.
+    void TypeIntoNextFileDialog(const QString& name) {
+        auto* poll = new QTimer(&window);
+        QObject::connect(poll, &QTimer::timeout, poll, [this, poll, name] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible()) {
+                return;
+            }
+            poll->stop();
+            poll->deleteLater();
+            seen.push_back(
+                {dialog->windowTitle(), dialog->directory().absolutePath(), dialog->acceptMode()});
+            auto* nameEdit = dialog->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(nameEdit, nullptr);
+            nameEdit->setFocus();
+            nameEdit->selectAll();
+            QTest::keyClicks(nameEdit, name);
+            QTest::keyClick(nameEdit, Qt::Key_Return);
+        });
+        poll->start(20);
+    }
+
+    TempFolder folder;
+    AppState state;
+    FakePrinterService printers;
+    QtUi ui;
+    std::vector<Message> messages;
+    std::deque<MsgAnswer> answers;
+    MainWindow window{state, printers, ui, [] { return MakeDate(2026, 12, 7); }};
+    AmortForm* form = nullptr;
+    std::vector<SeenDialog> seen;
+};
+
+TEST_F(LoanFileGuiTest, ALoanSavedAsANewFileComesBackThroughOpen) {
+    Start();
+    Type("txtName", "Carla Diaz");
+    Type("txtAmount", "25000");
+    Type("txtRate", "6.5");
+    Type("txtTerm", "48");
+    form->findChild<QCheckBox*>("chkNbrPymts")->click();
+    ASSERT_TRUE(state.InputUnsaved);
+    LoanFileEntries typed = form->Model().LoanFileEntriesFromForm();
+
+    TypeIntoNextFileDialog("carla");
+    Trigger("mnuFileSaveAs");
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].title, "Save a Quorvia File");
+    EXPECT_EQ(seen[0].mode, QFileDialog::AcceptSave);
+    EXPECT_EQ(seen[0].folder.toStdString(), folder.Path().string());
+    ASSERT_TRUE(fs::exists(folder / "carla.QRV"));
+    EXPECT_EQ(state.LoanFilePath, (folder / "carla.QRV").string());
+    EXPECT_FALSE(state.InputUnsaved);
+
+    form->findChild<QPushButton*>("comClr")->click();
+    EXPECT_EQ(Edit("txtName")->text(), "");
+    EXPECT_EQ(Edit("txtAmount")->text(), "0.00");
+    EXPECT_TRUE(messages.empty());
+
+    TypeIntoNextFileDialog("carla.QRV");
+    Trigger("mnuFileOpen");
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].title, "Open a Quorvia File");
+    EXPECT_EQ(seen[1].mode, QFileDialog::AcceptOpen);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(seen[1].folder.toStdString(), folder.Path().string());
+    EXPECT_EQ(window.OpenAmortForm(), form);
+    EXPECT_EQ(Edit("txtName")->text(), "Carla Diaz");
+    EXPECT_EQ(Edit("txtAmount")->text(), "25000.00");
+    EXPECT_EQ(Edit("txtRate")->text(), "6.5000");
+    EXPECT_EQ(Edit("txtTerm")->text(), "48");
+    EXPECT_TRUE(form->findChild<QCheckBox*>("chkNbrPymts")->isChecked());
+    EXPECT_EQ(form->Model().LoanFileEntriesFromForm(), typed);
+    EXPECT_FALSE(state.InputUnsaved);
+}
+
+TEST_F(LoanFileGuiTest, QuitAnsweredYesSavesAndThenClosesTheForm) {
+    Start();
+    Type("txtName", "Dev Patel");
+    answers.push_back(MsgAnswer::Yes);
+    TypeIntoNextFileDialog("dev");
+    form->findChild<QPushButton*>("comQuit")->click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "CAUTION");
+    // The save runs once the button's handler has returned.
+    QTRY_VERIFY(fs::exists(folder / "dev.QRV"));
+    QTRY_VERIFY(window.OpenAmortForm() == nullptr);
+    EXPECT_FALSE(state.FormOpen[1]);
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace quorvia
