@@ -2,6 +2,8 @@
 # Installs the Debian packages the build, the tests and the program need, only those missing.
 # clang with its runtime libraries builds the fuzz targets (libFuzzer and the sanitizers);
 # llvm brings llvm-symbolizer, which turns a finding's stack into file names and lines.
+# desktop-file-utils, shared-mime-info and libxml2-utils check the installed desktop entry and
+# loan file type.
 set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
@@ -9,6 +11,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     fonts-liberation2 poppler-utils
     xvfb xauth imagemagick xdotool
+    desktop-file-utils shared-mime-info libxml2-utils file
     clang libclang-rt-dev llvm
 )
 missing=()

@@ -53,6 +53,7 @@ MainWindow::MainWindow(AppState& state, PrinterService& printers, QtUi& ui, Cloc
     InitToolbarIcons();
     setObjectName("Quorvia");
     setWindowTitle("Quorvia");
+    setWindowIcon(QIcon(":/app/quorvia.png"));
     ui_.SetOwner(this);
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName("mdiArea");

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what a desktop finds there: the
+# program, its desktop entry (valid, opening loan files), its icon, and the loan file type
+# that maps *.qrv to Quorvia.
+set -euo pipefail
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+has_line() {
+    grep -qxF -- "$2" "$1" || fail "$1 has no line '$2'"
+}
+
+[ -x "$prefix/bin/quorvia" ] || fail "no program in bin"
+[ -x "$prefix/bin/quorvia-batch" ] || fail "no batch tool in bin"
+
+entry=$prefix/share/applications/quorvia.desktop
+[ -f "$entry" ] || fail "no desktop entry"
+has_line "$entry" "Exec=quorvia %f"
+has_line "$entry" "Icon=quorvia"
+has_line "$entry" "MimeType=application/x-quorvia-loan;"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$entry" || fail "desktop-file-validate refuses the entry"
+fi
+
+for icon in scalable/apps/quorvia.svg 48x48/apps/quorvia.png 256x256/apps/quorvia.png; do
+    [ -s "$prefix/share/icons/hicolor/$icon" ] || fail "no icon $icon"
+done
+if command -v file >/dev/null; then
+    file "$prefix/share/icons/hicolor/48x48/apps/quorvia.png" | grep -q "PNG image data, 48 x 48" ||
+        fail "the 48x48 icon is not a 48x48 PNG"
+fi
+
+types=$prefix/share/mime/packages/quorvia.xml
+[ -f "$types" ] || fail "no MIME type file"
+if command -v xmllint >/dev/null; then
+    xmllint --noout "$types" || fail "the MIME type file is not well-formed XML"
+fi
+# The database a desktop builds from the package file maps the pattern to the type.
+if command -v update-mime-database >/dev/null; then
+    XDG_DATA_DIRS=$prefix/share update-mime-database "$prefix/share/mime"
+    grep -q "application/x-quorvia-loan:\*\.qrv" "$prefix/share/mime/globs2" ||
+        fail "*.qrv is not mapped to application/x-quorvia-loan"
+    grep -q "application/x-quorvia-loan:quorvia$" "$prefix/share/mime/icons" ||
+        fail "loan files do not show the program's icon"
+fi
+echo "installed files are in place"
