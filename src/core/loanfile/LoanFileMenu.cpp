@@ -1,5 +1,8 @@
 #include "core/loanfile/LoanFileMenu.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "core/base/ProfileFile.h"
 #include "core/base/Text.h"
 #include "core/loanfile/DataFolder.h"
@@ -42,6 +45,17 @@ bool HasLoanFileExtension(const std::string& path) {
 }
 
 }  // namespace
+
+// The dialog asked about replacing the name as typed; a file under the name with the extension
+// added is replaced only when the person says so.
+bool LoanFileMenu::MayReplace(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        return true;
+    }
+    return ui_.MsgBox({"Replace existing file (shown above)?", path, MsgButtons::YesNo,
+                       MsgIcon::Question, 1}) == MsgAnswer::Yes;
+}
 
 void LoanFileMenu::SetUpDialog(std::string_view title, std::string fileName, uint32_t flags,
                                int16_t mustExist, std::string initDir) {
@@ -198,11 +212,15 @@ bool LoanFileMenu::SaveAsOnce(bool& saved) {
     if (!dialog_.ShowSave()) {
         return true;
     }
-    std::string path = WithLoanFileExtension(dialog_.SelectedFile(1));
+    std::string chosen = dialog_.SelectedFile(1);
+    std::string path = WithLoanFileExtension(chosen);
     if (!HasLoanFileExtension(path)) {
         ui_.Beep();
         ui_.MsgBox({"Files should be saved with the '.QRV' extension.", "ILLEGAL FILE NAME",
                     MsgButtons::Ok, MsgIcon::Exclamation, 1});
+        return false;
+    }
+    if (path != chosen && !MayReplace(path)) {
         return false;
     }
     state_.LoanFilePath = path;

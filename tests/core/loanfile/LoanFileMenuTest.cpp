@@ -231,6 +231,36 @@ TEST_F(LoanFileMenuTest, SaveAsGivesANameWithoutExtensionTheLoanFileExtension) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(LoanFileMenuTest, AFileUnderTheNameWithTheExtensionAddedIsReplacedOnlyWhenConfirmed) {
+    TypeALoan();
+    fs::path existing = folder.Write("loan.QRV", "older loan");
+    ui.QueueAnswer(MsgAnswer::No);
+    files.Choose(Path("loan"));
+    files.Cancel();
+    menu.mnuFileSaveAs_Click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].prompt, "Replace existing file (shown above)?");
+    EXPECT_EQ(ui.messages[0].title, existing.string());
+    EXPECT_EQ(ui.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(files.requests.size(), 2u);
+    EXPECT_EQ(TempFolder::Read(existing), "older loan");
+    EXPECT_TRUE(state.InputUnsaved);
+
+    ui.QueueAnswer(MsgAnswer::Yes);
+    files.Choose(Path("loan."));
+    menu.mnuFileSaveAs_Click();
+    EXPECT_EQ(TempFolder::Read(existing).rfind("Ann Lender\r\n", 0), 0u);
+    EXPECT_FALSE(state.InputUnsaved);
+
+    // A name chosen with its extension was confirmed by the dialog itself.
+    Type(F::Name, "Again");
+    ui.Clear();
+    files.Choose(existing.string());
+    menu.mnuFileSaveAs_Click();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(TempFolder::Read(existing).rfind("Again\r\n", 0), 0u);
+}
+
 TEST_F(LoanFileMenuTest, SaveAsRefusesAnotherExtensionAndAsksAgain) {
     TypeALoan();
     files.Choose(Path("loan.txt"));
