@@ -150,5 +150,27 @@ TEST_F(LoanFileGuiTest, QuitAnsweredYesSavesAndThenClosesTheForm) {
     EXPECT_EQ(messages.size(), 1u);
 }
 
+TEST_F(LoanFileGuiTest, NewAnsweredYesSavesTheInputInsteadOfClearingIt) {
+    Start();
+    Type("txtName", "Eve Ng");
+    Type("txtAmount", "900");
+    answers.push_back(MsgAnswer::Yes);
+    TypeIntoNextFileDialog("eve");
+    Trigger("tbNew");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].prompt,
+              "You have not saved your current input.  Do you want to do so now?");
+    QTRY_VERIFY(fs::exists(folder / "eve.QRV"));
+    EXPECT_EQ(window.OpenAmortForm(), form);
+    EXPECT_EQ(Edit("txtName")->text(), "Eve Ng");
+    EXPECT_EQ(Edit("txtAmount")->text(), "900.00");
+    EXPECT_FALSE(state.InputUnsaved);
+
+    // Nothing left to save: New clears the form.
+    Trigger("tbNew");
+    EXPECT_EQ(Edit("txtAmount")->text(), "0.00");
+    EXPECT_EQ(messages.size(), 1u);
+}
+
 }  // namespace
 }  // namespace quorvia
