@@ -15,6 +15,7 @@
 #include "desktop/amortization/AmortForm.h"
 #include "desktop/app/MainWindow.h"
 #include "support/FakePrinterService.h"
+#include "support/FileDialogTyping.h"
 #include "support/TempFolder.h"
 
 namespace quorvia {
@@ -59,27 +60,13 @@ class LoanFileGuiTest : public ::testing::Test {
         QTest::keyClick(Edit(field), Qt::Key_Tab);
     }
 
-    // When the next file dialog shows, types the name into it as a person would and presses
-    // Enter.
+    // When the next file dialog shows, types the name into it and presses Enter.
     void TypeIntoNextFileDialog(const QString& name) {
-        auto* poll = new QTimer(&window);
-        QObject::connect(poll, &QTimer::timeout, poll, [this, poll, name] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible()) {
-                return;
-            }
-            poll->stop();
-            poll->deleteLater();
+        testing::WhenTheDialogShows([this, name](QFileDialog& dialog) {
             seen.push_back(
-                {dialog->windowTitle(), dialog->directory().absolutePath(), dialog->acceptMode()});
-            auto* nameEdit = dialog->findChild<QLineEdit*>("fileNameEdit");
-            ASSERT_NE(nameEdit, nullptr);
-            nameEdit->setFocus();
-            nameEdit->selectAll();
-            QTest::keyClicks(nameEdit, name);
-            QTest::keyClick(nameEdit, Qt::Key_Return);
+                {dialog.windowTitle(), dialog.directory().absolutePath(), dialog.acceptMode()});
+            testing::TypeName(dialog, name);
         });
-        poll->start(20);
     }
 
     TempFolder folder;

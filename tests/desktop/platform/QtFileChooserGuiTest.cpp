@@ -2,50 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QFileDialog>
-#include <QLineEdit>
-#include <QTest>
-#include <QTimer>
-#include <functional>
 
 #include "core/printing/CDialogService.h"
+#include "support/FileDialogTyping.h"
 #include "support/PreviewTestSupport.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 
 namespace quorvia {
 namespace {
-
-// Runs `act` on Qt's file dialog once it shows.
-void WhenTheDialogShows(std::function<void(QFileDialog&)> act) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible()) {
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        act(*dialog);
-    });
-    poll->start(20);
-}
-
-void TypeName(QFileDialog& dialog, const QString& text) {
-    auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
-    ASSERT_NE(name, nullptr);
-    // Names typed before the folder is read are not found in it.
-    auto* list = dialog.findChild<QAbstractItemView*>("listView");
-    ASSERT_NE(list, nullptr);
-    for (int wait = 0; wait < 100 && list->model()->rowCount(list->rootIndex()) == 0; ++wait) {
-        QTest::qWait(20);
-    }
-    name->selectAll();
-    QTest::keyClicks(name, text);
-    QTest::keyClick(name, Qt::Key_Return);
-}
 
 class QtFileChooserGuiTest : public ::testing::Test {
   protected:
@@ -76,13 +42,13 @@ TEST_F(QtFileChooserGuiTest, TheDialogShowsTheRequestAndASeveralFileChoiceBecome
     QString title;
     QString shownFilter;
     QString shownFolder;
-    WhenTheDialogShows([&](QFileDialog& shown) {
+    testing::WhenTheDialogShows([&](QFileDialog& shown) {
         title = shown.windowTitle();
         shownFilter = shown.selectedNameFilter();
         shownFolder = shown.directory().absolutePath();
         EXPECT_EQ(shown.fileMode(), QFileDialog::ExistingFiles);
         EXPECT_TRUE(shown.testOption(QFileDialog::DontUseNativeDialog));
-        TypeName(shown, "\"b.qrv\" \"a.qrv\"");
+        testing::TypeName(shown, "\"b.qrv\" \"a.qrv\"");
     });
     ASSERT_TRUE(dialog.ShowOpen());
     EXPECT_EQ(title, "Pick loans");
@@ -95,19 +61,18 @@ TEST_F(QtFileChooserGuiTest, TheDialogShowsTheRequestAndASeveralFileChoiceBecome
 }
 
 TEST_F(QtFileChooserGuiTest, ACancelIsNoErrorAndASaveNameComesBackAsTyped) {
-    folder.Write("old.qrv", "old");
     dialog.InitDir = folder.Path().string();
     dialog.Filename = "*.qrv";
     dialog.AddFilter("Quorvia Files ", "*.qrv");
-    WhenTheDialogShows([](QFileDialog& shown) { shown.reject(); });
+    testing::WhenTheDialogShows([](QFileDialog& shown) { shown.reject(); });
     EXPECT_FALSE(dialog.ShowOpen());
     EXPECT_TRUE(ui.messages.empty());
 
     dialog.Flags = 0x802;
-    WhenTheDialogShows([](QFileDialog& shown) {
+    testing::WhenTheDialogShows([](QFileDialog& shown) {
         EXPECT_EQ(shown.acceptMode(), QFileDialog::AcceptSave);
         EXPECT_FALSE(shown.testOption(QFileDialog::DontConfirmOverwrite));
-        TypeName(shown, "new loan");
+        testing::TypeName(shown, "new loan");
     });
     ASSERT_TRUE(dialog.ShowSave());
     EXPECT_EQ(dialog.SelectedFile(1), (folder / "new loan").string());
