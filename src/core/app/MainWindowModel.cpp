@@ -132,7 +132,10 @@ void MainWindowModel::mnuAmort_Click() {
 }
 
 void MainWindowModel::mnuCalc_Click() {
-    NotAvailable("Loan Calculator");
+    Hourglass hourglass(ui_);
+    state_.FormOpen[2] = true;
+    UpdateMainCommands();
+    host_.ShowCalcForm();
 }
 
 void MainWindowModel::mnuWinClose_Click() {
@@ -218,7 +221,10 @@ void MainWindowModel::ToolBar_ButtonClick(MainAction key) {
             }
             break;
         case MainAction::tbCopy:
-            NotAvailable("Copy to Amortization form");
+            if (CalcOpen()) {
+                host_.FocusCalcForm();
+                host_.ClickCalcButton("cmdCopy");
+            }
             break;
         case MainAction::tbAmort:
             if (Commands.Enabled(MainAction::mnuAmort)) {
@@ -228,7 +234,11 @@ void MainWindowModel::ToolBar_ButtonClick(MainAction key) {
             }
             break;
         case MainAction::tbCalc:
-            mnuCalc_Click();
+            if (Commands.Enabled(MainAction::mnuCalc)) {
+                mnuCalc_Click();
+            } else {
+                host_.FocusCalcForm();
+            }
             break;
         case MainAction::tbHelp:
             NotAvailable("Help");

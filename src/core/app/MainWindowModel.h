@@ -23,6 +23,7 @@ class MainWindowHost {
   public:
     virtual ~MainWindowHost() = default;
     virtual void ShowAmortForm() = 0;
+    virtual void ShowCalcForm() = 0;
     // Closes the amortization form; its own unload handler runs.
     virtual void UnloadAmortForm() = 0;
     virtual void UnloadCalcForm() = 0;
@@ -30,6 +31,9 @@ class MainWindowHost {
     virtual void FocusAmortForm() = 0;
     // Presses a command button of the amortization form ("comOK", "comClr").
     virtual void ClickAmortButton(std::string_view button) = 0;
+    virtual void FocusCalcForm() = 0;
+    // Presses a command button of the calculator ("cmdCopy").
+    virtual void ClickCalcButton(std::string_view button) = 0;
     virtual std::string AmortLoanAmountText() = 0;
     // Gives the command buttons of the open data forms their tooltips, or takes them away.
     virtual void ApplyToolTips() = 0;

@@ -16,6 +16,7 @@ namespace {
 class RecordingHost : public MainWindowHost {
   public:
     void ShowAmortForm() override { calls.push_back("ShowAmortForm"); }
+    void ShowCalcForm() override { calls.push_back("ShowCalcForm"); }
     void UnloadAmortForm() override {
         calls.push_back("UnloadAmortForm");
         state->FormOpen[1] = false;
@@ -27,6 +28,10 @@ class RecordingHost : public MainWindowHost {
     void FocusAmortForm() override { calls.push_back("FocusAmortForm"); }
     void ClickAmortButton(std::string_view button) override {
         calls.push_back("Click:" + std::string(button));
+    }
+    void FocusCalcForm() override { calls.push_back("FocusCalcForm"); }
+    void ClickCalcButton(std::string_view button) override {
+        calls.push_back("ClickCalc:" + std::string(button));
     }
     std::string AmortLoanAmountText() override { return amount; }
     void ApplyToolTips() override { calls.push_back("ApplyToolTips"); }
@@ -279,16 +284,53 @@ TEST_F(MainWindowModelTest, CommandsWithoutTheirWindowSayNotAvailable) {
     ASSERT_TRUE(Start());
     model.mnuFileOpen_Click();
     model.mnuFilePref_Click();
-    model.mnuCalc_Click();
     model.mnuHelpIndex_Click();
-    ASSERT_EQ(ui.messages.size(), 4u);
+    ASSERT_EQ(ui.messages.size(), 3u);
     EXPECT_EQ(ui.messages[0].prompt, "This command is not available yet.");
     EXPECT_EQ(ui.messages[0].title, "Open");
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::Information);
     EXPECT_EQ(ui.messages[1].title, "Preferences");
-    EXPECT_EQ(ui.messages[2].title, "Loan Calculator");
-    EXPECT_EQ(ui.messages[3].title, "Contents");
-    EXPECT_FALSE(state.FormOpen[2]);
+    EXPECT_EQ(ui.messages[2].title, "Contents");
+}
+
+TEST_F(MainWindowModelTest, TheCalculatorOpensOnceAndCopiesFromTheToolbar) {
+    ASSERT_TRUE(Start());
+    model.ToolBar_ButtonClick(MainAction::tbCopy);
+    EXPECT_TRUE(host.calls.empty());
+
+    model.mnuCalc_Click();
+    EXPECT_TRUE(state.FormOpen[2]);
+    EXPECT_EQ(host.calls, std::vector<std::string>{"ShowCalcForm"});
+    EXPECT_FALSE(model.Commands.Enabled(MainAction::mnuCalc));
+    EXPECT_TRUE(model.Commands.Enabled(MainAction::tbCopy));
+    EXPECT_TRUE(model.Commands.Enabled(MainAction::mnuWindow));
+    EXPECT_FALSE(model.Commands.logoVisible);
+    // The calculator alone offers nothing to save or print.
+    EXPECT_FALSE(model.Commands.Enabled(MainAction::mnuFileSaveAs));
+    EXPECT_FALSE(model.Commands.Enabled(MainAction::tbPrint));
+    EXPECT_EQ(ui.hourglassDepth, 0);
+    EXPECT_TRUE(ui.messages.empty());
+    host.calls.clear();
+
+    model.ToolBar_ButtonClick(MainAction::tbCalc);
+    EXPECT_EQ(host.calls, std::vector<std::string>{"FocusCalcForm"});
+    host.calls.clear();
+    model.ToolBar_ButtonClick(MainAction::tbCopy);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"FocusCalcForm", "ClickCalc:cmdCopy"}));
+    host.calls.clear();
+
+    // Close All with only the calculator open asks nothing.
+    model.mnuWinClose_Click();
+    EXPECT_EQ(host.calls, std::vector<std::string>{"UnloadCalcForm"});
+    EXPECT_TRUE(ui.messages.empty());
+    model.UpdateMainCommands();
+    EXPECT_TRUE(model.Commands.Enabled(MainAction::mnuCalc));
+    EXPECT_FALSE(model.Commands.Enabled(MainAction::tbCopy));
+    EXPECT_TRUE(model.Commands.logoVisible);
+    host.calls.clear();
+
+    model.ToolBar_ButtonClick(MainAction::tbCalc);
+    EXPECT_EQ(host.calls, std::vector<std::string>{"ShowCalcForm"});
 }
 
 TEST(CenterFormTest, CentresOnTheParentAndBelowTheToolbar) {
