@@ -17,6 +17,7 @@
 #include "core/amortization/AmortFormModel.h"
 #include "core/app/MainActionTable.h"
 #include "core/app/MainWindowModel.h"
+#include "core/calculator/LncalcModel.h"
 #include "core/base/Clock.h"
 #include "core/printing/PrinterService.h"
 #include "core/schedule/ScheduleRunner.h"
@@ -26,9 +27,13 @@
 namespace quorvia {
 
 class AmortForm;
+class LncalcForm;
 class LogoForm;
 
-class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHost {
+class MainWindow : public QMainWindow,
+                   public MainWindowHost,
+                   public AmortFormHost,
+                   public CalculatorHost {
     Q_OBJECT
   public:
     MainWindow(AppState& state, PrinterService& printers, QtUi& ui, Clock today = SystemToday);
@@ -45,15 +50,19 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     MainWindowModel& Model() { return model_; }
     QAction* Action(MainAction action) const { return actions_[IndexOf(action)]; }
     AmortForm* OpenAmortForm() const;
+    LncalcForm* OpenCalcForm() const;
     LogoForm* Logo() const { return logo_; }
     QMdiArea* WorkArea() const { return mdiArea_; }
 
     // MainWindowHost
     void ShowAmortForm() override;
+    void ShowCalcForm() override;
     void UnloadAmortForm() override;
     void UnloadCalcForm() override;
     void FocusAmortForm() override;
     void ClickAmortButton(std::string_view button) override;
+    void FocusCalcForm() override;
+    void ClickCalcButton(std::string_view button) override;
     std::string AmortLoanAmountText() override;
     void ApplyToolTips() override;
     void CloseMainWindow() override;
@@ -61,6 +70,10 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     // AmortFormHost
     void QueueFileSaveAs() override;
     void UpdateMainCommands() override;
+
+    // CalculatorHost
+    AmortFormModel& LoadedAmortForm() override;
+    void BringAmortFormForward() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -73,6 +86,8 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     void RefreshPressedButtons();
     void SubWindowActivated(QMdiSubWindow* window);
     void GrowToHold(QSize formSize);
+    void LoadAmortWindow();
+    void PresentAmortWindow();
 
     AppState& state_;
     QtUi& ui_;
@@ -82,6 +97,7 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     QMdiArea* mdiArea_;
     LogoForm* logo_;
     QPointer<QMdiSubWindow> amortWindow_;
+    QPointer<QMdiSubWindow> calcWindow_;
     std::array<QAction*, kMainActionCount> actions_{};
 };
 
