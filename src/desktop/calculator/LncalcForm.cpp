@@ -89,10 +89,10 @@ LncalcForm::LncalcForm(AppState& state, QtUi& ui, Clock today, CalculatorHost& h
     pnlStatus_->setObjectName("pnlStatus");
     pnlStatus_->setFrameShape(QFrame::Panel);
     pnlStatus_->setFrameShadow(QFrame::Sunken);
-    pnlStatus_->setMinimumHeight(pnlStatus_->fontMetrics().height() + 6);
     pnlStatus_->setTextFormat(Qt::PlainText);
-    // The longest status text must not widen the window.
-    pnlStatus_->setMinimumWidth(1);
+    // The window is narrower than the buttons' status texts: a long one takes a second line.
+    pnlStatus_->setWordWrap(true);
+    pnlStatus_->setFixedHeight(2 * pnlStatus_->fontMetrics().lineSpacing() + 6);
     pnlStatus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
     auto* layout = new QVBoxLayout(this);
