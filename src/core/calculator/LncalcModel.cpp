@@ -85,8 +85,9 @@ void LncalcModel::CopyInto(AmortFormModel& form) {
 
     DatePeriod period{std::string(frequency.dateInterval), frequency.dateIntervalCount};
     Date today = today_();
-    form.SetFieldText(AmortField::FirstPayment,
-                      FormatDate(AddInterval(today, period.interval, period.count), kDateFieldText));
+    form.SetFieldText(
+        AmortField::FirstPayment,
+        FormatDate(AddInterval(today, period.interval, period.count), kDateFieldText));
     form.SetFieldText(AmortField::FundingDate, FormatDate(today, kDateFieldText));
     form.Tag = AmortFormTag::FromCalculator;
     form.CalculatorPeriod = period;

@@ -43,7 +43,12 @@ const CalcFieldRow kFieldRows[] = {
 };
 
 const char* const kFrequencyCaptions[] = {
-    "", "Monthly", "Quarterly", "Semi-Annual", "Annual", "Bi-Weekly (every 2 wks)",
+    "",
+    "Monthly",
+    "Quarterly",
+    "Semi-Annual",
+    "Annual",
+    "Bi-Weekly (every 2 wks)",
     "Semi-Monthly (2 pymts/mo)",
 };
 
@@ -102,9 +107,9 @@ LncalcForm::LncalcForm(AppState& state, QtUi& ui, Clock today, CalculatorHost& h
     layout->addLayout(buttonRow);
     layout->addWidget(pnlStatus_);
 
-    QWidget* order[] = {fields_[kAmount], fields_[kRate],   fields_[kMonths], fields_[kPayment],
-                        optFreq_[1],      optFreq_[2],      optFreq_[3],      optFreq_[4],
-                        optFreq_[5],      optFreq_[6],      buttons_[kCalc],  buttons_[kClear],
+    QWidget* order[] = {fields_[kAmount], fields_[kRate], fields_[kMonths], fields_[kPayment],
+                        optFreq_[1],      optFreq_[2],    optFreq_[3],      optFreq_[4],
+                        optFreq_[5],      optFreq_[6],    buttons_[kCalc],  buttons_[kClear],
                         buttons_[kCopy],  buttons_[kQuit]};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -166,9 +171,8 @@ QLineEdit* LncalcForm::AddField(Field field, const char* name) {
     edit->setMaximumWidth(110);
     fields_[field] = edit;
     controls_.push_back({edit, Kind::Field, field});
-    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
-        FieldText(field) = text.toStdString();
-    });
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, field](const QString& text) { FieldText(field) = text.toStdString(); });
     return edit;
 }
 
