@@ -181,6 +181,12 @@ TEST_F(LncalcGuiTest, FieldsKeepTheirEntryTextsAndTheFailureBoxNamesTheFault) {
     EXPECT_EQ(Control(calc, "txtRate")->text(), "0.0000");
     EXPECT_TRUE(Control<QRadioButton>(calc, "optFreq(1)")->isChecked());
 
+    window.Action(MainAction::mnuHelpTips)->trigger();
+    EXPECT_EQ(Control<QPushButton>(calc, "cmdCopy")->toolTip(), "");
+    window.Action(MainAction::mnuHelpTips)->trigger();
+    EXPECT_EQ(Control<QPushButton>(calc, "cmdQuit")->toolTip(),
+              " Closes the Loan Calculator window ");
+
     // Alt+R reaches the rate through its label; the whole text is selected.
     QTest::keyClick(Focused(), Qt::Key_R, Qt::AltModifier);
     QLineEdit* rate = Control(calc, "txtRate");
@@ -253,6 +259,10 @@ TEST_F(LncalcGuiTest, WithBothFormsOpenTheToolbarCopiesAndTheAmortizationFormKee
     ASSERT_NE(calc, nullptr);
     EXPECT_TRUE(Pressed(MainAction::tbCalc));
     EXPECT_FALSE(Pressed(MainAction::tbAmort));
+
+    // The labels' access keys belong to the active form: Alt+P is the calculator's payment.
+    QTest::keyClick(Focused(), Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(Focused(), Control(calc, "txtPymt"));
 
     QLineEdit* amount = Control(calc, "txtLnAmt");
     amount->setFocus();
