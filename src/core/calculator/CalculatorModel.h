@@ -91,6 +91,7 @@ class CalculatorModel {
     bool FieldKeyPress(std::string& text, int key, std::string_view next);
     void ShowFailure(const std::string& message);
 
+  protected:
     AppState& state_;
     Ui& ui_;
 };

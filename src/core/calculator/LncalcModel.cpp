@@ -1,5 +1,7 @@
 #include "core/calculator/LncalcModel.h"
 
+#include <string_view>
+
 #include "core/amortization/PaymentDates.h"
 #include "core/base/Dates.h"
 #include "core/base/FormTexts.h"
@@ -8,8 +10,17 @@
 
 namespace quorvia {
 
+namespace {
+
+constexpr std::string_view kNoPrincipal = "No principal amount entered!";
+constexpr std::string_view kOverwriteQuestion =
+    "You have not saved your input on the current Amortization form.  Do you want to save it "
+    "now (before it is overwritten)?";
+
+}  // namespace
+
 LncalcModel::LncalcModel(AppState& state, Ui& ui, Clock today, CalculatorHost& host)
-    : CalculatorModel(state, ui), state_(state), ui_(ui), today_(std::move(today)), host_(host) {}
+    : CalculatorModel(state, ui), today_(std::move(today)), host_(host) {}
 
 void LncalcModel::Form_Load() {
     CalculatorModel::Form_Load();

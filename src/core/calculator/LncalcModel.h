@@ -29,11 +29,6 @@ class CalculatorHost {
     virtual void BringAmortFormForward() = 0;
 };
 
-inline constexpr std::string_view kNoPrincipal = "No principal amount entered!";
-inline constexpr std::string_view kOverwriteQuestion =
-    "You have not saved your input on the current Amortization form.  Do you want to save it "
-    "now (before it is overwritten)?";
-
 class LncalcModel : public CalculatorModel {
   public:
     LncalcModel(AppState& state, Ui& ui, Clock today, CalculatorHost& host);
@@ -55,8 +50,6 @@ class LncalcModel : public CalculatorModel {
     bool AmortInputMayBeOverwritten();
     void CopyInto(AmortFormModel& form);
 
-    AppState& state_;
-    Ui& ui_;
     Clock today_;
     CalculatorHost& host_;
 };
