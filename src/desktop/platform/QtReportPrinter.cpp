@@ -123,7 +123,11 @@ int QtReportPrinter::StartQueueJob(const ReportDocument& document) {
     printer.setDocName(QString::fromStdString(document.DocumentName()));
     printer.setCreator(QStringLiteral("Quorvia"));
     printer.setFullPage(true);
-    printer.setPageLayout(LayoutOf(orientation_, paperSize_));
+    // One setting at a time: a whole page layout with no margins is refused by a queue whose
+    // printable area has margins, and the queue's default paper would be used instead.
+    printer.setPageSize(PageSizeOf(paperSize_));
+    printer.setPageOrientation(OrientationOf(orientation_));
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
     printer.setCopyCount(copies_);
     printer.setCollateCopies(collate_);
     job_->device = &printer;
