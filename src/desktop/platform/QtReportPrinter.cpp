@@ -63,12 +63,10 @@ bool QtReportPrinter::OnPdfPrinter() const {
     return device_ == PdfPrinter().device;
 }
 
+// The PDF printer's one copy is collated as it stands, so asking for collation there is no
+// cause for a note (the print dialog asks for it by default).
 int QtReportPrinter::SetCollate(bool collate) {
-    collate_ = false;
-    if (collate && OnPdfPrinter()) {
-        return print_error::kNotSupported;
-    }
-    collate_ = collate;
+    collate_ = collate && !OnPdfPrinter();
     return print_error::kNone;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The printer side of the report control on Qt: pages go through QPrinter to a CUPS queue, with
 // the queue's own copies and collation, or, on the built-in PDF printer, into a PDF file that
-// is written atomically when the job is finished. The PDF printer makes one copy, uncollated.
+// is written atomically when the job is finished. The PDF printer makes one copy only.
 
 #include <QPagedPaintDevice>
 #include <QPainter>

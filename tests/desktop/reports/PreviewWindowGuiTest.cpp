@@ -221,7 +221,7 @@ TEST_F(PreviewWindowGuiTest, CtrlPPrintsAPageRangeOnTheBuiltInPdfPrinterIntoTheC
     const std::filesystem::path target = folder.Path() / "pages.pdf";
     printOutput.AskPdfFileName = [&] { return target.string(); };
     printDialog.Get();
-    printDialogs.Queue(testing::ScriptedPrintDialog::Choice("PDF", kPdPageNums, 2, 2, 3));
+    printDialogs.Queue(testing::ScriptedPrintDialog::Choice("PDF", kPdPageNums | kPdCollate, 2, 2, 3));
     auto* page = window.findChild<QWidget*>("ThePage");
     Press(page, Qt::Key_P, Qt::ControlModifier);
 
