@@ -125,6 +125,10 @@ std::optional<PrintDialogResult> QtPrintDialog::PrintDialog(const PrintDialogReq
         pendingPdfFile_ = lastPdfFile_;
     }
     PrintDialogResult result = ResultFor(chosen);
+    if (toPdf) {
+        const PrinterInfo pdf = PdfPrinter();
+        result.devNames = {pdf.driver, pdf.device, pdf.port};
+    }
     const bool range = printer.printRange() == QPrinter::PageRange;
     result.flags = (range ? kPdPageNums : 0) | (chosen.collate ? kPdCollate : 0);
     result.fromPage = range ? printer.fromPage() : request.fromPage;

@@ -59,8 +59,9 @@ void QtReportPrinter::SetPageSetup(int16_t orientation, int16_t paperSize) {
     paperSize_ = paperSize;
 }
 
+// By its port too: a CUPS queue may be named "PDF" as well.
 bool QtReportPrinter::OnPdfPrinter() const {
-    return device_ == PdfPrinter().device;
+    return device_ == PdfPrinter().device && port_ == PdfPrinter().port;
 }
 
 // The PDF printer's one copy is collated as it stands, so asking for collation there is no

@@ -148,6 +148,9 @@ TEST_F(QtReportPrinterTest, AQueueThatDoesNotExistIsUnavailable) {
     EXPECT_EQ(printer.PrintPage(document, 2, "Now Printing Page 2"), print_error::kPrinterUnknown);
     EXPECT_EQ(captions, std::vector<std::string>{"Now Printing Page 2"});
     EXPECT_EQ(printer.PrintDocument(document), print_error::kPrinterUnknown);
+
+    printer.SetDevice("PDF", "CUPS:");  // a queue named like the built-in printer
+    EXPECT_EQ(printer.SetCopies(2), print_error::kNone);
 }
 
 }  // namespace
