@@ -8,7 +8,7 @@
 #include "core/base/NumberText.h"
 #include "core/base/ProfileFile.h"
 #include "core/base/Text.h"
-#include "core/preferences/PrinterLabels.h"
+#include "core/preferences/PrinterChoice.h"
 #include "core/session/ReportFont.h"
 
 namespace quorvia {
@@ -68,12 +68,12 @@ std::string AppDrive(const AppState& state) {
 }  // namespace
 
 PrefsModel::PrefsModel(AppState& state, PrinterService& printers, Ui& ui, CDialog& fontDialog,
-                       PrinterSetupDialog& printerSetup, DataFolders& folders)
+                       SharedPDialog& printerDialog, DataFolders& folders)
     : state_(state),
       printers_(printers),
       ui_(ui),
       fontDialog_(fontDialog),
-      printerSetup_(printerSetup),
+      printerDialog_(printerDialog),
       folders_(folders) {}
 
 std::string_view PrefsModel::HelpText(std::string_view control) {
@@ -389,7 +389,7 @@ void PrefsModel::cmdPrtrDefs_Click(int index) {
 void PrefsModel::SelectPrinter() {
     state_.PrintOrientation = 1;
     state_.PrintPaperSize = 1;
-    if (!printerSetup_.SelectPrinter()) {
+    if (!ShowPrinterSetup(printerDialog_)) {
         std::optional<PrinterInfo> current = printers_.CurrentPrinter();
         ui_.MsgBox({"Default or Previously Chosen Printer (" + (current ? current->device : "") +
                         ") Will Be Used.",

@@ -15,9 +15,9 @@
 
 #include "core/base/Ui.h"
 #include "core/printing/CDialogService.h"
+#include "core/printing/PDialog.h"
 #include "core/printing/PrinterService.h"
 #include "core/preferences/DataFolders.h"
-#include "core/preferences/PrinterSetupDialog.h"
 #include "core/session/AppState.h"
 
 namespace quorvia {
@@ -42,7 +42,7 @@ class PrefsModel {
     using ButtonTips = std::array<std::string, 5>;
 
     PrefsModel(AppState& state, PrinterService& printers, Ui& ui, CDialog& fontDialog,
-               PrinterSetupDialog& printerSetup, DataFolders& folders);
+               SharedPDialog& printerDialog, DataFolders& folders);
 
     // The window's state.
     int Tab = kGeneralTab;
@@ -134,7 +134,7 @@ class PrefsModel {
     PrinterService& printers_;
     Ui& ui_;
     CDialog& fontDialog_;
-    PrinterSetupDialog& printerSetup_;
+    SharedPDialog& printerDialog_;
     DataFolders& folders_;
 };
 

@@ -4,7 +4,7 @@
 
 #include "core/base/ProfileFile.h"
 #include "core/base/Text.h"
-#include "core/preferences/PrinterLabels.h"
+#include "core/preferences/PrinterChoice.h"
 #include "core/printing/PrinterFontSize.h"
 #include "core/session/ReportFont.h"
 
@@ -17,12 +17,12 @@ constexpr std::string_view kDefaultFont = "Times New Roman";
 }  // namespace
 
 PrtrSelModel::PrtrSelModel(AppState& state, PrinterService& printers, Ui& ui,
-                           CDialog& fontDialog, PrinterSetupDialog& printerSetup)
+                           CDialog& fontDialog, SharedPDialog& printerDialog)
     : state_(state),
       printers_(printers),
       ui_(ui),
       fontDialog_(fontDialog),
-      printerSetup_(printerSetup) {}
+      printerDialog_(printerDialog) {}
 
 std::string_view PrtrSelModel::HelpText(std::string_view button) {
     if (button == "SelectButton") {
@@ -134,7 +134,7 @@ void PrtrSelModel::Form_Resize() {
 void PrtrSelModel::SelectButton_Click() {
     state_.PrintOrientation = 1;
     state_.PrintPaperSize = 1;
-    if (!printerSetup_.SelectPrinter()) {
+    if (!ShowPrinterSetup(printerDialog_)) {
         return;
     }
     state_.PrintOrientation = 1;

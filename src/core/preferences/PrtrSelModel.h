@@ -12,8 +12,8 @@
 
 #include "core/base/Ui.h"
 #include "core/printing/CDialogService.h"
+#include "core/printing/PDialog.h"
 #include "core/printing/PrinterService.h"
-#include "core/preferences/PrinterSetupDialog.h"
 #include "core/session/AppState.h"
 
 namespace quorvia {
@@ -32,7 +32,7 @@ class PrtrSelModel {
                                                               "ExitButton", "cmdCancel", "cmdHelp"};
 
     PrtrSelModel(AppState& state, PrinterService& printers, Ui& ui, CDialog& fontDialog,
-                 PrinterSetupDialog& printerSetup);
+                 SharedPDialog& printerDialog);
 
     // The window's state.
     std::string lblPrtrName;
@@ -75,7 +75,7 @@ class PrtrSelModel {
     PrinterService& printers_;
     Ui& ui_;
     CDialog& fontDialog_;
-    PrinterSetupDialog& printerSetup_;
+    SharedPDialog& printerDialog_;
 };
 
 // The message of a help command while the program has no help to show.

@@ -10,6 +10,7 @@
 #include "core/base/ProfileFile.h"
 #include "support/FakePrinterService.h"
 #include "support/PrefsTestSupport.h"
+#include "support/ScriptedPrintDialog.h"
 #include "support/PreviewTestSupport.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
@@ -19,7 +20,7 @@ namespace {
 
 using testing::FixedVolumes;
 using testing::ScriptedFontChooser;
-using testing::ScriptedPrinterSetup;
+using testing::ScriptedPrintDialog;
 
 constexpr std::string_view kConflict =
     "Bi-weekly and Semi-monthly payment schedules REQUIRE that interest be calculated using "
@@ -40,14 +41,16 @@ class PrefsModelTest : public ::testing::Test {
   protected:
     PrefsModelTest()
         : printers({{"Laser", "hpcups", "CUPS:"}, PdfPrinter()}),
-          setup(printers),
+          printerDialog(ui, printers, dialogs, state.PrintOrientation, state.PrintPaperSize),
           fontDialog(ui, fonts),
-          model(state, printers, ui, fontDialog, setup, volumes) {
+          model(state, printers, ui, fontDialog, printerDialog, volumes) {
         state.AppPath = folder.Path();
         state.IniFilePath = folder / "quorvia.ini";
         state.DataDrive = state.AppPath.string().substr(0, 2);
         state.DataDirectory = state.AppPath.string();
         state.ReportPrinter = "Laser,hpcups,CUPS:";
+        dialogs.fallback = ScriptedPrintDialog::Choice("Laser");
+        printerDialog.Get();
     }
 
     void Load() {
@@ -63,7 +66,8 @@ class PrefsModelTest : public ::testing::Test {
     FakePrinterService printers;
     ScriptedUi ui;
     ScriptedFontChooser fonts;
-    ScriptedPrinterSetup setup;
+    ScriptedPrintDialog dialogs;
+    SharedPDialog printerDialog;
     FixedVolumes volumes;
     CDialog fontDialog;
     PrefsModel model;
@@ -383,15 +387,17 @@ TEST_F(PrefsModelTest, AFontChosenIsUndoneByCancelAndKeptBySave) {
 
 TEST_F(PrefsModelTest, ThePrinterButtonTakesTheChosenPrinter) {
     Load();
+    dialogs.Cancel();
     model.cmdPrtrDefs_Click(0);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].prompt, "Default or Previously Chosen Printer (Laser) Will Be Used.");
     EXPECT_EQ(ui.messages[0].title, "Selection Cancelled");
     EXPECT_EQ(model.PendingPrinter, "Laser,hpcups,CUPS:");
 
-    setup.choice = PdfPrinter();
+    dialogs.Queue(ScriptedPrintDialog::Choice("PDF"));
     state.PrintOrientation = 2;
     model.cmdPrtrDefs_Click(0);
+    EXPECT_EQ(dialogs.requests.back().flags, kPdPrintSetup);
     EXPECT_EQ(state.PrintOrientation, 1);
     EXPECT_EQ(model.lblPrtrName, "PDF on FILE:");
     EXPECT_EQ(model.PendingPrinter, "PDF,pdf,FILE:");

@@ -8,6 +8,7 @@
 #include "core/base/ProfileFile.h"
 #include "support/FakePrinterService.h"
 #include "support/PrefsTestSupport.h"
+#include "support/ScriptedPrintDialog.h"
 #include "support/PreviewTestSupport.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
@@ -16,7 +17,7 @@ namespace quorvia {
 namespace {
 
 using testing::ScriptedFontChooser;
-using testing::ScriptedPrinterSetup;
+using testing::ScriptedPrintDialog;
 
 constexpr std::string_view kFileWarning =
     "Your current default printer is connected to the port 'FILE.'  For a 'hard copy' printout "
@@ -26,13 +27,15 @@ class PrtrSelModelTest : public ::testing::Test {
   protected:
     PrtrSelModelTest()
         : printers({{"Laser", "hpcups", "CUPS:"}, PdfPrinter()}),
-          setup(printers),
+          printerDialog(ui, printers, dialogs, state.PrintOrientation, state.PrintPaperSize),
           fontDialog(ui, fonts),
-          model(state, printers, ui, fontDialog, setup) {
+          model(state, printers, ui, fontDialog, printerDialog) {
         state.AppPath = folder.Path();
         state.IniFilePath = folder / "quorvia.ini";
         state.ReportPrinter = "Laser,hpcups,CUPS:";
         printers.fonts = {"Arial", "Courier 12CPI", "Line Printer 10CPI"};
+        dialogs.fallback = ScriptedPrintDialog::Choice("Laser");
+        printerDialog.Get();
     }
 
     void Load() {
@@ -59,7 +62,8 @@ class PrtrSelModelTest : public ::testing::Test {
     FakePrinterService printers;
     ScriptedUi ui;
     ScriptedFontChooser fonts;
-    ScriptedPrinterSetup setup;
+    ScriptedPrintDialog dialogs;
+    SharedPDialog printerDialog;
     CDialog fontDialog;
     PrtrSelModel model;
 };
@@ -185,8 +189,9 @@ TEST_F(PrtrSelModelTest, AFontThePrinterLacksMustBeChosenBeforeOkay) {
 TEST_F(PrtrSelModelTest, OkayKeepsPrinterAndFontAsTheDefaults) {
     folder.Write("quorvia.ini", "[Prefs]\r\ndname=Acme\r\n");
     Load();
-    setup.choice = PdfPrinter();
+    dialogs.Queue(ScriptedPrintDialog::Choice("PDF"));
     model.SelectButton_Click();
+    EXPECT_EQ(ui.focus.front(), "ExitButton");
     EXPECT_EQ(model.lblPrtrName, "PDF on FILE:");
     EXPECT_EQ(Count("WARNING"), 1);
     ChooseFont({"Arial", 10.5, true});
@@ -225,8 +230,10 @@ TEST_F(PrtrSelModelTest, AFailedWriteLeavesTheFormOpen) {
 
 TEST_F(PrtrSelModelTest, ACancelledPrinterChoiceChangesNothing) {
     Load();
+    dialogs.Cancel();
     model.SelectButton_Click();
-    EXPECT_EQ(setup.shown, 1);
+    ASSERT_EQ(dialogs.requests.size(), 2u);
+    EXPECT_EQ(dialogs.requests[1].flags, kPdPrintSetup);
     EXPECT_EQ(model.PendingPrinter, "Laser,hpcups,CUPS:");
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(state.PrintOrientation, 1);

@@ -1,4 +1,4 @@
-#include "core/preferences/PrinterLabels.h"
+#include "core/preferences/PrinterChoice.h"
 
 #include "core/printing/PrinterService.h"
 
@@ -6,6 +6,11 @@ namespace quorvia {
 
 std::string PrinterLabel(std::string_view identity) {
     return PrinterDeviceOf(identity) + " on " + PrinterPortOf(identity);
+}
+
+bool ShowPrinterSetup(SharedPDialog& printerDialog) {
+    uint32_t flags = kPdPrintSetup;
+    return printerDialog.Get().SelectPrinter(flags);
 }
 
 void RefuseFontWithoutPrinter(Ui& ui) {
