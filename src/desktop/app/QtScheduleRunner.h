@@ -10,6 +10,8 @@
 #include "core/printing/PrinterService.h"
 #include "desktop/app/FrmprntgStatus.h"
 #include "desktop/platform/QtFontChooser.h"
+#include "desktop/platform/QtPrintDialog.h"
+#include "desktop/platform/QtReportPrinter.h"
 #include "desktop/platform/QtUi.h"
 #include "desktop/reports/PreviewWindow.h"
 
@@ -25,6 +27,9 @@ class QtScheduleRunner : public ScheduleRunner {
     FrmprntgStatus status_;
     QtFontChooser fonts_;
     CDialog fontDialog_;
+    QtPrintDialog printDialogs_;
+    SharedPDialog printDialog_;
+    QtReportPrinter printOutput_;
     PreviewWindowOpener preview_;
     DesktopScheduleRunner runner_;
 };
