@@ -522,7 +522,10 @@ void PrefsForm::Refresh() {
         vsTab_->setCurrentIndex(model_.Tab);
     }
     pnlStatus_->setText(Q(model_.pnlStatus));
-    ui_.ApplyPendingFocus();
+    // The load step's focus request waits for the window to show.
+    if (isVisible()) {
+        ui_.ApplyPendingFocus();
+    }
 }
 
 }  // namespace quorvia

@@ -144,7 +144,10 @@ void PrtrSelForm::Refresh() {
     for (std::size_t index = 0; index < buttons_.size(); ++index) {
         buttons_[index]->setToolTip(Q(model_.ToolTips[index]));
     }
-    ui_.ApplyPendingFocus();
+    // The load step's focus request waits for the window to show.
+    if (isVisible()) {
+        ui_.ApplyPendingFocus();
+    }
 }
 
 }  // namespace quorvia
