@@ -94,8 +94,8 @@ void PrefsModel::Form_Load() {
     cboSemiMthly.list.assign(kDueDatePairCaptions.begin(), kDueDatePairCaptions.end());
     txtName = {Trim(state_.CompanyNames[0]), Trim(state_.CompanyNames[1])};
     txtRate = Trim(state_.DefaultRate);
-    optFreq = state_.DefaultFrequency >= 1 && state_.DefaultFrequency <= 6 ? state_.DefaultFrequency
-                                                                           : 0;
+    optFreq =
+        state_.DefaultFrequency >= 1 && state_.DefaultFrequency <= 6 ? state_.DefaultFrequency : 0;
     int pair = state_.DefaultSemiMonthlyDates - 1;
     cboSemiMthly.listIndex = pair >= 0 && pair < 4 ? pair : -1;
     cboSemiMthly.enabled = optFreq == kSemiMonthly;
@@ -202,8 +202,8 @@ void PrefsModel::ApplyToolTips(bool on) {
 }
 
 void PrefsModel::Control_GotFocus(std::string_view control) {
-    bool plainFrequency = control.starts_with("optFreq(") && control != "optFreq(5)" &&
-                          control != "optFreq(6)";
+    bool plainFrequency =
+        control.starts_with("optFreq(") && control != "optFreq(5)" && control != "optFreq(6)";
     pnlStatus = plainFrequency ? HelpText("optFreq") : HelpText(control);
 }
 

@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "core/base/Ui.h"
+#include "core/preferences/DataFolders.h"
 #include "core/printing/CDialogService.h"
 #include "core/printing/PDialog.h"
 #include "core/printing/PrinterService.h"
-#include "core/preferences/DataFolders.h"
 #include "core/session/AppState.h"
 
 namespace quorvia {

@@ -16,8 +16,8 @@ constexpr std::string_view kDefaultFont = "Times New Roman";
 
 }  // namespace
 
-PrtrSelModel::PrtrSelModel(AppState& state, PrinterService& printers, Ui& ui,
-                           CDialog& fontDialog, SharedPDialog& printerDialog)
+PrtrSelModel::PrtrSelModel(AppState& state, PrinterService& printers, Ui& ui, CDialog& fontDialog,
+                           SharedPDialog& printerDialog)
     : state_(state),
       printers_(printers),
       ui_(ui),
@@ -61,10 +61,11 @@ void PrtrSelModel::Form_Load() {
         ShowPrinter();
     }
     if (PrintsToFile()) {
-        ui_.MsgBox({"Your current default printer is connected to the port 'FILE.'  For a 'hard "
-                    "copy' printout you should select a new printer connected to a hardware "
-                    "port (such as LPT1:, COM1:, etc).",
-                    "WARNING", MsgButtons::Ok, MsgIcon::Exclamation});
+        ui_.MsgBox(
+            {"Your current default printer is connected to the port 'FILE.'  For a 'hard "
+             "copy' printout you should select a new printer connected to a hardware "
+             "port (such as LPT1:, COM1:, etc).",
+             "WARNING", MsgButtons::Ok, MsgIcon::Exclamation});
     }
     CheckReportFont();
 }
@@ -179,9 +180,10 @@ void PrtrSelModel::ExitButton_Click() {
         return;
     }
     ui_.Beep();
-    ui_.MsgBox({"Verify that your QUORVIA.INI file is present in your program subdirectory and "
-                "try again. (Or click Cancel to restore previous settings.)",
-                "Error During Save", MsgButtons::Ok, MsgIcon::Exclamation});
+    ui_.MsgBox(
+        {"Verify that your QUORVIA.INI file is present in your program subdirectory and "
+         "try again. (Or click Cancel to restore previous settings.)",
+         "Error During Save", MsgButtons::Ok, MsgIcon::Exclamation});
 }
 
 bool PrtrSelModel::WriteDefaults() {

@@ -24,10 +24,11 @@ void TakeChosenFont(const CDialog& fontDialog, AppState& state, Ui& ui) {
     state.ReportFontSize = fontDialog.FontSize;
     state.ReportFontStyle = fontDialog.FontBold ? "Bold" : "Normal";
     if (fontDialog.FontItalic) {
-        ui.MsgBox({"Italic styles are ignored by this program. Your font style will be changed "
-                   "to " +
-                       std::string(fontDialog.FontBold ? "Bold." : "Regular."),
-                   "Please note...", MsgButtons::Ok, MsgIcon::Information});
+        ui.MsgBox(
+            {"Italic styles are ignored by this program. Your font style will be changed "
+             "to " +
+                 std::string(fontDialog.FontBold ? "Bold." : "Regular."),
+             "Please note...", MsgButtons::Ok, MsgIcon::Information});
     }
     if (std::optional<float> size = PrinterFontSize(state.ReportFontName)) {
         state.ReportFontSize = *size;

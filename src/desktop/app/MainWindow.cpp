@@ -10,12 +10,12 @@
 #include "core/app/FormCentering.h"
 #include "desktop/amortization/AmortForm.h"
 #include "desktop/app/LogoForm.h"
-#include "desktop/preferences/PrefsForm.h"
-#include "desktop/preferences/PrtrSelForm.h"
-#include "desktop/preferences/QtDataFolders.h"
 #include "desktop/platform/QtFontChooser.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/ScreenFit.h"
+#include "desktop/preferences/PrefsForm.h"
+#include "desktop/preferences/PrtrSelForm.h"
+#include "desktop/preferences/QtDataFolders.h"
 
 // The toolbar's icons live in the desktop library, which is linked statically: their
 // resources must be registered by name.

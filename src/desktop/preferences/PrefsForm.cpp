@@ -104,7 +104,8 @@ PrefsForm::PrefsForm(AppState& state, PrinterService& printers, QtUi& ui, CDialo
             Handle([this, tab] { model_.vsTab_Switch(tab); });
         }
     });
-    connect(cmdSave_, &QPushButton::clicked, this, [this] { Handle([this] { model_.cmdSave_Click(); }); });
+    connect(cmdSave_, &QPushButton::clicked, this,
+            [this] { Handle([this] { model_.cmdSave_Click(); }); });
     connect(cmdReset_, &QPushButton::clicked, this,
             [this] { Handle([this] { model_.cmdReset_Click(); }); });
     connect(cmdCancel_, &QPushButton::clicked, this,
@@ -150,8 +151,9 @@ QWidget* PrefsForm::BuildGeneralTab() {
     auto* fraFreq = new QGroupBox(" Default Fr&equency of Payments: ", tab);
     fraFreq->setObjectName("fraFreq");
     auto* freqLayout = new QGridLayout(fraFreq);
-    const char* frequencies[] = {"Monthly",  "Quarterly", "Semi-Annual", "Annual",
-                                 "Bi-Weekly (every 2 wks)", "Semi-Monthly ->"};
+    const char* frequencies[] = {
+        "Monthly",        "Quarterly", "Semi-Annual", "Annual", "Bi-Weekly (every 2 wks)",
+        "Semi-Monthly ->"};
     for (int index = 1; index <= 6; ++index) {
         auto* option = new QRadioButton(frequencies[index - 1], fraFreq);
         option->setObjectName(Name("optFreq", index));
@@ -200,7 +202,8 @@ QWidget* PrefsForm::BuildGeneralTab() {
 
     chkBalDue_ = new QCheckBox("F&ull payout on last pymt.", tab);
     chkBalDue_->setObjectName("chkBalDue");
-    connect(chkBalDue_, &QCheckBox::clicked, this, [this](bool on) { model_.chkBalDue = on ? 1 : 0; });
+    connect(chkBalDue_, &QCheckBox::clicked, this,
+            [this](bool on) { model_.chkBalDue = on ? 1 : 0; });
     chkFix_ = new QCheckBox("Fi&xed principal pymts.", tab);
     chkFix_->setObjectName("chkFix");
     connect(chkFix_, &QCheckBox::clicked, this, [this](bool on) { model_.chkFix = on ? 1 : 0; });
@@ -216,8 +219,8 @@ QWidget* PrefsForm::BuildGeneralTab() {
         }
     }
     grid->addWidget(
-        Note("NOTE:  All defaults shown above may be overidden on data entry screens", tab), row,
-        0, 1, 2);
+        Note("NOTE:  All defaults shown above may be overidden on data entry screens", tab), row, 0,
+        1, 2);
     grid->setRowStretch(row + 1, 1);
     return tab;
 }
@@ -242,11 +245,12 @@ QWidget* PrefsForm::BuildCompanyTab() {
     chkFooter_ = new QCheckBox(
         "&Print Company name && address as a page footer on Amortization schedule", tab);
     chkFooter_->setObjectName("chkFooter");
-    connect(chkFooter_, &QCheckBox::clicked, this, [this](bool on) { model_.chkFooter = on ? 1 : 0; });
+    connect(chkFooter_, &QCheckBox::clicked, this,
+            [this](bool on) { model_.chkFooter = on ? 1 : 0; });
     Watch(chkFooter_);
     grid->addWidget(chkFooter_, 2, 0, 1, 2);
-    grid->addWidget(Note("NOTE:  These defaults cannot be overidden within the program", tab), 3,
-                    0, 1, 2);
+    grid->addWidget(Note("NOTE:  These defaults cannot be overidden within the program", tab), 3, 0,
+                    1, 2);
     grid->setRowStretch(4, 1);
     return tab;
 }
@@ -282,6 +286,8 @@ QWidget* PrefsForm::BuildFilesTab() {
                     Handle([this, folder] { model_.Dir1_Change(folder); });
                 }
             });
+    // The folder tree fills in as the volume is read: show the chosen folder once it is there.
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] { RefreshFolders(); });
     lblCurrPath_ = Shown(tab, "lblCurrPath");
     grid->addWidget(driveLabel, 1, 0);
     grid->addWidget(Drive1_, 1, 1, 1, 2);
@@ -304,11 +310,11 @@ QWidget* PrefsForm::BuildFilesTab() {
                 [this, index] { Handle([this, index] { model_.cmdPrtrDefs_Click(index); }); });
     }
     grid->addWidget(
-        Note("NOTE:  Printer & font defaults can be overidden on the Print Preview screen", tab),
-        8, 0, 1, 3);
+        Note("NOTE:  Printer & font defaults can be overidden on the Print Preview screen", tab), 8,
+        0, 1, 3);
     grid->addWidget(
-        Note("NOTE:  Path may be selected/changed at the Open & Save dialog windows", tab), 9, 0,
-        1, 3);
+        Note("NOTE:  Path may be selected/changed at the Open & Save dialog windows", tab), 9, 0, 1,
+        3);
     Watch(Drive1_);
     Watch(Dir1_);
     return tab;
@@ -470,6 +476,8 @@ void PrefsForm::RefreshFolders() {
     if (folder.isValid() && Dir1_->currentIndex() != folder) {
         QSignalBlocker block(Dir1_->selectionModel());
         Dir1_->setCurrentIndex(folder);
+    }
+    if (folder.isValid()) {
         Dir1_->scrollTo(folder);
     }
     lblCurrPath_->setText(Q(model_.lblCurrPath));

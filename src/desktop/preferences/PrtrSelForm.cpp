@@ -31,8 +31,8 @@ QLabel* Shown(QWidget* parent, const char* name) {
 
 }  // namespace
 
-PrtrSelForm::PrtrSelForm(AppState& state, PrinterService& printers, QtUi& ui,
-                         CDialog& fontDialog, SharedPDialog& printerDialog, QWidget* parent)
+PrtrSelForm::PrtrSelForm(AppState& state, PrinterService& printers, QtUi& ui, CDialog& fontDialog,
+                         SharedPDialog& printerDialog, QWidget* parent)
     : QDialog(parent),
       model_(state, printers, ui, fontDialog, printerDialog),
       ui_(ui),
@@ -70,9 +70,10 @@ PrtrSelForm::PrtrSelForm(AppState& state, PrinterService& printers, QtUi& ui,
                          this, "Label3"),
                     5, 0);
     layout->addLayout(grid);
-    QLabel* note = Text("NOTE:  You can also change the printer or font at each print preview "
-                        "screen prior to printing.",
-                        this, "pnlNote1");
+    QLabel* note = Text(
+        "NOTE:  You can also change the printer or font at each print preview "
+        "screen prior to printing.",
+        this, "pnlNote1");
     note->setFrameShape(QFrame::Panel);
     note->setFrameShadow(QFrame::Raised);
     layout->addWidget(note);

@@ -10,8 +10,8 @@
 #include "core/base/ProfileFile.h"
 #include "support/FakePrinterService.h"
 #include "support/PrefsTestSupport.h"
-#include "support/ScriptedPrintDialog.h"
 #include "support/PreviewTestSupport.h"
+#include "support/ScriptedPrintDialog.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 
@@ -209,7 +209,8 @@ TEST_F(PrefsModelTest, ANewFileGetsTheEighteenKeysInTheirOrder) {
 }
 
 TEST_F(PrefsModelTest, SavingKeepsTheFilesOtherLines) {
-    folder.Write("quorvia.ini", "; kept\r\n[Other]\r\ndrate=1\r\n[Prefs]\r\nDRATE=5\r\nextra=x\r\n");
+    folder.Write("quorvia.ini",
+                 "; kept\r\n[Other]\r\ndrate=1\r\n[Prefs]\r\nDRATE=5\r\nextra=x\r\n");
     Load();
     model.txtRate = "6";
     model.cmdSave_Click();

@@ -8,8 +8,8 @@
 #include "core/base/ProfileFile.h"
 #include "support/FakePrinterService.h"
 #include "support/PrefsTestSupport.h"
-#include "support/ScriptedPrintDialog.h"
 #include "support/PreviewTestSupport.h"
+#include "support/ScriptedPrintDialog.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 
