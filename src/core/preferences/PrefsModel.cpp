@@ -65,6 +65,27 @@ std::string AppDrive(const AppState& state) {
     return state.AppPath.string().substr(0, 2);
 }
 
+// What the person is told when the stored drive or folder could not be reached; empty when
+// both could.
+std::string DataPathMessage(const std::optional<RunError>& drive,
+                            const std::optional<RunError>& folder) {
+    const std::string resetting =
+        "could not be accessed.  Resetting to the current application drive and path." +
+        std::string(CrLf);
+    if (folder) {
+        std::string numbers = std::to_string(folder->number);
+        if (drive) {
+            numbers = std::to_string(drive->number) + "/" + numbers;
+        }
+        return std::string(drive ? "Your default Drive and/or " : "Your default ") + "Directory " +
+               resetting + "[" + numbers + "]";
+    }
+    if (drive) {
+        return "Your default Drive " + resetting + "[" + std::to_string(drive->number) + "]";
+    }
+    return {};
+}
+
 }  // namespace
 
 PrefsModel::PrefsModel(AppState& state, PrinterService& printers, Ui& ui, CDialog& fontDialog,
@@ -153,42 +174,30 @@ void PrefsModel::ChooseDataPath() {
     if (Trim(state_.DataDirectory).empty()) {
         state_.DataDirectory = state_.AppPath.string();
     }
-    RunError driveError;
-    bool driveFailed = !VolumeOf(state_.DataDrive, Drive1List, driveError);
-    if (driveFailed) {
-        state_.DataDrive = AppDrive(state_);
-        state_.DataDirectory = state_.AppPath.string();
+    RunError error;
+    std::optional<RunError> driveError;
+    if (!VolumeOf(state_.DataDrive, Drive1List, error)) {
+        driveError = error;
+        UseProgramFolder();
     }
-    RunError folderError;
-    std::optional<RunError> unreachable = FolderAccessError(state_.DataDirectory);
-    bool folderFailed =
-        unreachable.has_value() || !VolumeOf(state_.DataDirectory, Drive1List, folderError);
-    if (unreachable) {
-        folderError = *unreachable;
+    std::optional<RunError> folderError = FolderAccessError(state_.DataDirectory);
+    if (!folderError && !VolumeOf(state_.DataDirectory, Drive1List, error)) {
+        folderError = error;
     }
-    if (folderFailed) {
-        state_.DataDrive = AppDrive(state_);
-        state_.DataDirectory = state_.AppPath.string();
+    if (folderError) {
+        UseProgramFolder();
     }
     Dir1_Change(state_.DataDirectory);
-
-    const std::string resetting =
-        "could not be accessed.  Resetting to the current application drive and path.";
-    std::string prompt;
-    if (folderFailed) {
-        std::string numbers = driveFailed ? std::to_string(driveError.number) + "/" +
-                                                std::to_string(folderError.number)
-                                          : std::to_string(folderError.number);
-        prompt = std::string(driveFailed ? "Your default Drive and/or " : "Your default ") +
-                 "Directory " + resetting + std::string(CrLf) + "[" + numbers + "]";
-    } else if (driveFailed) {
-        prompt = "Your default Drive " + resetting + std::string(CrLf) + "[" +
-                 std::to_string(driveError.number) + "]";
-    }
+    std::string prompt = DataPathMessage(driveError, folderError);
     if (!prompt.empty()) {
         ui_.Beep();
         ui_.MsgBox({prompt, "Default File Path error", MsgButtons::Ok, MsgIcon::Exclamation});
     }
+}
+
+void PrefsModel::UseProgramFolder() {
+    state_.DataDrive = AppDrive(state_);
+    state_.DataDirectory = state_.AppPath.string();
 }
 
 void PrefsModel::Form_Activate() {

@@ -119,6 +119,7 @@ class PrefsModel {
     void AskAboutConflict(int option);
     void EnableSemiMonthlyList();
     void ChooseDataPath();
+    void UseProgramFolder();
     void ShowPrinter(const std::string& identity);
     void ShowNoPrinter();
     void ApplyToolTips(bool on);
