@@ -39,6 +39,9 @@ class MainWindowHost {
     virtual void ApplyToolTips() = 0;
     // Closes the main window; its unload handler runs.
     virtual void CloseMainWindow() = 0;
+    // Show the preferences and the printer and font forms modally and unload them.
+    virtual void ShowPrefsForm() = 0;
+    virtual void ShowPrtrSelForm() = 0;
 };
 
 // The enabled and checked state of the menu items and toolbar buttons, and whether the

@@ -5,7 +5,7 @@
 
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
-#include "core/printing/PrinterFontSize.h"
+#include "core/session/ReportFont.h"
 
 namespace quorvia {
 
@@ -507,24 +507,12 @@ void PreviewWindowModel::vsPrinter1_MouseUp() {
 }
 
 void PreviewWindowModel::FontSelect() {
-    ui_.MsgBox(
-        {"For the best looking results you should use a scaleable, proportionally spaced "
-         "TrueType font.  (The program's 'default' font is 12 point Times New Roman.)",
-         "SELECT A PRINTER FONT", MsgButtons::Ok, MsgIcon::Information});
-    fontDialog_.FontName = state_.ReportFontName;
-    fontDialog_.FontSize = state_.ReportFontSize;
-    fontDialog_.FontBold = state_.ReportFontStyle == "Bold";
-    fontDialog_.FontItalic = false;
-    fontDialog_.Min = 8;
-    fontDialog_.Max = 14;
-    fontDialog_.Flags = kCfPrinterFonts | kCfInitToLogFont | kCfAnsiOnly;
-    if (!fontDialog_.ShowFont() || fontDialog_.FontSize <= 0) {
-        return;
-    }
     const std::string oldName = state_.ReportFontName;
     const float oldSize = state_.ReportFontSize;
     const std::string oldStyle = state_.ReportFontStyle;
-    ApplyChosenFont();
+    if (!ChooseReportFont(state_, fontDialog_, ui_)) {
+        return;
+    }
     if (state_.ReportFontName == oldName && state_.ReportFontSize == oldSize &&
         state_.ReportFontStyle == oldStyle) {
         return;
@@ -534,22 +522,6 @@ void PreviewWindowModel::FontSelect() {
     ShowPageNumber();
     UpdateNavButtons();
     FocusPage();
-}
-
-void PreviewWindowModel::ApplyChosenFont() {
-    state_.ReportFontName = fontDialog_.FontName;
-    state_.ReportFontSize = fontDialog_.FontSize;
-    state_.ReportFontStyle = fontDialog_.FontBold ? "Bold" : "Normal";
-    if (fontDialog_.FontItalic) {
-        ui_.MsgBox(
-            {"Italic styles are ignored by this program. Your font style will be changed "
-             "to " +
-                 std::string(fontDialog_.FontBold ? "Bold." : "Regular."),
-             "Please note...", MsgButtons::Ok, MsgIcon::Information});
-    }
-    if (std::optional<float> size = PrinterFontSize(state_.ReportFontName)) {
-        state_.ReportFontSize = *size;
-    }
 }
 
 void PreviewWindowModel::TellFontChanged() {

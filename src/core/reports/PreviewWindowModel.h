@@ -139,7 +139,6 @@ class PreviewWindowModel {
     bool OnLastPage() const { return doc_.PreviewPage() == doc_.PageCount(); }
     bool ScrollKey(int code, int shift);
     bool CtrlKey(int code);
-    void ApplyChosenFont();
     void TellFontChanged();
 
     AppState& state_;

@@ -11,8 +11,12 @@
 #include "desktop/amortization/AmortForm.h"
 #include "desktop/app/LogoForm.h"
 #include "desktop/calculator/LncalcForm.h"
+#include "desktop/platform/QtFontChooser.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/ScreenFit.h"
+#include "desktop/preferences/PrefsForm.h"
+#include "desktop/preferences/PrtrSelForm.h"
+#include "desktop/preferences/QtDataFolders.h"
 
 // The toolbar's icons live in the desktop library, which is linked statically: their
 // resources must be registered by name.
@@ -48,6 +52,7 @@ class UnavailableScheduleRunner : public ScheduleRunner {
 
 MainWindow::MainWindow(AppState& state, PrinterService& printers, QtUi& ui, Clock today)
     : state_(state),
+      printers_(printers),
       ui_(ui),
       today_(std::move(today)),
       model_(state, printers, ui, *this),
@@ -329,6 +334,33 @@ void MainWindow::ApplyToolTips() {
 
 void MainWindow::CloseMainWindow() {
     close();
+}
+
+void MainWindow::ShowPrefsForm() {
+    QtFontChooser fonts(this);
+    CDialog fontDialog(ui_, fonts);
+    QtDataFolders volumes;
+    PrefsForm form(state_, printers_, ui_, fontDialog, *printerDialog_, volumes, this);
+    ShowModalForm(form);
+}
+
+void MainWindow::ShowPrtrSelForm() {
+    QtFontChooser fonts(this);
+    CDialog fontDialog(ui_, fonts);
+    PrtrSelForm form(state_, printers_, ui_, fontDialog, *printerDialog_, this);
+    ShowModalForm(form);
+}
+
+// Centred over the main window; afterwards the main window is brought to the front.
+void MainWindow::ShowModalForm(QDialog& form) {
+    form.adjustSize();
+    FormRect centred = CenterForm({0, 0, form.width(), form.height()},
+                                  {x(), y(), frameGeometry().width(), frameGeometry().height()});
+    form.move(centred.left, std::max(0, centred.top));
+    form.exec();
+    raise();
+    activateWindow();
+    RefreshCommands();
 }
 
 void MainWindow::QueueFileSaveAs() {

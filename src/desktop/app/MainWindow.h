@@ -19,6 +19,7 @@
 #include "core/app/MainWindowModel.h"
 #include "core/base/Clock.h"
 #include "core/calculator/LncalcModel.h"
+#include "core/printing/PDialog.h"
 #include "core/printing/PrinterService.h"
 #include "core/schedule/ScheduleRunner.h"
 #include "core/session/AppState.h"
@@ -46,6 +47,9 @@ class MainWindow : public QMainWindow,
     // that tells the person the schedule is not available yet. Set it before the form opens:
     // the open form keeps the runner it was given.
     void SetScheduleRunner(std::unique_ptr<ScheduleRunner> runner);
+    // The printer dialogs that the printer buttons of Preferences and Print Setup open; set it
+    // before either form opens.
+    void SetPrinterDialog(SharedPDialog& printerDialog) { printerDialog_ = &printerDialog; }
 
     MainWindowModel& Model() { return model_; }
     QAction* Action(MainAction action) const { return actions_[IndexOf(action)]; }
@@ -66,6 +70,8 @@ class MainWindow : public QMainWindow,
     std::string AmortLoanAmountText() override;
     void ApplyToolTips() override;
     void CloseMainWindow() override;
+    void ShowPrefsForm() override;
+    void ShowPrtrSelForm() override;
 
     // AmortFormHost
     void QueueFileSaveAs() override;
@@ -88,12 +94,15 @@ class MainWindow : public QMainWindow,
     void GrowToHold(QSize formSize);
     void LoadAmortWindow();
     void PresentAmortWindow();
+    void ShowModalForm(QDialog& form);
 
     AppState& state_;
+    PrinterService& printers_;
     QtUi& ui_;
     Clock today_;
     MainWindowModel model_;
     std::unique_ptr<ScheduleRunner> runner_;
+    SharedPDialog* printerDialog_ = nullptr;
     QMdiArea* mdiArea_;
     LogoForm* logo_;
     QPointer<QMdiSubWindow> amortWindow_;

@@ -22,6 +22,8 @@ class QtScheduleRunner : public ScheduleRunner {
     QtScheduleRunner(AppState& state, QtUi& ui, PrinterService& printers, QWidget* mainWindow);
 
     void ComputeSchedule(AmortInputs& inputs) override { runner_.ComputeSchedule(inputs); }
+    // The program's one PDialog, which Preferences and Print Setup use too.
+    SharedPDialog& PrinterDialog() { return printDialog_; }
 
   private:
     FrmprntgStatus status_;
