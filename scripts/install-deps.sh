@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-qpa-plugins libgl-dev
     fonts-liberation2 poppler-utils
+    cups-daemon cups-client cups-filters
     xvfb xauth imagemagick xdotool
     desktop-file-utils shared-mime-info libxml2-utils file
     clang libclang-rt-dev llvm
