@@ -11,7 +11,6 @@
 #include "desktop/amortization/AmortForm.h"
 #include "desktop/app/LogoForm.h"
 #include "desktop/calculator/LncalcForm.h"
-#include "desktop/platform/QtFontChooser.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/ScreenFit.h"
 #include "desktop/preferences/PrefsForm.h"
@@ -353,17 +352,13 @@ void MainWindow::CloseMainWindow() {
 }
 
 void MainWindow::ShowPrefsForm() {
-    QtFontChooser fonts(this);
-    CDialog fontDialog(ui_, fonts);
     QtDataFolders volumes;
-    PrefsForm form(state_, printers_, ui_, fontDialog, *printerDialog_, volumes, this);
+    PrefsForm form(state_, printers_, ui_, dialog_, *printerDialog_, volumes, this);
     ShowModalForm(form);
 }
 
 void MainWindow::ShowPrtrSelForm() {
-    QtFontChooser fonts(this);
-    CDialog fontDialog(ui_, fonts);
-    PrtrSelForm form(state_, printers_, ui_, fontDialog, *printerDialog_, this);
+    PrtrSelForm form(state_, printers_, ui_, dialog_, *printerDialog_, this);
     ShowModalForm(form);
 }
 
