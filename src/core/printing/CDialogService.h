@@ -102,8 +102,11 @@ class CDialog {
     void AddFilter(const std::string& description, const std::string& filespec,
                    bool defaultFilter = false);
     void AddDefaultFilters(ControlKind kind);
-    // True when the person chose a file. With a control: default filters for its kind when
-    // Filter is empty, and afterwards the file is loaded into it (open) or saved from it (save).
+    // True when the person chose a file. A failed dialog is reported; with CancelError a cancel
+    // or failure raises RaisedRunError 32755. With a control: default filters for its kind when
+    // Filter is empty, and afterwards the file is loaded into it (open) or saved from it (save);
+    // a failure to move the contents raises its error. MaxFileSize is handed to the dialog
+    // only: a path of this system may be longer.
     bool ShowOpen(DialogControl* control = nullptr);
     bool ShowSave(DialogControl* control = nullptr);
     int16_t SelectedFileCount() const { return static_cast<int16_t>(selected_.size()); }
