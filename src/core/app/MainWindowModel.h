@@ -13,6 +13,8 @@
 
 #include "core/app/MainAction.h"
 #include "core/base/Ui.h"
+#include "core/help/HelpEngine.h"
+#include "core/help/ProgramHelp.h"
 #include "core/printing/PrinterService.h"
 #include "core/session/AppState.h"
 
@@ -35,6 +37,9 @@ class MainWindowHost {
     virtual void ApplyToolTips() = 0;
     // Closes the main window; its unload handler runs.
     virtual void CloseMainWindow() = 0;
+    virtual void ShowAboutBox() = 0;
+    // The help topic of the active data form, the one F1 in it opens.
+    virtual int ActiveFormHelpContext() = 0;
 };
 
 // The enabled and checked state of the menu items and toolbar buttons, and whether the
@@ -61,7 +66,8 @@ inline constexpr std::string_view kNotAvailable = "This command is not available
 
 class MainWindowModel {
   public:
-    MainWindowModel(AppState& state, PrinterService& printers, Ui& ui, MainWindowHost& host);
+    MainWindowModel(AppState& state, PrinterService& printers, Ui& ui, MainWindowHost& host,
+                    HelpEngine& help);
 
     MainCommands Commands;
 
@@ -98,11 +104,14 @@ class MainWindowModel {
     bool AmortOpen() const { return state_.FormOpen[1]; }
     bool CalcOpen() const { return state_.FormOpen[2]; }
     void NotAvailable(std::string_view command);
+    void tbHelp_Click();
 
     AppState& state_;
     PrinterService& printers_;
     Ui& ui_;
     MainWindowHost& host_;
+    HelpEngine& helpEngine_;
+    ProgramHelp help_;
 };
 
 }  // namespace quorvia

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <cstdlib>
 
 #include "core/app/FormCentering.h"
 #include "desktop/amortization/AmortForm.h"
@@ -47,7 +48,9 @@ MainWindow::MainWindow(AppState& state, PrinterService& printers, QtUi& ui, Cloc
     : state_(state),
       ui_(ui),
       today_(std::move(today)),
-      model_(state, printers, ui, *this),
+      help_(this),
+      helpKey_(help_, ui),
+      model_(state, printers, ui, *this, help_),
       runner_(std::make_unique<UnavailableScheduleRunner>(ui)) {
     InitToolbarIcons();
     setObjectName("Quorvia");
@@ -58,6 +61,7 @@ MainWindow::MainWindow(AppState& state, PrinterService& printers, QtUi& ui, Cloc
     setCentralWidget(mdiArea_);
     logo_ = new LogoForm(mdiArea_->viewport());
     BuildMenusAndToolBar();
+    qApp->installEventFilter(&helpKey_);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::SubWindowActivated);
     RefreshCommands();
 }
@@ -252,6 +256,19 @@ void MainWindow::ApplyToolTips() {
 
 void MainWindow::CloseMainWindow() {
     close();
+}
+
+void MainWindow::ShowAboutBox() {
+    const char* searchPath = std::getenv("PATH");
+    AboutForm about(ui_, starter_, searchPath ? searchPath : "", this);
+    about.exec();
+    raise();
+    activateWindow();
+}
+
+int MainWindow::ActiveFormHelpContext() {
+    QMdiSubWindow* active = mdiArea_->activeSubWindow();
+    return HelpContextOf(active ? active->widget() : OpenAmortForm());
 }
 
 void MainWindow::QueueFileSaveAs() {

@@ -21,6 +21,9 @@
 #include "core/printing/PrinterService.h"
 #include "core/schedule/ScheduleRunner.h"
 #include "core/session/AppState.h"
+#include "desktop/about/AboutForm.h"
+#include "desktop/help/HelpKey.h"
+#include "desktop/help/QtHelpEngine.h"
 #include "desktop/platform/QtUi.h"
 
 namespace quorvia {
@@ -43,6 +46,7 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     void SetScheduleRunner(std::unique_ptr<ScheduleRunner> runner);
 
     MainWindowModel& Model() { return model_; }
+    QtHelpEngine& Help() { return help_; }
     QAction* Action(MainAction action) const { return actions_[IndexOf(action)]; }
     AmortForm* OpenAmortForm() const;
     LogoForm* Logo() const { return logo_; }
@@ -57,6 +61,8 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     std::string AmortLoanAmountText() override;
     void ApplyToolTips() override;
     void CloseMainWindow() override;
+    void ShowAboutBox() override;
+    int ActiveFormHelpContext() override;
 
     // AmortFormHost
     void QueueFileSaveAs() override;
@@ -77,6 +83,9 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     AppState& state_;
     QtUi& ui_;
     Clock today_;
+    QtHelpEngine help_;
+    HelpKeyFilter helpKey_;
+    QtProgramStarter starter_;
     MainWindowModel model_;
     std::unique_ptr<ScheduleRunner> runner_;
     QMdiArea* mdiArea_;

@@ -1,6 +1,9 @@
 // The desktop program: one main window over the program's folder, one running copy per user.
 #include <QApplication>
+#include <cstring>
+#include <iostream>
 
+#include "core/about/BuildVersion.h"
 #include "core/session/AppState.h"
 #include "desktop/app/MainWindow.h"
 #include "desktop/app/QtScheduleRunner.h"
@@ -10,6 +13,10 @@
 #include "desktop/platform/QtUi.h"
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << quorvia::CommandLineVersionText("quorvia") << "\n";
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvia");
     quorvia::ButtonAccessKeys::Install();

@@ -7,6 +7,7 @@
 
 #include "core/app/FormCentering.h"
 #include "support/FakePrinterService.h"
+#include "support/ScriptedHelp.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 
@@ -31,6 +32,8 @@ class RecordingHost : public MainWindowHost {
     std::string AmortLoanAmountText() override { return amount; }
     void ApplyToolTips() override { calls.push_back("ApplyToolTips"); }
     void CloseMainWindow() override { calls.push_back("CloseMainWindow"); }
+    void ShowAboutBox() override { calls.push_back("ShowAboutBox"); }
+    int ActiveFormHelpContext() override { return 2100; }
 
     AppState* state = nullptr;
     std::string amount;
@@ -40,7 +43,8 @@ class RecordingHost : public MainWindowHost {
 class MainWindowModelTest : public ::testing::Test {
   protected:
     MainWindowModelTest()
-        : printers({{"Laser", "hpcups", "CUPS:"}, PdfPrinter()}), model(state, printers, ui, host) {
+        : printers({{"Laser", "hpcups", "CUPS:"}, PdfPrinter()}),
+          model(state, printers, ui, host, help) {
         host.state = &state;
     }
 
@@ -58,6 +62,7 @@ class MainWindowModelTest : public ::testing::Test {
     FakePrinterService printers;
     ScriptedUi ui;
     RecordingHost host;
+    ScriptedHelp help;
     MainWindowModel model;
 };
 
@@ -160,9 +165,11 @@ TEST_F(MainWindowModelTest, ClosingWithUnsavedInput) {
     EXPECT_EQ(ui.LastMessage()->title, "Save As");
     EXPECT_TRUE(state.InputUnsaved);
 
+    EXPECT_TRUE(help.calls.empty());
     ui.QueueAnswer(MsgAnswer::No);
     EXPECT_FALSE(model.MDIForm_Unload());
     EXPECT_FALSE(state.InputUnsaved);
+    EXPECT_EQ(help.Log(), std::vector<std::string>{"Quit"});
 
     EXPECT_FALSE(model.MDIForm_Unload());
 }
@@ -183,6 +190,7 @@ TEST_F(MainWindowModelTest, ExitAsksAboutUnsavedInputThenClosesEverything) {
     model.mnuFileExit_Click();
     EXPECT_FALSE(state.InputUnsaved);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"UnloadAmortForm", "CloseMainWindow"}));
+    EXPECT_EQ(help.Log(), std::vector<std::string>{"Quit"});
 }
 
 TEST_F(MainWindowModelTest, PrintNeedsTheAmortizationForm) {
@@ -280,15 +288,70 @@ TEST_F(MainWindowModelTest, CommandsWithoutTheirWindowSayNotAvailable) {
     model.mnuFileOpen_Click();
     model.mnuFilePref_Click();
     model.mnuCalc_Click();
-    model.mnuHelpIndex_Click();
-    ASSERT_EQ(ui.messages.size(), 4u);
+    ASSERT_EQ(ui.messages.size(), 3u);
     EXPECT_EQ(ui.messages[0].prompt, "This command is not available yet.");
     EXPECT_EQ(ui.messages[0].title, "Open");
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::Information);
     EXPECT_EQ(ui.messages[1].title, "Preferences");
     EXPECT_EQ(ui.messages[2].title, "Loan Calculator");
-    EXPECT_EQ(ui.messages[3].title, "Contents");
     EXPECT_FALSE(state.FormOpen[2]);
+}
+
+TEST_F(MainWindowModelTest, StartNamesTheHelpCollectionBesideTheProgram) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(help.helpFile, folder.Path() / "quorvia.qhc");
+}
+
+TEST_F(MainWindowModelTest, HelpMenuCallsTheHelpWithItsCommandAndTopic) {
+    ASSERT_TRUE(Start());
+    model.mnuHelpIndex_Click();
+    model.mnuHelpSrch_Click();
+    model.mnuHelpHelp_Click();
+    model.mnuHelpInfo_Click();
+    model.mnuHelpAmort_Click();
+    model.mnuHelpCalc_Click();
+    EXPECT_EQ(help.Log(), (std::vector<std::string>{"Finder", "PartialKey ''", "HelpOnHelp",
+                                                    "Context 10", "Context 20", "Context 25"}));
+    EXPECT_TRUE(ui.messages.empty());
+
+    model.mnuHelpAbout_Click();
+    EXPECT_EQ(host.calls, std::vector<std::string>{"ShowAboutBox"});
+}
+
+TEST_F(MainWindowModelTest, HelpWithoutItsCollectionSaysSo) {
+    ASSERT_TRUE(Start());
+    help.hasHelpFile = false;
+    model.mnuHelpIndex_Click();
+    model.mnuHelpSrch_Click();
+    model.ToolBar_ButtonClick(MainAction::tbHelp);
+    EXPECT_TRUE(help.calls.empty());
+    ASSERT_EQ(ui.messages.size(), 3u);
+    for (const Message& message : ui.messages) {
+        EXPECT_EQ(message.prompt,
+                  "Unable to display Help Contents. There is no Help associated with this "
+                  "project.");
+        EXPECT_EQ(message.title, "Quorvia");
+        EXPECT_EQ(message.icon, MsgIcon::Information);
+        EXPECT_EQ(message.buttons, MsgButtons::Ok);
+    }
+}
+
+TEST_F(MainWindowModelTest, AFailingHelpCallShowsItsDescription) {
+    ASSERT_TRUE(Start());
+    help.failure = RunError{53, "The help collection cannot be read."};
+    model.mnuHelpAmort_Click();
+    ASSERT_NE(ui.LastMessage(), nullptr);
+    EXPECT_EQ(ui.LastMessage()->prompt, "The help collection cannot be read.");
+    EXPECT_EQ(ui.LastMessage()->icon, MsgIcon::None);
+    EXPECT_EQ(ui.LastMessage()->buttons, MsgButtons::Ok);
+}
+
+TEST_F(MainWindowModelTest, ToolbarHelpOpensTheContentsOrTheActiveFormsTopic) {
+    ASSERT_TRUE(Start());
+    model.ToolBar_ButtonClick(MainAction::tbHelp);
+    OpenAmort();
+    model.ToolBar_ButtonClick(MainAction::tbHelp);
+    EXPECT_EQ(help.Log(), (std::vector<std::string>{"Finder", "Context 2100"}));
 }
 
 TEST(CenterFormTest, CentresOnTheParentAndBelowTheToolbar) {

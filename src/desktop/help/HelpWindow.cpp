@@ -1,0 +1,168 @@
+#include "desktop/help/HelpWindow.h"
+
+#include <QAction>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QHelpLink>
+#include <QHelpSearchEngine>
+#include <QHelpSearchQueryWidget>
+#include <QHelpSearchResultWidget>
+#include <QLineEdit>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace quorvia {
+
+HelpBrowser::HelpBrowser(QHelpEngine& engine, QWidget* parent)
+    : QTextBrowser(parent), engine_(engine) {
+    setObjectName("helpBrowser");
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+    if (name.scheme() == "qthelp") {
+        return engine_.fileData(name);
+    }
+    return QTextBrowser::loadResource(type, name);
+}
+
+HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* owner)
+    : QMainWindow(owner, Qt::Window), engine_(engine) {
+    setObjectName("HelpWindow");
+    setWindowTitle("Quorvia Help");
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    resize(900, 620);
+
+    browser_ = new HelpBrowser(engine_, this);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName("helpTabs");
+    tabs_->addTab(engine_.contentWidget(), "&Contents");
+    tabs_->addTab(BuildIndexPage(), "&Index");
+    tabs_->addTab(BuildSearchPage(), "&Search");
+    connect(engine_.contentWidget(), &QHelpContentWidget::linkActivated, this,
+            &HelpWindow::ShowPage);
+
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(tabs_);
+    splitter->addWidget(browser_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({260, 640});
+    setCentralWidget(splitter);
+    BuildToolBar();
+}
+
+QWidget* HelpWindow::BuildIndexPage() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    indexFilter_ = new QLineEdit(page);
+    indexFilter_->setObjectName("indexFilter");
+    indexFilter_->setPlaceholderText("Type the first letters of a word");
+    QHelpIndexWidget* index = engine_.indexWidget();
+    layout->addWidget(indexFilter_);
+    layout->addWidget(index);
+    connect(indexFilter_, &QLineEdit::textChanged, index,
+            [index](const QString& text) { index->filterIndices(text); });
+    connect(indexFilter_, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
+    connect(index, &QHelpIndexWidget::documentActivated, this,
+            [this](const QHelpLink& document, const QString&) { ShowPage(document.url); });
+    // A keyword several topics share opens the first of them.
+    connect(index, &QHelpIndexWidget::documentsActivated, this,
+            [this](const QList<QHelpLink>& documents, const QString&) {
+                if (!documents.isEmpty()) {
+                    ShowPage(documents.first().url);
+                }
+            });
+    return page;
+}
+
+QWidget* HelpWindow::BuildSearchPage() {
+    QHelpSearchEngine* search = engine_.searchEngine();
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(search->queryWidget());
+    layout->addWidget(search->resultWidget());
+    connect(search->queryWidget(), &QHelpSearchQueryWidget::search, this, &HelpWindow::RunSearch);
+    connect(search->resultWidget(), &QHelpSearchResultWidget::requestShowLink, this,
+            &HelpWindow::ShowPage);
+    connect(search, &QHelpSearchEngine::indexingFinished, this, &HelpWindow::SearchFinished);
+    indexing_ = true;
+    search->reindexDocumentation();
+    return page;
+}
+
+void HelpWindow::BuildToolBar() {
+    QToolBar* bar = addToolBar("Navigation");
+    bar->setObjectName("helpNavigation");
+    bar->setMovable(false);
+    QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "&Back");
+    QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), "&Forward");
+    back->setObjectName("helpBack");
+    forward->setObjectName("helpForward");
+    back->setShortcut(QKeySequence::Back);
+    forward->setShortcut(QKeySequence::Forward);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
+    connect(forward, &QAction::triggered, browser_, &QTextBrowser::forward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+}
+
+void HelpWindow::ShowContents() {
+    Raise(ContentsTab);
+    if (browser_->source().isEmpty()) {
+        ShowPage(QUrl("qthelp://org.quorvia.help/doc/overview.html"));
+    }
+    engine_.contentWidget()->setFocus();
+}
+
+void HelpWindow::ShowIndex(const QString& keyword) {
+    Raise(IndexTab);
+    indexFilter_->setText(keyword);
+    engine_.indexWidget()->filterIndices(keyword);
+    indexFilter_->setFocus();
+}
+
+void HelpWindow::Search(const QString& words) {
+    Raise(SearchTab);
+    QHelpSearchEngine* search = engine_.searchEngine();
+    search->queryWidget()->setSearchInput(words);
+    RunSearch();
+}
+
+void HelpWindow::ShowPage(const QUrl& page) {
+    browser_->setSource(page);
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpWindow::Raise(Tab tab) {
+    tabs_->setCurrentIndex(tab);
+    show();
+    raise();
+    activateWindow();
+}
+
+// The index of the words is built when the window opens; a search asked for before it is
+// ready runs when it is.
+void HelpWindow::RunSearch() {
+    if (indexing_) {
+        searchPending_ = true;
+        return;
+    }
+    QHelpSearchEngine* search = engine_.searchEngine();
+    search->search(search->queryWidget()->searchInput());
+}
+
+void HelpWindow::SearchFinished() {
+    indexing_ = false;
+    if (searchPending_) {
+        searchPending_ = false;
+        RunSearch();
+    }
+}
+
+}  // namespace quorvia
