@@ -7,6 +7,7 @@
 #include <QHelpLink>
 #include <QHelpSearchEngine>
 #include <QHelpSearchQueryWidget>
+#include <QHelpSearchResult>
 #include <QHelpSearchResultWidget>
 #include <QLineEdit>
 #include <QSplitter>
@@ -130,6 +131,15 @@ void HelpWindow::Search(const QString& words) {
     QHelpSearchEngine* search = engine_.searchEngine();
     search->queryWidget()->setSearchInput(words);
     RunSearch();
+}
+
+QList<QUrl> HelpWindow::SearchResults() const {
+    QHelpSearchEngine* search = engine_.searchEngine();
+    QList<QUrl> pages;
+    for (const QHelpSearchResult& result : search->searchResults(0, search->searchResultCount())) {
+        pages.append(result.url());
+    }
+    return pages;
 }
 
 void HelpWindow::ShowPage(const QUrl& page) {

@@ -38,6 +38,9 @@ class HelpWindow : public QMainWindow {
     void Search(const QString& words);
     void ShowPage(const QUrl& page);
 
+    // The pages the last search found, best first.
+    QList<QUrl> SearchResults() const;
+
     HelpBrowser* Browser() const { return browser_; }
     QTabWidget* Tabs() const { return tabs_; }
     QLineEdit* IndexFilter() const { return indexFilter_; }

@@ -8,13 +8,16 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTest>
 #include <QWheelEvent>
 
 #include "core/reports/GotoPageControl.h"
 #include "desktop/reports/GotoPageDialog.h"
+#include "desktop/help/HelpKey.h"
 #include "desktop/reports/PreviewWindow.h"
 #include "support/FakePrinterService.h"
 #include "support/PreviewTestSupport.h"
+#include "support/ScriptedHelp.h"
 #include "support/ScheduleTestSupport.h"
 
 namespace quorvia {
@@ -194,6 +197,18 @@ TEST(GotoPageDialogGuiTest, TakesDigitsOnlyAndGoesOnEnter) {
     Type(input, Qt::Key_Return, "\r");
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.Model().ThisInput, "1");
+}
+
+TEST_F(PreviewWindowGuiTest, F1OpensThePreviewTopicWithoutABeep) {
+    Show();
+    ScriptedHelp help;
+    HelpKeyFilter f1(help, ui);
+    qApp->installEventFilter(&f1);
+    QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+    QTest::keyClick(focused, Qt::Key_F1);
+    qApp->removeEventFilter(&f1);
+    EXPECT_EQ(help.Log(), std::vector<std::string>{"Context 3300"});
+    EXPECT_EQ(beeps, 0);
 }
 
 }  // namespace
