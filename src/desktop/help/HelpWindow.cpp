@@ -157,14 +157,15 @@ void HelpWindow::Raise(Tab tab) {
 }
 
 // The index of the words is built when the window opens; a search asked for before it is
-// ready runs when it is.
+// ready runs when it is. The index holds the parts of a hyphenated word as words of their own,
+// so "semi-monthly" is looked up as "semi monthly".
 void HelpWindow::RunSearch() {
     if (indexing_) {
         searchPending_ = true;
         return;
     }
     QHelpSearchEngine* search = engine_.searchEngine();
-    search->search(search->queryWidget()->searchInput());
+    search->search(search->queryWidget()->searchInput().replace('-', ' '));
 }
 
 void HelpWindow::SearchFinished() {

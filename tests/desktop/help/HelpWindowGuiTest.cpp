@@ -83,13 +83,21 @@ TEST(HelpCollectionTest, HoldsEveryPageEveryTopicAndEveryKeyword) {
     }
 }
 
+// Each test opens a copy of the collection of its own: the help window writes its search index
+// beside the collection, and tests may run side by side.
 class HelpEngineGuiTest : public ::testing::Test {
   protected:
-    HelpEngineGuiTest() { engine.SetHelpFile(Collection()); }
+    HelpEngineGuiTest() {
+        fs::create_directories(folder.Path() / "help");
+        fs::copy_file(Collection(), folder.Path() / "quorvia.qhc");
+        fs::copy_file(BuildDir() / "help" / "quorvia.qch", folder.Path() / "help" / "quorvia.qch");
+        engine.SetHelpFile(folder.Path() / "quorvia.qhc");
+    }
 
     HelpWindow* Window() const { return engine.Window(); }
     QUrl Shown() const { return Window()->Browser()->source(); }
 
+    TempFolder folder;
     QtHelpEngine engine;
 };
 
