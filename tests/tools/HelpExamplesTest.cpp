@@ -114,8 +114,8 @@ ExampleRun RunExample(const std::string& command) {
         }
         return result;
     }
-    fs::path workFile = fs::path(::testing::TempDir()) /
-                        ("help-example-" + std::to_string(::getpid()) + ".tmp");
+    fs::path workFile =
+        fs::path(::testing::TempDir()) / ("help-example-" + std::to_string(::getpid()) + ".tmp");
     result.run = RunBatch(command + " --yes --work-file " + workFile.string());
     result.lines = WorkFileLines(ReadAll(workFile));
     fs::remove(workFile);

@@ -3,8 +3,8 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QProcess>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -41,7 +41,8 @@ AboutForm::AboutForm(Ui& ui, ProgramStarter& starter, std::string searchPath, QW
 
     auto* picture = new QLabel(this);
     picture->setObjectName("picIcon");
-    picture->setPixmap(QIcon(":/toolbar/amort.png").pixmap(64, 64));
+    picture->setPixmap(QPixmap(":/toolbar/amort.png")
+                           .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     auto* title = new QLabel(Q(kProgramName), this);

@@ -1,6 +1,7 @@
 #include "desktop/help/HelpWindow.h"
 
 #include <QAction>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -22,9 +23,11 @@ HelpBrowser::HelpBrowser(QHelpEngine& engine, QWidget* parent)
     setObjectName("helpBrowser");
 }
 
+// A page names its style sheet and pictures relative to itself.
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
-    if (name.scheme() == "qthelp") {
-        return engine_.fileData(name);
+    QUrl resource = name.isRelative() ? source().resolved(name) : name;
+    if (resource.scheme() == "qthelp") {
+        return engine_.fileData(resource);
     }
     return QTextBrowser::loadResource(type, name);
 }
@@ -44,6 +47,8 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* owner)
     tabs_->addTab(BuildSearchPage(), "&Search");
     connect(engine_.contentWidget(), &QHelpContentWidget::linkActivated, this,
             &HelpWindow::ShowPage);
+    connect(engine_.contentModel(), &QHelpContentModel::contentsCreated, this,
+            [this] { engine_.contentWidget()->expandToDepth(0); });
 
     auto* splitter = new QSplitter(this);
     splitter->addWidget(tabs_);

@@ -40,7 +40,8 @@ TEST(BuildVersionTest, TheVersionLineComesFromTheBuild) {
                          std::to_string(QUORVIA_VERSION_PATCH);
     std::string bits = sizeof(void*) == 8 ? "64" : "32";
     EXPECT_EQ(AboutVersionText(), "Version " + number + " (" + bits + " bit version)");
-    EXPECT_EQ(CommandLineVersionText("quorvia"), "quorvia " + number + " (" + bits + " bit version)");
+    EXPECT_EQ(CommandLineVersionText("quorvia"),
+              "quorvia " + number + " (" + bits + " bit version)");
 }
 
 class AboutModelTest : public ::testing::Test {
@@ -79,9 +80,8 @@ TEST_F(AboutModelTest, StartsTheFirstProgramOfTheListFoundOnThePath) {
     AboutModel about = Model(first.string() + ":" + second.string());
     about.StartSysInfo();
     // The list's order decides, not the order of the folders.
-    EXPECT_EQ(starter.started,
-              std::vector<std::string>{(second / "gnome-control-center").string() +
-                                       " info-overview"});
+    EXPECT_EQ(starter.started, std::vector<std::string>{(second / "gnome-control-center").string() +
+                                                        " info-overview"});
     EXPECT_TRUE(ui.messages.empty());
 }
 

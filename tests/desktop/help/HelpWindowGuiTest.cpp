@@ -60,9 +60,8 @@ TEST(HelpCollectionTest, HoldsEveryPageEveryTopicAndEveryKeyword) {
     }
     for (const HelpTopic& topic : HelpTopics()) {
         QString page = QString::fromUtf8(core.fileData(HelpPageUrl(topic.page)));
-        EXPECT_TRUE(page.contains("<title>" + QString::fromUtf8(topic.title.data(),
-                                                                topic.title.size()) +
-                                  "</title>"))
+        EXPECT_TRUE(page.contains(
+            "<title>" + QString::fromUtf8(topic.title.data(), topic.title.size()) + "</title>"))
             << topic.page;
     }
     std::vector<std::string> keywords = KeywordAttributes("name");
@@ -77,7 +76,8 @@ TEST(HelpCollectionTest, HoldsEveryPageEveryTopicAndEveryKeyword) {
         QString page = QString::fromUtf8(core.fileData(HelpPageUrl(ref.substr(0, hash))));
         ASSERT_FALSE(page.isEmpty()) << ref;
         if (hash != std::string::npos) {
-            EXPECT_TRUE(page.contains("id=\"" + QString::fromStdString(ref.substr(hash + 1)) + "\""))
+            EXPECT_TRUE(
+                page.contains("id=\"" + QString::fromStdString(ref.substr(hash + 1)) + "\""))
                 << ref;
         }
     }
