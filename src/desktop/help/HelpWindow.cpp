@@ -1,6 +1,7 @@
 #include "desktop/help/HelpWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -15,6 +16,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace quorvia {
 
@@ -47,6 +49,7 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* owner)
     tabs_->addTab(BuildSearchPage(), "&Search");
     connect(engine_.contentWidget(), &QHelpContentWidget::linkActivated, this,
             &HelpWindow::ShowPage);
+    connect(tabs_, &QTabWidget::currentChanged, this, &HelpWindow::FocusTab);
     connect(engine_.contentModel(), &QHelpContentModel::contentsCreated, this,
             [this] { engine_.contentWidget()->expandToDepth(0); });
 
@@ -116,19 +119,34 @@ void HelpWindow::BuildToolBar() {
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 }
 
+// Turning to a tab puts the cursor where the person types: the index filter, the search words.
+void HelpWindow::FocusTab(int tab) {
+    switch (tab) {
+        case IndexTab:
+            indexFilter_->setFocus();
+            break;
+        case SearchTab:
+            engine_.searchEngine()->queryWidget()->setFocus();
+            break;
+        default:
+            engine_.contentWidget()->setFocus();
+            break;
+    }
+}
+
 void HelpWindow::ShowContents() {
     Raise(ContentsTab);
     if (browser_->source().isEmpty()) {
         ShowPage(QUrl("qthelp://org.quorvia.help/doc/overview.html"));
     }
-    engine_.contentWidget()->setFocus();
+    FocusTab(ContentsTab);
 }
 
 void HelpWindow::ShowIndex(const QString& keyword) {
     Raise(IndexTab);
     indexFilter_->setText(keyword);
     engine_.indexWidget()->filterIndices(keyword);
-    indexFilter_->setFocus();
+    FocusTab(IndexTab);
 }
 
 void HelpWindow::Search(const QString& words) {
@@ -149,13 +167,24 @@ QList<QUrl> HelpWindow::SearchResults() const {
 
 void HelpWindow::ShowPage(const QUrl& page) {
     browser_->setSource(page);
-    show();
-    raise();
-    activateWindow();
+    Present();
 }
 
 void HelpWindow::Raise(Tab tab) {
     tabs_->setCurrentIndex(tab);
+    Present();
+}
+
+// Help asked for from a modal window (the preview, a dialog) must take input beside it, as a
+// dialog of that window would: the help window becomes its transient. Otherwise it belongs to
+// the main window that owns it.
+void HelpWindow::Present() {
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* owner = modal && modal != this ? modal : parentWidget();
+    winId();
+    if (owner && windowHandle()) {
+        windowHandle()->setTransientParent(owner->window()->windowHandle());
+    }
     show();
     raise();
     activateWindow();

@@ -50,6 +50,8 @@ class HelpWindow : public QMainWindow {
     QWidget* BuildSearchPage();
     void BuildToolBar();
     void Raise(Tab tab);
+    void Present();
+    void FocusTab(int tab);
     void RunSearch();
     void SearchFinished();
 

@@ -1,12 +1,15 @@
 // The help collection built with the program, opened by the help engine the program uses.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QHelpEngineCore>
 #include <QHelpLink>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
+#include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -134,6 +137,17 @@ TEST_F(HelpEngineGuiTest, ContentsIndexHelpOnHelpAndQuit) {
 
     ASSERT_EQ(engine.Call({HelpCommand::Quit, 0, ""}), std::nullopt);
     EXPECT_FALSE(Window()->isVisible());
+}
+
+TEST_F(HelpEngineGuiTest, HelpAskedForFromAModalWindowTakesInputBesideIt) {
+    QDialog preview;
+    preview.setModal(true);
+    preview.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &preview);
+    ASSERT_EQ(engine.Call({HelpCommand::Context, 3300, ""}), std::nullopt);
+    ASSERT_NE(Window()->windowHandle(), nullptr);
+    EXPECT_EQ(Window()->windowHandle()->transientParent(), preview.windowHandle());
+    preview.close();
 }
 
 TEST_F(HelpEngineGuiTest, TheFullTextSearchFindsTheTopicsThatHoldAWord) {
