@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -13,6 +14,7 @@
 #include "desktop/app/FrmprntgForm.h"
 #include "desktop/app/LogoForm.h"
 #include "desktop/platform/InstanceLock.h"
+#include "support/BatchProcess.h"
 #include "support/FakePrinterService.h"
 #include "support/TempFolder.h"
 
@@ -220,6 +222,37 @@ TEST_F(MainWindowGuiTest, TheStatusWindowShowsItsMeterAsAPercentage) {
     EXPECT_EQ(status.MeterCaption(), "45%");
     status.SetMeter(100);
     EXPECT_EQ(status.MeterCaption(), "100%");
+}
+
+TEST_F(MainWindowGuiTest, HelpOpensTheCollectionBesideTheProgramByMenuToolbarAndF1) {
+    ASSERT_TRUE(Start());
+    Named("mnuHelpIndex")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].prompt,
+              "Unable to display Help Contents. There is no Help associated with this project.");
+    EXPECT_EQ(messages[0].title, "Quorvia");
+
+    namespace fs = std::filesystem;
+    fs::create_directories(folder.Path() / "help");
+    fs::copy_file(testing::BuildDir() / "quorvia.qhc", folder.Path() / "quorvia.qhc");
+    fs::copy_file(testing::BuildDir() / "help" / "quorvia.qch",
+                  folder.Path() / "help" / "quorvia.qch");
+    auto shown = [this] {
+        HelpWindow* help = window.Help().Window();
+        return help && help->isVisible() ? help->Browser()->source().fileName() : QString();
+    };
+    Named("mnuHelpAmort")->trigger();
+    EXPECT_EQ(shown(), "amortization-info.html");
+
+    Named("mnuAmort")->trigger();
+    Named("tbHelp")->trigger();
+    EXPECT_EQ(shown(), "amortization-form.html");
+
+    Named("mnuHelpCalc")->trigger();
+    EXPECT_EQ(shown(), "loan-calc-info.html");
+    QTest::keyClick(window.OpenAmortForm()->findChild<QLineEdit*>("txtAmount"), Qt::Key_F1);
+    EXPECT_EQ(shown(), "amortization-form.html");
+    EXPECT_EQ(messages.size(), 1u);
 }
 
 }  // namespace
