@@ -12,13 +12,13 @@
 #include <QWheelEvent>
 
 #include "core/reports/GotoPageControl.h"
-#include "desktop/reports/GotoPageDialog.h"
 #include "desktop/help/HelpKey.h"
+#include "desktop/reports/GotoPageDialog.h"
 #include "desktop/reports/PreviewWindow.h"
 #include "support/FakePrinterService.h"
 #include "support/PreviewTestSupport.h"
-#include "support/ScriptedHelp.h"
 #include "support/ScheduleTestSupport.h"
+#include "support/ScriptedHelp.h"
 
 namespace quorvia {
 namespace {
