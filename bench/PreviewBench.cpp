@@ -44,15 +44,43 @@ class NoFonts : public FontChooser {
     }
 };
 
+// The bench composes and paints; it never prints.
+class NoPrintDialog : public PrintDialogService {
+  public:
+    std::optional<PrintDialogResult> PrintDlg(const PrintDialogRequest&, uint32_t& error) override {
+        error = 0;
+        return std::nullopt;
+    }
+};
+
+class NoPrintOutput : public ReportPrintOutput {
+  public:
+    void SetDevice(const std::string&, const std::string&) override {}
+    std::string DeviceName() const override { return {}; }
+    void SetPageSetup(int16_t, int16_t) override {}
+    int SetCollate(bool) override { return 0; }
+    int SetCopies(int) override { return 0; }
+    int PrintPage(const ReportDocument&, int, const std::string&) override { return 0; }
+    int FinishJob() override { return 0; }
+    int PrintDocument(const ReportDocument&) override { return 0; }
+    void EndDoc() override {}
+};
+
 // The preview as the window opens it: composed with fresh font metrics, page 1 painted at
 // the zoom it opens at, on a 96-dpi screen.
 class PaintingPreview : public SchedulePreview {
   public:
-    PaintingPreview(AppState& state, Ui& ui) : state_(state), ui_(ui), dialog_(ui, fonts_) {}
+    PaintingPreview(AppState& state, Ui& ui)
+        : state_(state),
+          ui_(ui),
+          dialog_(ui, fonts_),
+          printDialog_(ui, printers_, printDialogs_, state.PrintOrientation, state.PrintPaperSize) {
+    }
 
     void ShowPreview(int16_t rowCount, int16_t reportKind) override {
         QtTextMetrics metrics;
-        PreviewWindowModel preview(state_, ui_, printers_, metrics, status_, dialog_);
+        PreviewWindowModel preview(state_, ui_, printers_, metrics, status_, dialog_, printDialog_,
+                                   output_);
         preview.Form_Load(rowCount, reportKind);
         preview.SetUpDocPage(12000, 10000);
         const double pixelsPerTwip = 96.0 / 1440.0;
@@ -76,6 +104,9 @@ class PaintingPreview : public SchedulePreview {
     QuietStatus status_;
     NoFonts fonts_;
     CDialog dialog_;
+    NoPrintDialog printDialogs_;
+    SharedPDialog printDialog_;
+    NoPrintOutput output_;
 };
 
 AmortInputs LargestLoan() {

@@ -40,11 +40,11 @@ namespace {
 namespace fs = std::filesystem;
 
 const OptionNames kScheduleOptions{
-    {"--name",   "--amount",  "--rate",  "--term", "--freq",     "--pair",
-     "--first",  "--payment", "--fixed", "--full", "--odd",      "--funding",
-     "--method", "--number",  "--style", "--free", "--today",    "--work-file",
-     "--csv",    "--pdf",     "--save",  "--font", "--font-size"},
-    {"--no-prefs", "--yes", "--bold"}};
+    {"--name",    "--amount",    "--rate",  "--term",      "--freq",    "--pair",   "--first",
+     "--payment", "--fixed",     "--full",  "--odd",       "--funding", "--method", "--number",
+     "--style",   "--free",      "--today", "--work-file", "--csv",     "--pdf",    "--save",
+     "--font",    "--font-size", "--print", "--pages",     "--copies"},
+    {"--no-prefs", "--yes", "--bold", "--collate"}};
 
 // A choice option's value: a whole number from `low` to `high`.
 std::optional<int> Choice(const BatchOptions& options, std::string_view name, int low, int high,
@@ -69,6 +69,7 @@ struct Outputs {
     std::string workFile;
     std::string csv;
     std::string pdf;
+    std::optional<BatchPrint> print;
 };
 
 // The runner of the batch tool: the engine, then the outputs; the work file is removed after.
@@ -86,12 +87,17 @@ class BatchRunner : public ScheduleRunner {
         if (!error) {
             error = WriteOutputs(schedule, style);
         }
+        bool printed = true;
+        if (!error && outputs_.print) {
+            error = PrintSchedule(*outputs_.print, state_, ui_, style, schedule.scheduledCount,
+                                  printed);
+        }
         RemoveFileQuietly(state_.WorkFilePath());
         if (error) {
             ShowScheduleError(ui_, *error);
             return;
         }
-        produced = true;
+        produced = printed;
     }
 
     // The form's validation passed and handed the loan over.
@@ -323,7 +329,11 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& /*out*/, std::ostr
     if (options && today && options->Has("--font-size")) {
         fontSize = FontSize(*options, error);
     }
-    if (!options || !today || !fontSize) {
+    std::optional<BatchPrint> print;
+    if (options && today && fontSize) {
+        print = ParsePrintOptions(*options, error);
+    }
+    if (!options || !today || !fontSize || (!print && !error.empty())) {
         err << "quorvia-batch schedule: " << error << "\n";
         return kExitUsage;
     }
@@ -340,7 +350,13 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& /*out*/, std::ostr
     }
     state.WorkFileFolder = runFolder.path();
 
-    std::unique_ptr<QGuiApplication> qt = options->Has("--pdf") ? StartQt() : nullptr;
+    std::unique_ptr<QGuiApplication> qt = options->Has("--pdf") || print ? StartQt() : nullptr;
+    if (print) {
+        if (std::string unknown = UnknownQueueError(print->queue); !unknown.empty()) {
+            err << "quorvia-batch schedule: " << unknown << "\n";
+            return kExitFailure;
+        }
+    }
     BatchUi ui(err, options->Has("--yes"));
     PdfPrinterService printers;
     LoadPreferences(state, printers, ui, ProfileWrites::Never);
@@ -348,7 +364,7 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& /*out*/, std::ostr
 
     BatchRunner runner(state, ui,
                        {options->Value("--work-file", ""), options->Value("--csv", ""),
-                        options->Value("--pdf", "")});
+                        options->Value("--pdf", ""), print});
     BatchHost host;
     const Date fixedToday = *today;
     AmortFormModel form(

@@ -18,7 +18,8 @@ inline constexpr BatchCommand kScheduleCommand{
     "                 [--odd D] [--funding DATE] [--method 0|1] [--number 0|1] [--style 0..3]\n"
     "                 [--free N] [--today MM/DD/YYYY] [--no-prefs] [--yes]\n"
     "                 [--work-file PATH] [--csv PATH] [--pdf PATH] [--save PATH]\n"
-    "                 [--font NAME] [--font-size N] [--bold]",
+    "                 [--font NAME] [--font-size N] [--bold]\n"
+    "                 [--print QUEUE [--pages FROM-TO] [--copies N] [--collate]]",
     RunScheduleCommand};
 
 }  // namespace quorvia

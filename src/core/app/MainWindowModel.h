@@ -25,6 +25,7 @@ class MainWindowHost {
   public:
     virtual ~MainWindowHost() = default;
     virtual void ShowAmortForm() = 0;
+    virtual void ShowCalcForm() = 0;
     // Closes the amortization form; its own unload handler runs.
     virtual void UnloadAmortForm() = 0;
     virtual void UnloadCalcForm() = 0;
@@ -32,6 +33,9 @@ class MainWindowHost {
     virtual void FocusAmortForm() = 0;
     // Presses a command button of the amortization form ("comOK", "comClr").
     virtual void ClickAmortButton(std::string_view button) = 0;
+    virtual void FocusCalcForm() = 0;
+    // Presses a command button of the calculator ("cmdCopy").
+    virtual void ClickCalcButton(std::string_view button) = 0;
     virtual std::string AmortLoanAmountText() = 0;
     // Gives the command buttons of the open data forms their tooltips, or takes them away.
     virtual void ApplyToolTips() = 0;
@@ -40,6 +44,9 @@ class MainWindowHost {
     virtual void ShowAboutBox() = 0;
     // The help topic of the active data form, the one F1 in it opens.
     virtual int ActiveFormHelpContext() = 0;
+    // Show the preferences and the printer and font forms modally and unload them.
+    virtual void ShowPrefsForm() = 0;
+    virtual void ShowPrtrSelForm() = 0;
 };
 
 // The enabled and checked state of the menu items and toolbar buttons, and whether the

@@ -8,11 +8,8 @@
 // model's state again. Focus moves go through Ui::SetFocus with the control's name
 // ("txtRate", "cmdCalc"); an option button is named with its index, "optFreq(3)".
 //
-// What the calculator does to the main window stays with the main window: when it opens the
-// calculator it disables mnuCalc, sets FormOpen[2] and updates its commands before calling
-// Form_Load; it enables tbCopy, shows tbCalc pressed while the calculator is active and, on
-// closing (cmdQuit or any other close), shows tbCalc unpressed (tbAmort pressed when the
-// amortization form is open), enables mnuCalc and updates its commands after Form_Unload.
+// The batch tool drives this model alone; the calculator window's opening, closing and Copy
+// Values are LncalcModel's.
 
 #include <string>
 #include <string_view>
@@ -94,6 +91,7 @@ class CalculatorModel {
     bool FieldKeyPress(std::string& text, int key, std::string_view next);
     void ShowFailure(const std::string& message);
 
+  protected:
     AppState& state_;
     Ui& ui_;
 };

@@ -5,7 +5,7 @@
 
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
-#include "core/printing/PrinterFontSize.h"
+#include "core/session/ReportFont.h"
 
 namespace quorvia {
 
@@ -36,12 +36,15 @@ std::string PageText(int number) {
 
 PreviewWindowModel::PreviewWindowModel(AppState& state, Ui& ui, PrinterService& printers,
                                        TextMetrics& metrics, StatusDisplay& status,
-                                       CDialog& fontDialog)
+                                       CDialog& fontDialog, SharedPDialog& printDialog,
+                                       ReportPrintOutput& printOutput)
     : state_(state),
       ui_(ui),
       printers_(printers),
       status_(status),
       fontDialog_(fontDialog),
+      printDialog_(printDialog),
+      printOutput_(printOutput),
       doc_(metrics),
       composer_(state, ui, printers, doc_) {
     composer_.Progress = [this](double percent, const std::string& caption) {
@@ -52,6 +55,9 @@ PreviewWindowModel::PreviewWindowModel(AppState& state, Ui& ui, PrinterService& 
 void PreviewWindowModel::Form_Load(int16_t rowCount, int16_t reportKind) {
     PageVisible = false;
     UseReportPrinter();
+    if (std::optional<PrinterInfo> current = printers_.CurrentPrinter()) {
+        printOutput_.SetDevice(current->device, current->port);
+    }
     composer_.RowCount = rowCount;
     if (rowCount > 0) {
         status_.SetMeter(0, "0%");
@@ -94,7 +100,7 @@ void PreviewWindowModel::UseReportPrinter() {
     for (const PrinterInfo& printer : printers_.Printers()) {
         if (printer.device == wanted) {
             printers_.MakeCurrent(printer);
-            return;
+            break;
         }
     }
 }
@@ -261,8 +267,69 @@ void PreviewWindowModel::GotoButton_Click() {
 }
 
 void PreviewWindowModel::PrintButton_Click() {
+    const std::string keptDevice = printOutput_.DeviceName();
+    const int keptPage = doc_.PreviewPage();
+    // The dialog opens on the page being previewed, as a range of that one page.
+    int fromPage = keptPage;
+    int toPage = keptPage;
+    PDialog& dialog = printDialog_.Get();
+    dialog.Copies = 1;
+    dialog.PrinterDefault = true;
+    uint32_t flags = kPdAllPages;
+    if (!dialog.SelectPrinter(flags, fromPage, toPage, 1, doc_.PageCount())) {
+        printOutput_.EndDoc();
+        FocusPage();
+        return;
+    }
+    PrintOnChosenPrinter(keptDevice);
+}
+
+void PreviewWindowModel::PrintOnChosenPrinter(const std::string& keptDevice) {
+    printOutput_.SetPageSetup(state_.PrintOrientation, state_.PrintPaperSize);
+    std::optional<PrinterInfo> current = printers_.CurrentPrinter();
+    if (current && current->device != keptDevice) {
+        TellPrinterChanged();
+        Hourglass busy(ui_);
+        printOutput_.EndDoc();
+        PageVisible = false;
+        printOutput_.SetDevice(current->device, current->port);
+        Compose();
+        ShowPageNumber();
+        UpdateNavButtons();
+        LayoutPreviewPage();
+    }
+    const PrintValues& values = printDialog_.Get().Values();
+    PrintChoice choice{values.PrintCopies, values.PrintCollate, values.PrintAllPages,
+                       values.PrintFromPage, values.PrintToPage};
+    int error = 0;
+    {
+        Hourglass busy(ui_);
+        error = PrintComposedReport(ui_, doc_, printOutput_, choice);
+    }
+    if (error != print_error::kNone) {
+        PrintFailed(error);
+        return;
+    }
+    ShowPageNumber();
+    UpdateNavButtons();
+    FocusPage();
+}
+
+void PreviewWindowModel::TellPrinterChanged() {
     ui_.MsgBox(
-        {"This command is not available yet.", "Print", MsgButtons::Ok, MsgIcon::Information});
+        {"You selected a new printer ... your report must be reformatted for this "
+         "printer." +
+             std::string(CrLf) + std::string(CrLf) +
+             "To save this printer as your program 'default printer' please use File | "
+             "Preferences from the Main Menu.",
+         "DEFAULT PRINTER CHANGED", MsgButtons::Ok, MsgIcon::Information});
+}
+
+// The preview stays as it was.
+void PreviewWindowModel::PrintFailed(int errorCode) {
+    printOutput_.EndDoc();
+    FocusPage();
+    ReportPrintFailure(ui_, errorCode);
 }
 
 void PreviewWindowModel::CloseButton_Click() {
@@ -440,24 +507,12 @@ void PreviewWindowModel::vsPrinter1_MouseUp() {
 }
 
 void PreviewWindowModel::FontSelect() {
-    ui_.MsgBox(
-        {"For the best looking results you should use a scaleable, proportionally spaced "
-         "TrueType font.  (The program's 'default' font is 12 point Times New Roman.)",
-         "SELECT A PRINTER FONT", MsgButtons::Ok, MsgIcon::Information});
-    fontDialog_.FontName = state_.ReportFontName;
-    fontDialog_.FontSize = state_.ReportFontSize;
-    fontDialog_.FontBold = state_.ReportFontStyle == "Bold";
-    fontDialog_.FontItalic = false;
-    fontDialog_.Min = 8;
-    fontDialog_.Max = 14;
-    fontDialog_.Flags = kCfPrinterFonts | kCfInitToLogFont | kCfAnsiOnly;
-    if (!fontDialog_.ShowFont() || fontDialog_.FontSize <= 0) {
-        return;
-    }
     const std::string oldName = state_.ReportFontName;
     const float oldSize = state_.ReportFontSize;
     const std::string oldStyle = state_.ReportFontStyle;
-    ApplyChosenFont();
+    if (!ChooseReportFont(state_, fontDialog_, ui_)) {
+        return;
+    }
     if (state_.ReportFontName == oldName && state_.ReportFontSize == oldSize &&
         state_.ReportFontStyle == oldStyle) {
         return;
@@ -467,22 +522,6 @@ void PreviewWindowModel::FontSelect() {
     ShowPageNumber();
     UpdateNavButtons();
     FocusPage();
-}
-
-void PreviewWindowModel::ApplyChosenFont() {
-    state_.ReportFontName = fontDialog_.FontName;
-    state_.ReportFontSize = fontDialog_.FontSize;
-    state_.ReportFontStyle = fontDialog_.FontBold ? "Bold" : "Normal";
-    if (fontDialog_.FontItalic) {
-        ui_.MsgBox(
-            {"Italic styles are ignored by this program. Your font style will be changed "
-             "to " +
-                 std::string(fontDialog_.FontBold ? "Bold." : "Regular."),
-             "Please note...", MsgButtons::Ok, MsgIcon::Information});
-    }
-    if (std::optional<float> size = PrinterFontSize(state_.ReportFontName)) {
-        state_.ReportFontSize = *size;
-    }
 }
 
 void PreviewWindowModel::TellFontChanged() {

@@ -16,10 +16,12 @@
 #include "core/base/StatusDisplay.h"
 #include "core/base/Ui.h"
 #include "core/printing/CDialogService.h"
+#include "core/printing/PDialog.h"
 #include "core/printing/PrinterService.h"
 #include "core/reports/PreviewControl.h"
 #include "core/reports/ReportComposer.h"
 #include "core/reports/ReportDocument.h"
+#include "core/reports/ReportPrinting.h"
 #include "core/session/AppState.h"
 
 namespace quorvia {
@@ -47,7 +49,8 @@ class PreviewWindowModel {
     static constexpr int16_t kDefaultZoom = 3;
 
     PreviewWindowModel(AppState& state, Ui& ui, PrinterService& printers, TextMetrics& metrics,
-                       StatusDisplay& status, CDialog& fontDialog);
+                       StatusDisplay& status, CDialog& fontDialog, SharedPDialog& printDialog,
+                       ReportPrintOutput& printOutput);
 
     // Asks the go-to-page question with the highest page allowed; returns the input text
     // (empty when the person stopped).
@@ -122,6 +125,9 @@ class PreviewWindowModel {
 
   private:
     void UseReportPrinter();
+    void PrintOnChosenPrinter(const std::string& keptDevice);
+    void TellPrinterChanged();
+    void PrintFailed(int errorCode);
     void Compose();
     void ShowPageNumber();
     void AfterPageChange();
@@ -133,7 +139,6 @@ class PreviewWindowModel {
     bool OnLastPage() const { return doc_.PreviewPage() == doc_.PageCount(); }
     bool ScrollKey(int code, int shift);
     bool CtrlKey(int code);
-    void ApplyChosenFont();
     void TellFontChanged();
 
     AppState& state_;
@@ -141,6 +146,8 @@ class PreviewWindowModel {
     PrinterService& printers_;
     StatusDisplay& status_;
     CDialog& fontDialog_;
+    SharedPDialog& printDialog_;
+    ReportPrintOutput& printOutput_;
     ReportDocument doc_;
     ReportComposer composer_;
     int areaWidth_ = 0;

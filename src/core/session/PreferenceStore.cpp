@@ -14,6 +14,7 @@
 #include "core/base/NumberText.h"
 #include "core/base/ProfileFile.h"
 #include "core/base/Text.h"
+#include "core/session/ReportFont.h"
 
 namespace quorvia {
 
@@ -181,19 +182,9 @@ void UseDefaults(AppState& state, PrinterService& printers) {
     state.ReportStyle = kColumnarNoGrid;
 }
 
-// The size as the decimal it was written as: 10.3 rather than the float's 10.300000190734863.
-double DecimalOf(float size) {
-    char text[32];
-    auto written = std::to_chars(text, text + sizeof text, size);
-    double value = size;
-    std::from_chars(text, written.ptr, value);
-    return value;
-}
-
 void SetDerivedSettings(AppState& state) {
     state.SemiMonthly[0] = state.DefaultSemiMonthlyDates;
-    state.CurrentReportFont = {state.ReportFontName, NumberToText(DecimalOf(state.ReportFontSize)),
-                               state.ReportFontStyle};
+    SetCurrentReportFont(state);
     state.ToolTipsChecked = state.ShowToolTips;
 }
 

@@ -11,8 +11,13 @@
 #include "core/app/FormCentering.h"
 #include "desktop/amortization/AmortForm.h"
 #include "desktop/app/LogoForm.h"
+#include "desktop/calculator/LncalcForm.h"
+#include "desktop/platform/QtFontChooser.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/ScreenFit.h"
+#include "desktop/preferences/PrefsForm.h"
+#include "desktop/preferences/PrtrSelForm.h"
+#include "desktop/preferences/QtDataFolders.h"
 
 // The toolbar's icons live in the desktop library, which is linked statically: their
 // resources must be registered by name.
@@ -28,6 +33,8 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 constexpr int kWindowHeight = 7030 / kTwipsPerPixel;
 constexpr int kWindowWidth = 12000 / kTwipsPerPixel;
+// Where the calculator opens inside the working area: left 3900, top 400 twips.
+const QPoint kCalcPosition(3900 / kTwipsPerPixel, (400 + kTwipsPerPixel / 2) / kTwipsPerPixel);
 
 // Until the schedule can be shown, a validated loan only gets this notice.
 class UnavailableScheduleRunner : public ScheduleRunner {
@@ -46,6 +53,7 @@ class UnavailableScheduleRunner : public ScheduleRunner {
 
 MainWindow::MainWindow(AppState& state, PrinterService& printers, QtUi& ui, Clock today)
     : state_(state),
+      printers_(printers),
       ui_(ui),
       today_(std::move(today)),
       help_(this),
@@ -66,9 +74,10 @@ MainWindow::MainWindow(AppState& state, PrinterService& printers, QtUi& ui, Cloc
     RefreshCommands();
 }
 
-// The amortization window goes first, while the commands it reports to still exist.
+// The data forms go first, while the commands they report to still exist.
 MainWindow::~MainWindow() {
     delete amortWindow_;
+    delete calcWindow_;
 }
 
 bool MainWindow::Start(const std::filesystem::path& programFolder,
@@ -150,6 +159,10 @@ AmortForm* MainWindow::OpenAmortForm() const {
     return amortWindow_ ? qobject_cast<AmortForm*>(amortWindow_->widget()) : nullptr;
 }
 
+LncalcForm* MainWindow::OpenCalcForm() const {
+    return calcWindow_ ? qobject_cast<LncalcForm*>(calcWindow_->widget()) : nullptr;
+}
+
 void MainWindow::RefreshCommands() {
     const MainCommands& commands = model_.Commands;
     for (const MainActionEntry& entry : MainActionTable()) {
@@ -168,21 +181,44 @@ void MainWindow::RefreshPressedButtons() {
     QMdiSubWindow* active = mdiArea_->activeSubWindow();
     bool amortActive = active && active == amortWindow_;
     Action(MainAction::tbAmort)->setChecked(amortActive);
-    // The calculator window is not part of this program yet.
-    Action(MainAction::tbCalc)->setChecked(false);
+    Action(MainAction::tbCalc)->setChecked(active && active == calcWindow_);
 }
 
 void MainWindow::SubWindowActivated(QMdiSubWindow* window) {
+    LncalcForm* calc = OpenCalcForm();
     if (window && window == amortWindow_) {
         if (AmortForm* form = OpenAmortForm()) {
             ui_.SetActiveForm(form);
             form->Activate();
         }
+        if (calc) {
+            calc->Deactivate();
+        }
+    }
+    if (window && window == calcWindow_ && calc) {
+        calc->Activate();
     }
     RefreshPressedButtons();
 }
 
 void MainWindow::ShowAmortForm() {
+    LoadAmortWindow();
+    PresentAmortWindow();
+}
+
+AmortFormModel& MainWindow::LoadedAmortForm() {
+    if (!amortWindow_) {
+        LoadAmortWindow();
+    }
+    return OpenAmortForm()->Model();
+}
+
+void MainWindow::BringAmortFormForward() {
+    PresentAmortWindow();
+}
+
+// The form is loaded (its load step runs) but not shown yet.
+void MainWindow::LoadAmortWindow() {
     auto* form = new AmortForm(state_, ui_, today_, *runner_, *this);
     auto* window = new QMdiSubWindow;
     window->setObjectName("AmortWindow");
@@ -194,13 +230,21 @@ void MainWindow::ShowAmortForm() {
     amortWindow_ = window;
     ui_.SetActiveForm(form);
     form->Load();
-    window->adjustSize();
-    GrowToHold(window->size());
-    FormRect centred =
-        CenterForm({0, 0, window->width(), window->height()},
-                   {0, 0, mdiArea_->viewport()->width(), mdiArea_->viewport()->height()});
-    window->move(std::max(0, centred.left), std::max(0, centred.top));
-    window->show();
+}
+
+// Shows the loaded form where it opens, or brings the open one forward; either way it becomes
+// the active window, so its activation runs.
+void MainWindow::PresentAmortWindow() {
+    QMdiSubWindow* window = amortWindow_;
+    if (!window->isVisible()) {
+        window->adjustSize();
+        GrowToHold(window->size());
+        FormRect centred =
+            CenterForm({0, 0, window->width(), window->height()},
+                       {0, 0, mdiArea_->viewport()->width(), mdiArea_->viewport()->height()});
+        window->move(std::max(0, centred.left), std::max(0, centred.top));
+        window->show();
+    }
     mdiArea_->setActiveSubWindow(window);
     RefreshCommands();
 }
@@ -225,9 +269,44 @@ void MainWindow::UnloadAmortForm() {
     RefreshCommands();
 }
 
+void MainWindow::ShowCalcForm() {
+    auto* form = new LncalcForm(state_, ui_, today_, *this);
+    auto* window = new QMdiSubWindow;
+    window->setObjectName("CalcWindow");
+    window->setWidget(form);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle("Loan Calculator");
+    window->setWindowIcon(QIcon(":/toolbar/calc.png"));
+    mdiArea_->addSubWindow(window);
+    calcWindow_ = window;
+    ui_.SetActiveForm(form);
+    form->Load();
+    window->adjustSize();
+    GrowToHold(window->size() + QSize(kCalcPosition.x(), kCalcPosition.y()));
+    window->move(kCalcPosition);
+    window->show();
+    mdiArea_->setActiveSubWindow(window);
+    RefreshCommands();
+}
+
 void MainWindow::UnloadCalcForm() {
-    state_.FormOpen[2] = false;
-    UpdateMainCommands();
+    if (calcWindow_) {
+        calcWindow_->close();
+    }
+    RefreshCommands();
+}
+
+void MainWindow::FocusCalcForm() {
+    if (calcWindow_) {
+        mdiArea_->setActiveSubWindow(calcWindow_);
+        ui_.SetActiveForm(OpenCalcForm());
+    }
+}
+
+void MainWindow::ClickCalcButton(std::string_view button) {
+    if (LncalcForm* form = OpenCalcForm()) {
+        form->ClickButton(button);
+    }
 }
 
 void MainWindow::FocusAmortForm() {
@@ -252,6 +331,9 @@ void MainWindow::ApplyToolTips() {
     if (AmortForm* form = OpenAmortForm()) {
         form->ApplyToolTips();
     }
+    if (LncalcForm* form = OpenCalcForm()) {
+        form->ApplyToolTips();
+    }
 }
 
 void MainWindow::CloseMainWindow() {
@@ -269,6 +351,33 @@ void MainWindow::ShowAboutBox() {
 int MainWindow::ActiveFormHelpContext() {
     QMdiSubWindow* active = mdiArea_->activeSubWindow();
     return HelpContextOf(active ? active->widget() : OpenAmortForm());
+}
+
+void MainWindow::ShowPrefsForm() {
+    QtFontChooser fonts(this);
+    CDialog fontDialog(ui_, fonts);
+    QtDataFolders volumes;
+    PrefsForm form(state_, printers_, ui_, fontDialog, *printerDialog_, volumes, this);
+    ShowModalForm(form);
+}
+
+void MainWindow::ShowPrtrSelForm() {
+    QtFontChooser fonts(this);
+    CDialog fontDialog(ui_, fonts);
+    PrtrSelForm form(state_, printers_, ui_, fontDialog, *printerDialog_, help_, this);
+    ShowModalForm(form);
+}
+
+// Centred over the main window; afterwards the main window is brought to the front.
+void MainWindow::ShowModalForm(QDialog& form) {
+    form.adjustSize();
+    FormRect centred = CenterForm({0, 0, form.width(), form.height()},
+                                  {x(), y(), frameGeometry().width(), frameGeometry().height()});
+    form.move(centred.left, std::max(0, centred.top));
+    form.exec();
+    raise();
+    activateWindow();
+    RefreshCommands();
 }
 
 void MainWindow::QueueFileSaveAs() {

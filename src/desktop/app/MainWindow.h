@@ -18,6 +18,8 @@
 #include "core/app/MainActionTable.h"
 #include "core/app/MainWindowModel.h"
 #include "core/base/Clock.h"
+#include "core/calculator/LncalcModel.h"
+#include "core/printing/PDialog.h"
 #include "core/printing/PrinterService.h"
 #include "core/schedule/ScheduleRunner.h"
 #include "core/session/AppState.h"
@@ -29,9 +31,13 @@
 namespace quorvia {
 
 class AmortForm;
+class LncalcForm;
 class LogoForm;
 
-class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHost {
+class MainWindow : public QMainWindow,
+                   public MainWindowHost,
+                   public AmortFormHost,
+                   public CalculatorHost {
     Q_OBJECT
   public:
     MainWindow(AppState& state, PrinterService& printers, QtUi& ui, Clock today = SystemToday);
@@ -44,29 +50,42 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     // that tells the person the schedule is not available yet. Set it before the form opens:
     // the open form keeps the runner it was given.
     void SetScheduleRunner(std::unique_ptr<ScheduleRunner> runner);
+    // The printer dialogs that the printer buttons of Preferences and Print Setup open; set it
+    // before either form opens.
+    void SetPrinterDialog(SharedPDialog& printerDialog) { printerDialog_ = &printerDialog; }
 
     MainWindowModel& Model() { return model_; }
     QtHelpEngine& Help() { return help_; }
     QAction* Action(MainAction action) const { return actions_[IndexOf(action)]; }
     AmortForm* OpenAmortForm() const;
+    LncalcForm* OpenCalcForm() const;
     LogoForm* Logo() const { return logo_; }
     QMdiArea* WorkArea() const { return mdiArea_; }
 
     // MainWindowHost
     void ShowAmortForm() override;
+    void ShowCalcForm() override;
     void UnloadAmortForm() override;
     void UnloadCalcForm() override;
     void FocusAmortForm() override;
     void ClickAmortButton(std::string_view button) override;
+    void FocusCalcForm() override;
+    void ClickCalcButton(std::string_view button) override;
     std::string AmortLoanAmountText() override;
     void ApplyToolTips() override;
     void CloseMainWindow() override;
     void ShowAboutBox() override;
     int ActiveFormHelpContext() override;
+    void ShowPrefsForm() override;
+    void ShowPrtrSelForm() override;
 
     // AmortFormHost
     void QueueFileSaveAs() override;
     void UpdateMainCommands() override;
+
+    // CalculatorHost
+    AmortFormModel& LoadedAmortForm() override;
+    void BringAmortFormForward() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,8 +98,12 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     void RefreshPressedButtons();
     void SubWindowActivated(QMdiSubWindow* window);
     void GrowToHold(QSize formSize);
+    void LoadAmortWindow();
+    void PresentAmortWindow();
+    void ShowModalForm(QDialog& form);
 
     AppState& state_;
+    PrinterService& printers_;
     QtUi& ui_;
     Clock today_;
     QtHelpEngine help_;
@@ -88,9 +111,11 @@ class MainWindow : public QMainWindow, public MainWindowHost, public AmortFormHo
     QtProgramStarter starter_;
     MainWindowModel model_;
     std::unique_ptr<ScheduleRunner> runner_;
+    SharedPDialog* printerDialog_ = nullptr;
     QMdiArea* mdiArea_;
     LogoForm* logo_;
     QPointer<QMdiSubWindow> amortWindow_;
+    QPointer<QMdiSubWindow> calcWindow_;
     std::array<QAction*, kMainActionCount> actions_{};
 };
 

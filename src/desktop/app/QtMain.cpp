@@ -26,8 +26,9 @@ int main(int argc, char** argv) {
     quorvia::QtUi ui;
     quorvia::InstanceLock lock;
     quorvia::MainWindow window(state, printers, ui);
-    window.SetScheduleRunner(
-        std::make_unique<quorvia::QtScheduleRunner>(state, ui, printers, &window));
+    auto runner = std::make_unique<quorvia::QtScheduleRunner>(state, ui, printers, &window);
+    window.SetPrinterDialog(runner->PrinterDialog());
+    window.SetScheduleRunner(std::move(runner));
     std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
     if (!window.Start(programFolder, [&lock] { return !lock.TryLock(); })) {
         return 0;

@@ -10,6 +10,8 @@
 #include "core/printing/PrinterService.h"
 #include "desktop/app/FrmprntgStatus.h"
 #include "desktop/platform/QtFontChooser.h"
+#include "desktop/platform/QtPrintDialog.h"
+#include "desktop/platform/QtReportPrinter.h"
 #include "desktop/platform/QtUi.h"
 #include "desktop/reports/PreviewWindow.h"
 
@@ -20,11 +22,16 @@ class QtScheduleRunner : public ScheduleRunner {
     QtScheduleRunner(AppState& state, QtUi& ui, PrinterService& printers, QWidget* mainWindow);
 
     void ComputeSchedule(AmortInputs& inputs) override { runner_.ComputeSchedule(inputs); }
+    // The program's one PDialog, which Preferences and Print Setup use too.
+    SharedPDialog& PrinterDialog() { return printDialog_; }
 
   private:
     FrmprntgStatus status_;
     QtFontChooser fonts_;
     CDialog fontDialog_;
+    QtPrintDialog printDialogs_;
+    SharedPDialog printDialog_;
+    QtReportPrinter printOutput_;
     PreviewWindowOpener preview_;
     DesktopScheduleRunner runner_;
 };

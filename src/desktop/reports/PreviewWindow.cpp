@@ -67,11 +67,13 @@ void PreviewPageWidget::mouseReleaseEvent(QMouseEvent*) {
 }
 
 PreviewWindow::PreviewWindow(AppState& state, QtUi& ui, PrinterService& printers,
-                             StatusDisplay& status, CDialog& fontDialog, QWidget* parent)
+                             StatusDisplay& status, CDialog& fontDialog, SharedPDialog& printDialog,
+                             QtReportPrinter& printOutput, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint |
                           Qt::CustomizeWindowHint),
       ui_(ui),
-      model_(state, ui, printers, metrics_, status, fontDialog),
+      printOutput_(printOutput),
+      model_(state, ui, printers, metrics_, status, fontDialog, printDialog, printOutput),
       previousForm_(ui.ActiveForm()) {
     setObjectName("PreviewWindow");
     SetHelpContext(*this, help_context::kPreviewWindow);
@@ -90,12 +92,17 @@ PreviewWindow::PreviewWindow(AppState& state, QtUi& ui, PrinterService& printers
         Refresh();
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
+    printOutput_.ShowCaption = [this](const std::string& caption) {
+        PageLabel_->setText(QString::fromStdString(caption));
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
     ui_.SetActiveForm(this);
     resize(kInitialWidth, kInitialHeight);
     KeepOnScreen(*this);
 }
 
 PreviewWindow::~PreviewWindow() {
+    printOutput_.ShowCaption = nullptr;
     ui_.SetActiveForm(previousForm_);
 }
 
@@ -334,7 +341,8 @@ void PreviewWindow::reject() {
 }
 
 void PreviewWindowOpener::ShowPreview(int16_t rowCount, int16_t reportKind) {
-    PreviewWindow window(state_, ui_, printers_, status_, fontDialog_, parent_);
+    PreviewWindow window(state_, ui_, printers_, status_, fontDialog_, printDialog_, printOutput_,
+                         parent_);
     if (window.Load(rowCount, reportKind)) {
         window.exec();
     }

@@ -15,6 +15,7 @@
 
 #include "core/amortization/DesktopScheduleRunner.h"
 #include "core/reports/PreviewWindowModel.h"
+#include "desktop/platform/QtReportPrinter.h"
 #include "desktop/platform/QtTextMetrics.h"
 #include "desktop/platform/QtUi.h"
 
@@ -42,7 +43,8 @@ class PreviewWindow : public QDialog {
     Q_OBJECT
   public:
     PreviewWindow(AppState& state, QtUi& ui, PrinterService& printers, StatusDisplay& status,
-                  CDialog& fontDialog, QWidget* parent = nullptr);
+                  CDialog& fontDialog, SharedPDialog& printDialog, QtReportPrinter& printOutput,
+                  QWidget* parent = nullptr);
     ~PreviewWindow() override;
 
     // Composes the report handed over by the schedule run; false when it could not be read
@@ -79,6 +81,7 @@ class PreviewWindow : public QDialog {
     std::string AskGotoPage(int16_t highest);
 
     QtUi& ui_;
+    QtReportPrinter& printOutput_;
     QtTextMetrics metrics_;
     PreviewWindowModel model_;
     QWidget* previousForm_;
@@ -99,12 +102,15 @@ class PreviewWindow : public QDialog {
 class PreviewWindowOpener : public SchedulePreview {
   public:
     PreviewWindowOpener(AppState& state, QtUi& ui, PrinterService& printers, StatusDisplay& status,
-                        CDialog& fontDialog, QWidget* parent)
+                        CDialog& fontDialog, SharedPDialog& printDialog,
+                        QtReportPrinter& printOutput, QWidget* parent)
         : state_(state),
           ui_(ui),
           printers_(printers),
           status_(status),
           fontDialog_(fontDialog),
+          printDialog_(printDialog),
+          printOutput_(printOutput),
           parent_(parent) {}
 
     void ShowPreview(int16_t rowCount, int16_t reportKind) override;
@@ -115,6 +121,8 @@ class PreviewWindowOpener : public SchedulePreview {
     PrinterService& printers_;
     StatusDisplay& status_;
     CDialog& fontDialog_;
+    SharedPDialog& printDialog_;
+    QtReportPrinter& printOutput_;
     QWidget* parent_;
 };
 

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "core/reports/GotoPageModel.h"
 #include "support/FakePrinterService.h"
 #include "support/PreviewTestSupport.h"
 #include "support/ScheduleTestSupport.h"
+#include "support/ScriptedPrintDialog.h"
+#include "support/ScriptedPrintOutput.h"
 #include "support/ScriptedUi.h"
 
 namespace quorvia {
@@ -16,6 +19,8 @@ namespace {
 using testing::DerivedLoan;
 using testing::RecordingStatus;
 using testing::ScriptedFontChooser;
+using testing::ScriptedPrintDialog;
+using testing::ScriptedPrintOutput;
 
 // The area below the toolbar: 800 x 600 pixels on a 96-dpi screen. With the bars' 255 twips
 // the visible part is 11745 x 8745 twips.
@@ -32,7 +37,8 @@ class PreviewWindowModelTest : public ::testing::Test {
     }
 
     void NewModel() {
-        model = std::make_unique<PreviewWindowModel>(state, ui, printers, metrics, status, dialog);
+        model = std::make_unique<PreviewWindowModel>(state, ui, printers, metrics, status, dialog,
+                                                     printDialog, output);
         model->ShowGotoPage = [this](int16_t highest) {
             askedHighest = highest;
             return gotoAnswer;
@@ -69,6 +75,10 @@ class PreviewWindowModelTest : public ::testing::Test {
     RecordingStatus status;
     ScriptedFontChooser fonts;
     CDialog dialog{ui, fonts};
+    ScriptedPrintDialog printDialogs;
+    SharedPDialog printDialog{ui, printers, printDialogs, state.PrintOrientation,
+                              state.PrintPaperSize};
+    ScriptedPrintOutput output;
     std::unique_ptr<PreviewWindowModel> model;
     std::string gotoAnswer;
     int16_t askedHighest = 0;
@@ -458,16 +468,6 @@ TEST_F(PreviewWindowModelTest, WithoutPrinterPrintAndFontsAreOff) {
     EXPECT_EQ(ui.beeps, 0);
 }
 
-TEST_F(PreviewWindowModelTest, PrintIsNotAvailableYet) {
-    OpenLongReport();
-    Key('P', kCtrlMask);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].prompt, "This command is not available yet.");
-    EXPECT_EQ(ui.messages[0].title, "Print");
-    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Information);
-    EXPECT_EQ(ui.hourglassDepth, 0);
-}
-
 TEST_F(PreviewWindowModelTest, EscClosesAndStopsAllLayoutWork) {
     OpenLongReport();
     model->SetUpDocPage(kAreaWidth, kAreaHeight);
@@ -498,6 +498,192 @@ TEST_F(PreviewWindowModelTest, ReportPrinterIsMadeCurrentWhenInstalled) {
     OpenOnePageReport();
     ASSERT_EQ(printers.madeCurrent.size(), 1u);
     EXPECT_EQ(printers.madeCurrent[0].device, "Office");
+}
+
+// Printing: the print dialog answers with `answer`; the dialog object already exists.
+class PrintButtonTest : public PreviewWindowModelTest {
+  protected:
+    void Print(ScriptedPrintDialog::Answer answer) {
+        printDialog.Get();
+        printDialogs.Queue(std::move(answer));
+        ui.Clear();
+        output.events.clear();
+        model->PrintButton_Click();
+    }
+    static PrintDialogResult OnPdf(uint32_t flags = 0, int copies = 1, int from = 0, int to = 0) {
+        return ScriptedPrintDialog::Choice("PDF", flags, copies, from, to);
+    }
+    std::vector<std::string> Titles() const {
+        std::vector<std::string> titles;
+        for (const Message& message : ui.messages) {
+            titles.push_back(message.title);
+        }
+        return titles;
+    }
+};
+
+TEST_F(PrintButtonTest, TheDialogOpensOnThePreviewedPageAndACancelPrintsNothing) {
+    OpenLongReport();
+    model->NextButton_Click();
+    Print(ScriptedPrintDialog::Failure{0});
+
+    const PrintDialogRequest& request = printDialogs.requests.back();
+    EXPECT_EQ(request.fromPage, 2);
+    EXPECT_EQ(request.toPage, 2);
+    EXPECT_EQ(request.minPage, 1);
+    EXPECT_EQ(request.maxPage, model->Document().PageCount());
+    EXPECT_EQ(request.copies, 1);
+    EXPECT_EQ(request.flags & kPdNoPageNums, 0u);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(output.events, std::vector<std::string>{"enddoc"});
+    EXPECT_EQ(ui.LastFocus(), "ThePage");
+    EXPECT_EQ(ui.hourglassDepth, 0);
+}
+
+TEST_F(PrintButtonTest, CtrlPWithTheSamePrinterPrintsTheWholeDocumentWithoutRecomposing) {
+    OpenLongReport();
+    model->LastButton_Click();
+    const std::size_t meters = status.meters.size();
+    printDialog.Get();
+    printDialogs.Queue(OnPdf());
+    ui.Clear();
+    output.events.clear();
+    EXPECT_EQ(Key('P', kCtrlMask), 0);
+
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(status.meters.size(), meters);
+    EXPECT_EQ(output.events,
+              (std::vector<std::string>{"setup:1,1", "collate:0", "copies:1", "document"}));
+    EXPECT_EQ(output.documentPages, model->Document().PageCount());
+    EXPECT_EQ(Page(), model->Document().PageCount());
+    EXPECT_EQ(ui.LastFocus(), "ThePage");
+    EXPECT_EQ(ui.hourglassDepth, 0);
+}
+
+TEST_F(PrintButtonTest, ANewPrinterIsAnnouncedAndTheReportRecomposedForItBeforePrinting) {
+    printers.printers.push_back({"Office", "HP LaserJet", "CUPS:"});
+    OpenLongReport();
+    ASSERT_EQ(output.DeviceName(), "PDF");
+    const std::size_t meters = status.meters.size();
+    PrintDialogResult choice = ScriptedPrintDialog::Choice("Office");
+    choice.devMode.orientation = kOrientLandscape;
+    choice.devMode.paperSize = kPaperA4;
+    Print(choice);
+
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].prompt,
+              "You selected a new printer ... your report must be reformatted for this "
+              "printer.\r\n\r\nTo save this printer as your program 'default printer' please "
+              "use File | Preferences from the Main Menu.");
+    EXPECT_EQ(ui.messages[0].title, "DEFAULT PRINTER CHANGED");
+    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Information);
+    EXPECT_EQ(output.events, (std::vector<std::string>{"setup:2,9", "enddoc", "device:Office,CUPS:",
+                                                       "collate:0", "copies:1", "document"}));
+    EXPECT_GT(status.meters.size(), meters);
+    EXPECT_TRUE(model->PageVisible);
+    EXPECT_EQ(model->PageLabel, "Page 1 of " + std::to_string(model->Document().PageCount()));
+    EXPECT_EQ(state.ReportPrinter, "");  // the preferences are not written
+
+    // Choosing it again recomposes nothing.
+    const std::size_t recomposed = status.meters.size();
+    Print(ScriptedPrintDialog::Choice("Office"));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(status.meters.size(), recomposed);
+    EXPECT_EQ(std::count(output.events.begin(), output.events.end(), "enddoc"), 0);
+}
+
+TEST_F(PrintButtonTest, CollationAndCopiesThePrinterCannotDoAreNotedAndPrintingGoesOn) {
+    OpenLongReport();
+    output.collateError = print_error::kNotSupported;
+    output.copiesError = print_error::kNotSupported;
+    Print(OnPdf(kPdCollate, 2));
+
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].prompt,
+              "This printer does not support collation ... normal printing will be used.");
+    EXPECT_EQ(ui.messages[1].prompt,
+              "This printer does not support multiple copies ... single copy printing will be "
+              "used.");
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"Please note...", "Please note..."}));
+    EXPECT_EQ(ui.messages[1].icon, MsgIcon::Information);
+    EXPECT_EQ(output.events, (std::vector<std::string>{"setup:1,1", "collate:1", "collate:0",
+                                                       "copies:2", "copies:1", "document"}));
+
+    output.collateError = 0;
+    output.copiesError = 0;
+    Print(OnPdf(kPdCollate, 3));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(output.events,
+              (std::vector<std::string>{"setup:1,1", "collate:1", "copies:3", "document"}));
+}
+
+TEST_F(PrintButtonTest, APageRangePrintsPageByPageAndTheShownPageComesBack) {
+    OpenLongReport();
+    model->NextButton_Click();
+    Print(OnPdf(kPdPageNums, 1, 3, 5));
+
+    EXPECT_EQ(output.events,
+              (std::vector<std::string>{"setup:1,1", "collate:0", "copies:1",
+                                        "page:3:Now Printing Page 3", "page:4:Now Printing Page 4",
+                                        "page:5:Now Printing Page 5", "finish"}));
+    EXPECT_EQ(output.previewPages, (std::vector<int>{3, 4, 5}));
+    EXPECT_EQ(Page(), 2);
+    EXPECT_EQ(model->PageLabel, "Page 2 of " + std::to_string(model->Document().PageCount()));
+    EXPECT_TRUE(model->FirstButtonEnabled);
+}
+
+TEST_F(PrintButtonTest, AFailureNamesAnUnavailablePrinterOrTheErrorCodeAndKeepsThePreview) {
+    OpenLongReport();
+    model->NextButton_Click();
+    const std::string unavailable =
+        "Windows reports the currently selected printer is unavailable ... please investigate "
+        "and try again.";
+    for (int code : {3, 4, 6}) {
+        output.documentError = code;
+        Print(OnPdf());
+        ASSERT_EQ(ui.messages.size(), 1u) << code;
+        EXPECT_EQ(ui.messages[0].prompt, unavailable);
+        EXPECT_EQ(ui.messages[0].title, "Unable to access the printer");
+        EXPECT_EQ(ui.messages[0].icon, MsgIcon::Information);
+        EXPECT_EQ(output.events.back(), "enddoc");
+        EXPECT_EQ(ui.LastFocus(), "ThePage");
+    }
+
+    output.documentError = 0;
+    output.pageErrors[4] = 12;
+    Print(OnPdf(kPdPageNums, 1, 3, 5));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].prompt,
+              "Unexpected error received from the currently selected printer [12] ... please "
+              "investigate and try again.");
+    EXPECT_EQ(output.events.back(), "enddoc");
+    EXPECT_EQ(std::count(output.events.begin(), output.events.end(), "finish"), 0);
+    EXPECT_EQ(Page(), 2);
+    EXPECT_EQ(ui.hourglassDepth, 0);
+}
+
+TEST_F(PrintButtonTest, AFailedPrintDialogIsReportedAndNothingPrints) {
+    OpenLongReport();
+    Print(ScriptedPrintDialog::Failure{8});
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "Dialog Error...");
+    EXPECT_EQ(ui.messages[0].prompt,
+              "Error reported: CDERR_LOCKRESFAILURE\r\n\r\nPlease report this error to Technical "
+              "Support.");
+    EXPECT_EQ(output.events, std::vector<std::string>{"enddoc"});
+}
+
+TEST_F(PrintButtonTest, TheFirstPrintCreatesThePrintDialogObject) {
+    OpenLongReport();
+    printDialogs.Fail(4104);
+    printDialogs.Cancel();
+    printDialogs.Cancel();
+    model->PrintButton_Click();
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"Dialog Error...", "Please select a Printer...",
+                                                  "Cancelled"}));
+    EXPECT_EQ(ui.messages[0].prompt.find("Error reported"), std::string::npos);
+    EXPECT_EQ(printDialogs.requests.size(), 3u);
+    EXPECT_EQ(output.events.back(), "enddoc");
 }
 
 }  // namespace

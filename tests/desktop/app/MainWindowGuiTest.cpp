@@ -14,8 +14,8 @@
 #include "desktop/app/FrmprntgForm.h"
 #include "desktop/app/LogoForm.h"
 #include "desktop/platform/InstanceLock.h"
-#include "support/BatchProcess.h"
 #include "support/FakePrinterService.h"
+#include "support/HelpCollection.h"
 #include "support/TempFolder.h"
 
 namespace quorvia {
@@ -232,15 +232,8 @@ TEST_F(MainWindowGuiTest, HelpOpensTheCollectionBesideTheProgramByMenuToolbarAnd
               "Unable to display Help Contents. There is no Help associated with this project.");
     EXPECT_EQ(messages[0].title, "Quorvia");
 
-    namespace fs = std::filesystem;
-    fs::create_directories(folder.Path() / "help");
-    fs::copy_file(testing::BuildDir() / "quorvia.qhc", folder.Path() / "quorvia.qhc");
-    fs::copy_file(testing::BuildDir() / "help" / "quorvia.qch",
-                  folder.Path() / "help" / "quorvia.qch");
-    auto shown = [this] {
-        HelpWindow* help = window.Help().Window();
-        return help && help->isVisible() ? help->Browser()->source().fileName() : QString();
-    };
+    testing::InstallHelpCollection(folder.Path());
+    auto shown = [this] { return testing::ShownHelpPage(window.Help()); };
     Named("mnuHelpAmort")->trigger();
     EXPECT_EQ(shown(), "amortization-info.html");
 

@@ -18,6 +18,7 @@
 #include "core/help/HelpTopics.h"
 #include "desktop/help/QtHelpEngine.h"
 #include "support/BatchProcess.h"
+#include "support/HelpCollection.h"
 #include "support/TempFolder.h"
 
 namespace quorvia {
@@ -91,9 +92,7 @@ TEST(HelpCollectionTest, HoldsEveryPageEveryTopicAndEveryKeyword) {
 class HelpEngineGuiTest : public ::testing::Test {
   protected:
     HelpEngineGuiTest() {
-        fs::create_directories(folder.Path() / "help");
-        fs::copy_file(Collection(), folder.Path() / "quorvia.qhc");
-        fs::copy_file(BuildDir() / "help" / "quorvia.qch", folder.Path() / "help" / "quorvia.qch");
+        testing::InstallHelpCollection(folder.Path());
         engine.SetHelpFile(folder.Path() / "quorvia.qhc");
     }
 

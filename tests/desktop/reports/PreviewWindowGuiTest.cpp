@@ -10,6 +10,9 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "core/reports/GotoPageControl.h"
 #include "desktop/help/HelpKey.h"
@@ -19,6 +22,7 @@
 #include "support/PreviewTestSupport.h"
 #include "support/ScheduleTestSupport.h"
 #include "support/ScriptedHelp.h"
+#include "support/ScriptedPrintDialog.h"
 
 namespace quorvia {
 namespace {
@@ -65,7 +69,11 @@ class PreviewWindowGuiTest : public ::testing::Test {
     RecordingStatus status;
     ScriptedFontChooser fonts;
     CDialog dialog{ui, fonts};
-    PreviewWindow window{state, ui, printers, status, dialog};
+    testing::ScriptedPrintDialog printDialogs;
+    SharedPDialog printDialog{ui, printers, printDialogs, state.PrintOrientation,
+                              state.PrintPaperSize};
+    QtReportPrinter printOutput;
+    PreviewWindow window{state, ui, printers, status, dialog, printDialog, printOutput};
 };
 
 TEST_F(PreviewWindowGuiTest, PagesThroughTheReportAndClosesOnlyThroughEsc) {
@@ -209,6 +217,42 @@ TEST_F(PreviewWindowGuiTest, F1OpensThePreviewTopicWithoutABeep) {
     qApp->removeEventFilter(&f1);
     EXPECT_EQ(help.Log(), std::vector<std::string>{"Context 3300"});
     EXPECT_EQ(beeps, 0);
+}
+
+// Pages in a PDF written by Qt: one "/Type /Page" object each.
+int PdfPageCount(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string pdf((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    int pages = 0;
+    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos;
+         at = pdf.find("/Type /Page", at + 1)) {
+        pages += pdf.compare(at, 12, "/Type /Pages") != 0;
+    }
+    return pages;
+}
+
+TEST_F(PreviewWindowGuiTest, CtrlPPrintsAPageRangeOnTheBuiltInPdfPrinterIntoTheChosenFile) {
+    Show();
+    const std::filesystem::path target = folder.Path() / "pages.pdf";
+    printOutput.AskPdfFileName = [&] { return target.string(); };
+    printDialog.Get();
+    printDialogs.Queue(
+        testing::ScriptedPrintDialog::Choice("PDF", kPdPageNums | kPdCollate, 2, 2, 3));
+    auto* page = window.findChild<QWidget*>("ThePage");
+    Press(page, Qt::Key_P, Qt::ControlModifier);
+
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "Please note...");
+    EXPECT_NE(messages[0].prompt.find("single copy"), std::string::npos);
+    EXPECT_EQ(PdfPageCount(target), 2);
+    EXPECT_EQ(window.findChild<QLabel*>("PageLabel")->text().left(7), "Page 1 ");
+
+    printOutput.AskPdfFileName = [] { return std::string(); };  // the person cancels the name
+    printDialogs.Queue(testing::ScriptedPrintDialog::Choice("PDF"));
+    std::filesystem::remove(target);
+    Press(page, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_FALSE(std::filesystem::exists(target));
+    EXPECT_EQ(messages.size(), 1u);
 }
 
 }  // namespace

@@ -1,0 +1,83 @@
+#pragma once
+// The printer and font form (PrtrSel, "Select Printer or Font"): shows the report printer and
+// its font, lets the person choose others under the program's font rules, and on Okay keeps
+// both as the program defaults (dfont, dbold, dsize, dprtr).
+//
+// The window forwards each event to the handler of the same name and then shows the model's
+// state again; it hides itself when Hidden is set. Focus moves go through Ui::SetFocus.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/base/Ui.h"
+#include "core/help/HelpEngine.h"
+#include "core/printing/CDialogService.h"
+#include "core/printing/PDialog.h"
+#include "core/printing/PrinterService.h"
+#include "core/session/AppState.h"
+
+namespace quorvia {
+
+inline constexpr std::string_view kPrtrSelCaption = "Select Printer or Font";
+inline constexpr std::string_view kNoPrinterCaution =
+    "CAUTION:  Windows indicates that NO printer is attached to your system!  Please press "
+    "'Cancel' and exit the program ... then use Windows' Control Panel to add a printer before "
+    "restarting the program.";
+
+class PrtrSelModel {
+  public:
+    // Tooltips of SelectButton, cmdFont, ExitButton, cmdCancel, cmdHelp.
+    using ButtonTips = std::array<std::string, 5>;
+    static constexpr std::array<std::string_view, 5> kButtons{"SelectButton", "cmdFont",
+                                                              "ExitButton", "cmdCancel", "cmdHelp"};
+
+    PrtrSelModel(AppState& state, PrinterService& printers, Ui& ui, CDialog& fontDialog,
+                 SharedPDialog& printerDialog, HelpEngine& help);
+
+    // The window's state.
+    std::string lblPrtrName;
+    std::string lblPrtrNameTag;
+    std::string lblFontName;
+    bool pnlCautionVisible = false;
+    bool SelectButtonEnabled = true;
+    bool cmdFontEnabled = true;
+    bool ExitButtonEnabled = true;
+    ButtonTips ToolTips;
+    // Set by Okay and Cancel: the form is done and its caller unloads it.
+    bool Hidden = false;
+
+    // Form-level state.
+    std::string PendingPrinter;
+    bool FontValid = false;
+
+    static std::string_view HelpText(std::string_view button);
+    // Whether the pending printer writes to a file rather than a hardware port.
+    bool PrintsToFile() const;
+
+    void Form_Load();
+    void Form_Activate();
+    void Form_Resize();
+    void SelectButton_Click();
+    void cmdFont_Click() { ChooseFont(); }
+    void ExitButton_Click();
+    void cmdCancel_Click();
+    void cmdHelp_Click();
+
+  private:
+    void ShowPrinter();
+    void ShowNoPrinter();
+    void ApplyPitchSize();
+    void CheckReportFont();
+    void ChooseFont();
+    bool WriteDefaults();
+
+    AppState& state_;
+    PrinterService& printers_;
+    Ui& ui_;
+    CDialog& fontDialog_;
+    SharedPDialog& printerDialog_;
+    HelpEngine& help_;
+};
+
+}  // namespace quorvia

@@ -1,0 +1,57 @@
+#pragma once
+// The printer side of the report control on Qt: pages go through QPrinter to a CUPS queue, with
+// the queue's own copies and collation, or, on the built-in PDF printer, into a PDF file that
+// is written atomically when the job is finished. The PDF printer makes one copy only.
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/reports/ReportPrinting.h"
+
+namespace quorvia {
+
+class QtReportPrinter : public ReportPrintOutput {
+  public:
+    QtReportPrinter();
+    ~QtReportPrinter() override;
+    QtReportPrinter(const QtReportPrinter&) = delete;
+    QtReportPrinter& operator=(const QtReportPrinter&) = delete;
+
+    // The file the built-in PDF printer writes; empty when the person cancelled, which prints
+    // nothing.
+    std::function<std::string()> AskPdfFileName;
+    // Shows the printing caption while a page is printed.
+    std::function<void(const std::string&)> ShowCaption;
+
+    void SetDevice(const std::string& device, const std::string& port) override;
+    std::string DeviceName() const override { return device_; }
+    void SetPageSetup(int16_t orientation, int16_t paperSize) override;
+    int SetCollate(bool collate) override;
+    int SetCopies(int copies) override;
+    int PrintPage(const ReportDocument& document, int number, const std::string& caption) override;
+    int FinishJob() override;
+    int PrintDocument(const ReportDocument& document) override;
+    void EndDoc() override;
+
+  private:
+    struct Job;
+
+    bool OnPdfPrinter() const;
+    int StartJob(const ReportDocument& document);
+    int StartQueueJob(const ReportDocument& document);
+    int StartPdfJob(const ReportDocument& document);
+    int AddPage(const ReportDocument& document, int number);
+
+    std::string device_;
+    std::string port_;
+    int16_t orientation_ = 1;
+    int16_t paperSize_ = 1;
+    bool collate_ = false;
+    int copies_ = 1;
+    std::unique_ptr<Job> job_;
+};
+
+}  // namespace quorvia

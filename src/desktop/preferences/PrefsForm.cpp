@@ -1,0 +1,542 @@
+#include "desktop/preferences/PrefsForm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "core/base/Text.h"
+#include "core/help/HelpTopics.h"
+#include "desktop/help/HelpKey.h"
+#include "desktop/platform/QtText.h"
+#include "desktop/preferences/StylePictures.h"
+
+namespace quorvia {
+
+namespace {
+
+QString Name(std::string_view group, int index) {
+    return Q(std::string(group) + "(" + std::to_string(index) + ")");
+}
+
+// The index in "optFreq(3)", or -1 when the name is not of that group.
+int IndexIn(const std::string& control, std::string_view group) {
+    std::string prefix = std::string(group) + "(";
+    if (!control.starts_with(prefix)) {
+        return -1;
+    }
+    return std::stoi(control.substr(prefix.size()));
+}
+
+QLabel* Note(const char* text, QWidget* parent) {
+    auto* note = new QLabel(text, parent);
+    note->setObjectName("lblNote");
+    note->setWordWrap(true);
+    note->setTextFormat(Qt::PlainText);
+    QFont font = note->font();
+    font.setItalic(true);
+    note->setFont(font);
+    return note;
+}
+
+QLabel* Shown(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setMinimumWidth(360);
+    return label;
+}
+
+}  // namespace
+
+PrefsForm::PrefsForm(AppState& state, PrinterService& printers, QtUi& ui, CDialog& fontDialog,
+                     SharedPDialog& printerDialog, DataFolders& folders, QWidget* parent)
+    : QDialog(parent),
+      model_(state, printers, ui, fontDialog, printerDialog, folders),
+      ui_(ui),
+      previousForm_(ui.ActiveForm()) {
+    setObjectName("Prefs");
+    SetHelpContext(*this, help_context::kPreferencesForm);
+    setWindowTitle(Q(kPrefsCaption));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    vsTab_ = new QTabWidget(this);
+    vsTab_->setObjectName("vsTab");
+    QStringList captions = Q(kPrefsTabCaptions).split('|');
+    vsTab_->addTab(BuildGeneralTab(), captions[0]);
+    vsTab_->addTab(BuildCompanyTab(), captions[1]);
+    vsTab_->addTab(BuildFilesTab(), captions[2]);
+    vsTab_->addTab(BuildStyleTab(), captions[3]);
+    layout->addWidget(vsTab_);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    cmdSave_ = AddButton("cmdSave", "&Save");
+    cmdReset_ = AddButton("cmdReset", "Rese&t");
+    cmdCancel_ = AddButton("cmdCancel", "&Cancel");
+    for (QPushButton* button : {cmdSave_, cmdReset_, cmdCancel_}) {
+        buttons->addWidget(button);
+    }
+    layout->addLayout(buttons);
+    pnlStatus_ = new QLabel(this);
+    pnlStatus_->setObjectName("pnlStatus");
+    pnlStatus_->setTextFormat(Qt::PlainText);
+    pnlStatus_->setFrameShape(QFrame::Panel);
+    pnlStatus_->setFrameShadow(QFrame::Sunken);
+    pnlStatus_->setMinimumHeight(pnlStatus_->fontMetrics().height() + 6);
+    layout->addWidget(pnlStatus_);
+
+    connect(vsTab_, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab != model_.Tab) {
+            Handle([this, tab] { model_.vsTab_Switch(tab); });
+        }
+    });
+    connect(cmdSave_, &QPushButton::clicked, this,
+            [this] { Handle([this] { model_.cmdSave_Click(); }); });
+    connect(cmdReset_, &QPushButton::clicked, this,
+            [this] { Handle([this] { model_.cmdReset_Click(); }); });
+    connect(cmdCancel_, &QPushButton::clicked, this,
+            [this] { Handle([this] { model_.cmdCancel_Click(); }); });
+    focusConnection_ = connect(qApp, &QApplication::focusChanged, this,
+                               [this](QWidget*, QWidget* now) { FocusChanged(now); });
+
+    ui_.SetActiveForm(this);
+    model_.Form_Load();
+    Refresh();
+}
+
+PrefsForm::~PrefsForm() {
+    disconnect(focusConnection_);
+    ui_.SetActiveForm(previousForm_);
+}
+
+QPushButton* PrefsForm::AddButton(const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    Watch(button);
+    return button;
+}
+
+void PrefsForm::Watch(QWidget* widget) {
+    widget->installEventFilter(this);
+}
+
+QWidget* PrefsForm::BuildGeneralTab() {
+    auto* tab = new QWidget;
+    auto* grid = new QGridLayout(tab);
+    auto* rateLabel = new QLabel("Default Interest &Rate:", tab);
+    txtRate_ = new QLineEdit(tab);
+    txtRate_->setObjectName("txtRate");
+    txtRate_->setMaximumWidth(100);
+    rateLabel->setBuddy(txtRate_);
+    connect(txtRate_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { model_.txtRate = text.toStdString(); });
+    grid->addWidget(rateLabel, 0, 0);
+    grid->addWidget(txtRate_, 0, 1, Qt::AlignLeft);
+
+    auto* fraFreq = new QGroupBox(" Default Fr&equency of Payments: ", tab);
+    fraFreq->setObjectName("fraFreq");
+    auto* freqLayout = new QGridLayout(fraFreq);
+    const char* frequencies[] = {
+        "Monthly",        "Quarterly", "Semi-Annual", "Annual", "Bi-Weekly (every 2 wks)",
+        "Semi-Monthly ->"};
+    for (int index = 1; index <= 6; ++index) {
+        auto* option = new QRadioButton(frequencies[index - 1], fraFreq);
+        option->setObjectName(Name("optFreq", index));
+        optFreq_[index] = option;
+        freqLayout->addWidget(option, (index - 1) % 3, (index - 1) / 3);
+        connect(option, &QRadioButton::clicked, this,
+                [this, index] { Handle([this, index] { model_.optFreq_Click(index); }); });
+        Watch(option);
+    }
+    auto* specialLabel = new QLabel("Special: ", fraFreq);
+    cboSemiMthly_ = new QComboBox(fraFreq);
+    cboSemiMthly_->setObjectName("cboSemiMthly");
+    connect(cboSemiMthly_, &QComboBox::activated, this, [this](int index) {
+        bool keyboard = listKeyboard_;
+        listKeyboard_ = false;
+        Handle([this, index, keyboard] { model_.cboSemiMthly_Click(index, keyboard); });
+    });
+    Watch(cboSemiMthly_);
+    freqLayout->addWidget(specialLabel, 3, 0, Qt::AlignRight);
+    freqLayout->addWidget(cboSemiMthly_, 3, 1);
+    grid->addWidget(fraFreq, 1, 0, 1, 2);
+
+    chkNbrPymts_ = new QCheckBox("Num&ber payments", tab);
+    chkNbrPymts_->setObjectName("chkNbrPymts");
+    connect(chkNbrPymts_, &QCheckBox::clicked, this,
+            [this](bool on) { model_.chkNbrPymts = on ? 1 : 0; });
+    grid->addWidget(chkNbrPymts_, 2, 0, 1, 2);
+
+    auto* calcLabel = new QLabel("Calculate interest &using.....", tab);
+    grid->addWidget(calcLabel, 3, 0, 1, 2);
+    auto* calcGroup = new QWidget(tab);
+    auto* calcLayout = new QHBoxLayout(calcGroup);
+    calcLayout->setContentsMargins(20, 0, 0, 0);
+    const char* methods[] = {"Equal 30 day months", "Exact number of days"};
+    for (int index = 0; index < 2; ++index) {
+        auto* option = new QRadioButton(methods[index], calcGroup);
+        option->setObjectName(Name("optCalc", index));
+        optCalc_[index] = option;
+        calcLayout->addWidget(option);
+        connect(option, &QRadioButton::clicked, this,
+                [this, index] { Handle([this, index] { model_.optCalc_Click(index); }); });
+        Watch(option);
+    }
+    calcLabel->setBuddy(optCalc_[0]);
+    grid->addWidget(calcGroup, 4, 0, 1, 2);
+
+    chkBalDue_ = new QCheckBox("F&ull payout on last pymt.", tab);
+    chkBalDue_->setObjectName("chkBalDue");
+    connect(chkBalDue_, &QCheckBox::clicked, this,
+            [this](bool on) { model_.chkBalDue = on ? 1 : 0; });
+    chkFix_ = new QCheckBox("Fi&xed principal pymts.", tab);
+    chkFix_->setObjectName("chkFix");
+    connect(chkFix_, &QCheckBox::clicked, this, [this](bool on) { model_.chkFix = on ? 1 : 0; });
+    chkTips_ = new QCheckBox("Show ToolTips &help", tab);
+    chkTips_->setObjectName("chkTips");
+    connect(chkTips_, &QCheckBox::clicked, this,
+            [this](bool on) { Handle([this, on] { model_.chkTips_Click(on ? 1 : 0); }); });
+    int row = 5;
+    for (QCheckBox* check : {chkBalDue_, chkFix_, chkTips_, chkNbrPymts_}) {
+        Watch(check);
+        if (check != chkNbrPymts_) {
+            grid->addWidget(check, row++, 0, 1, 2);
+        }
+    }
+    grid->addWidget(
+        Note("NOTE:  All defaults shown above may be overidden on data entry screens", tab), row, 0,
+        1, 2);
+    grid->setRowStretch(row + 1, 1);
+    return tab;
+}
+
+QWidget* PrefsForm::BuildCompanyTab() {
+    auto* tab = new QWidget;
+    auto* grid = new QGridLayout(tab);
+    const char* captions[] = {"Company &name:", "&Address, city, state:"};
+    for (int index = 0; index < 2; ++index) {
+        auto* label = new QLabel(captions[index], tab);
+        auto* edit = new QLineEdit(tab);
+        edit->setObjectName(Name("txtName", index));
+        edit->setMinimumWidth(360);
+        label->setBuddy(edit);
+        txtName_[index] = edit;
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, index](const QString& text) { model_.txtName[index] = text.toStdString(); });
+        Watch(edit);
+        grid->addWidget(label, index, 0);
+        grid->addWidget(edit, index, 1);
+    }
+    chkFooter_ = new QCheckBox(
+        "&Print Company name && address as a page footer on Amortization schedule", tab);
+    chkFooter_->setObjectName("chkFooter");
+    connect(chkFooter_, &QCheckBox::clicked, this,
+            [this](bool on) { model_.chkFooter = on ? 1 : 0; });
+    Watch(chkFooter_);
+    grid->addWidget(chkFooter_, 2, 0, 1, 2);
+    grid->addWidget(Note("NOTE:  These defaults cannot be overidden within the program", tab), 3, 0,
+                    1, 2);
+    grid->setRowStretch(4, 1);
+    return tab;
+}
+
+QWidget* PrefsForm::BuildFilesTab() {
+    auto* tab = new QWidget;
+    auto* grid = new QGridLayout(tab);
+    grid->addWidget(new QLabel("Default path for saved data files:", tab), 0, 0, 1, 3);
+    auto* driveLabel = new QLabel("Dri&ve:", tab);
+    Drive1_ = new QComboBox(tab);
+    Drive1_->setObjectName("Drive1");
+    driveLabel->setBuddy(Drive1_);
+    connect(Drive1_, &QComboBox::activated, this, [this](int index) {
+        std::string volume = Drive1_->itemText(index).toStdString();
+        Handle([this, volume] { model_.Drive1_Change(volume); });
+    });
+    auto* dirLabel = new QLabel("Su&bdirectory:", tab);
+    folders_ = new QFileSystemModel(this);
+    folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    Dir1_ = new QTreeView(tab);
+    Dir1_->setObjectName("Dir1");
+    Dir1_->setModel(folders_);
+    for (int column = 1; column < folders_->columnCount(); ++column) {
+        Dir1_->hideColumn(column);
+    }
+    Dir1_->header()->hide();
+    Dir1_->setMinimumHeight(130);
+    dirLabel->setBuddy(Dir1_);
+    connect(Dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid()) {
+                    std::string folder = folders_->filePath(current).toStdString();
+                    Handle([this, folder] { model_.Dir1_Change(folder); });
+                }
+            });
+    // The folder tree fills in as the volume is read: show the chosen folder once it is there.
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] { RefreshFolders(); });
+    lblCurrPath_ = Shown(tab, "lblCurrPath");
+    grid->addWidget(driveLabel, 1, 0);
+    grid->addWidget(Drive1_, 1, 1, 1, 2);
+    grid->addWidget(dirLabel, 2, 0, Qt::AlignTop);
+    grid->addWidget(Dir1_, 2, 1, 1, 2);
+    grid->addWidget(lblCurrPath_, 3, 1, 1, 2);
+
+    grid->addWidget(new QLabel("Printer to use for Amortization Schedules:", tab), 4, 0, 1, 3);
+    lblPrtrName_ = Shown(tab, "lblPrtrName");
+    cmdPrtrDefs_[0] = AddButton("cmdPrtrDefs(0)", "Select &Printer...");
+    grid->addWidget(lblPrtrName_, 5, 0, 1, 2);
+    grid->addWidget(cmdPrtrDefs_[0], 5, 2);
+    grid->addWidget(new QLabel("Font to use for Amortization Schedules:", tab), 6, 0, 1, 3);
+    lblFontName_ = Shown(tab, "lblFontName");
+    cmdPrtrDefs_[1] = AddButton("cmdPrtrDefs(1)", "Select &Font...");
+    grid->addWidget(lblFontName_, 7, 0, 1, 2);
+    grid->addWidget(cmdPrtrDefs_[1], 7, 2);
+    for (int index = 0; index < 2; ++index) {
+        connect(cmdPrtrDefs_[index], &QPushButton::clicked, this,
+                [this, index] { Handle([this, index] { model_.cmdPrtrDefs_Click(index); }); });
+    }
+    grid->addWidget(
+        Note("NOTE:  Printer & font defaults can be overidden on the Print Preview screen", tab), 8,
+        0, 1, 3);
+    grid->addWidget(
+        Note("NOTE:  Path may be selected/changed at the Open & Save dialog windows", tab), 9, 0, 1,
+        3);
+    Watch(Drive1_);
+    Watch(Dir1_);
+    return tab;
+}
+
+QWidget* PrefsForm::BuildStyleTab() {
+    auto* tab = new QWidget;
+    auto* grid = new QGridLayout(tab);
+    const char* styles[] = {"C&olumnar format (no grid)", "Print with &Plain Grid",
+                            "Print with &Fancy Grid", "S&ummary Report only"};
+    for (int index = 0; index < 4; ++index) {
+        auto* picture = new QToolButton(tab);
+        picture->setObjectName(Name("btnStyle", index));
+        picture->setCheckable(true);
+        picture->setIcon(StylePicture(index));
+        picture->setIconSize(StylePicture(index).size());
+        picture->setFocusPolicy(Qt::NoFocus);
+        btnStyle_[index] = picture;
+        auto* option = new QRadioButton(styles[index], tab);
+        option->setObjectName(Name("optStyle", index));
+        optStyle_[index] = option;
+        Watch(option);
+        grid->addWidget(picture, index / 2 * 2, index % 2, Qt::AlignCenter);
+        grid->addWidget(option, index / 2 * 2 + 1, index % 2, Qt::AlignCenter);
+        connect(option, &QRadioButton::clicked, this,
+                [this, index] { Handle([this, index] { model_.optStyle_Click(index); }); });
+        connect(picture, &QToolButton::clicked, this,
+                [this, index] { Handle([this, index] { model_.btnStyle_Click(index); }); });
+    }
+    grid->setRowStretch(4, 1);
+    return tab;
+}
+
+void PrefsForm::Handle(const std::function<void()>& handler) {
+    ui_.SetActiveForm(this);
+    handler();
+    Refresh();
+    if (model_.Closed) {
+        done(QDialog::Accepted);
+    }
+}
+
+void PrefsForm::reject() {
+    if (!model_.Closed) {
+        ui_.SetActiveForm(this);
+        model_.cmdCancel_Click();
+    }
+    QDialog::reject();
+}
+
+void PrefsForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    ui_.SetActiveForm(this);
+    model_.Form_Activate();
+    Refresh();
+}
+
+// Every focus move inside the form runs the lost-focus handler of the control that had the
+// focus, told where the focus went, then the got-focus handler of the new one.
+void PrefsForm::FocusChanged(QWidget* now) {
+    if (!now || now->window() != this || now == lastFocused_ || model_.Closed) {
+        return;
+    }
+    ui_.SetActiveForm(this);
+    std::string next = now->objectName().toStdString();
+    if (lastFocused_) {
+        LostFocus(lastFocused_->objectName().toStdString(), next);
+    }
+    lastFocused_ = now;
+    if (QApplication::focusWidget() == now) {
+        GotFocus(next);
+    }
+    Refresh();
+}
+
+void PrefsForm::LostFocus(const std::string& control, const std::string& nextControl) {
+    if (control == "txtRate") {
+        model_.txtRate_LostFocus();
+    } else if (control == "cboSemiMthly") {
+        model_.cboSemiMthly_LostFocus();
+    } else if (int index = IndexIn(control, "optFreq"); index > 0) {
+        model_.optFreq_LostFocus(index, nextControl);
+    }
+}
+
+void PrefsForm::GotFocus(const std::string& control) {
+    if (control == "cboSemiMthly") {
+        model_.cboSemiMthly_GotFocus();
+        if (model_.DropDown) {
+            model_.DropDown = false;
+            cboSemiMthly_->showPopup();
+        }
+        return;
+    }
+    model_.Control_GotFocus(control);
+}
+
+bool PrefsForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return QDialog::eventFilter(watched, event);
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (watched == cboSemiMthly_) {
+        switch (key->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_Home:
+            case Qt::Key_End:
+                listKeyboard_ = true;
+                return false;
+            case Qt::Key_Escape:
+                Handle([this] { model_.cboSemiMthly_Escape(); });
+                return true;
+            default:
+                break;
+        }
+        if (enter) {
+            Handle([this] { model_.cboSemiMthly_Enter(); });
+            return true;
+        }
+        return false;
+    }
+    if (enter && qobject_cast<QPushButton*>(watched)) {
+        static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
+    // Enter in a text box, check box or option moves on to the next control.
+    if (enter && (qobject_cast<QLineEdit*>(watched) || qobject_cast<QCheckBox*>(watched) ||
+                  qobject_cast<QRadioButton*>(watched))) {
+        focusNextChild();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void PrefsForm::RefreshFolders() {
+    QStringList volumes;
+    for (const std::string& volume : model_.Drive1List) {
+        volumes << Q(volume);
+    }
+    QStringList shown;
+    for (int index = 0; index < Drive1_->count(); ++index) {
+        shown << Drive1_->itemText(index);
+    }
+    if (shown != volumes) {
+        Drive1_->clear();
+        Drive1_->addItems(volumes);
+    }
+    Drive1_->setCurrentIndex(Drive1_->findText(Q(model_.Drive1)));
+    QString root = Q(model_.Drive1);
+    if (folders_->rootPath() != root) {
+        folders_->setRootPath(root);
+        Dir1_->setRootIndex(folders_->index(root));
+    }
+    QModelIndex folder = folders_->index(Q(model_.Dir1));
+    if (folder.isValid() && Dir1_->currentIndex() != folder) {
+        QSignalBlocker block(Dir1_->selectionModel());
+        Dir1_->setCurrentIndex(folder);
+    }
+    if (folder.isValid()) {
+        Dir1_->scrollTo(folder);
+    }
+    lblCurrPath_->setText(Q(model_.lblCurrPath));
+}
+
+void PrefsForm::Refresh() {
+    if (txtRate_->text() != Q(model_.txtRate)) {
+        txtRate_->setText(Q(model_.txtRate));
+    }
+    for (int index = 1; index <= 6; ++index) {
+        optFreq_[index]->setChecked(model_.optFreq == index);
+    }
+    const PrefsModel::ComboBox& pairs = model_.cboSemiMthly;
+    if (cboSemiMthly_->count() != static_cast<int>(pairs.list.size())) {
+        cboSemiMthly_->clear();
+        for (const std::string& caption : pairs.list) {
+            cboSemiMthly_->addItem(Q(caption));
+        }
+    }
+    cboSemiMthly_->setCurrentIndex(pairs.listIndex);
+    cboSemiMthly_->setEnabled(pairs.enabled);
+    chkNbrPymts_->setChecked(model_.chkNbrPymts != 0);
+    for (int index = 0; index < 2; ++index) {
+        // An option group with nothing selected shows both buttons released.
+        optCalc_[index]->setAutoExclusive(model_.optCalc >= 0);
+        optCalc_[index]->setChecked(model_.optCalc == index);
+        optCalc_[index]->setAutoExclusive(true);
+        if (txtName_[index]->text() != Q(model_.txtName[index])) {
+            txtName_[index]->setText(Q(model_.txtName[index]));
+        }
+    }
+    chkBalDue_->setChecked(model_.chkBalDue != 0);
+    chkFix_->setChecked(model_.chkFix != 0);
+    chkTips_->setChecked(model_.chkTips != 0);
+    chkFooter_->setChecked(model_.chkFooter != 0);
+    RefreshFolders();
+    lblPrtrName_->setText(Q(model_.lblPrtrName));
+    lblFontName_->setText(Q(model_.lblFontName));
+    cmdPrtrDefs_[1]->setEnabled(model_.cmdFontEnabled);
+    for (int index = 0; index < 4; ++index) {
+        optStyle_[index]->setChecked(model_.optStyle == index);
+        btnStyle_[index]->setChecked(model_.StylePressed(index));
+    }
+    QPushButton* tipped[] = {cmdSave_, cmdReset_, cmdCancel_, cmdPrtrDefs_[0], cmdPrtrDefs_[1]};
+    for (std::size_t index = 0; index < model_.ToolTips.size(); ++index) {
+        tipped[index]->setToolTip(Q(model_.ToolTips[index]));
+    }
+    if (vsTab_->currentIndex() != model_.Tab) {
+        QSignalBlocker block(vsTab_);
+        vsTab_->setCurrentIndex(model_.Tab);
+    }
+    pnlStatus_->setText(Q(model_.pnlStatus));
+    // The load step's focus request waits for the window to show.
+    if (isVisible()) {
+        ui_.ApplyPendingFocus();
+    }
+}
+
+}  // namespace quorvia
