@@ -18,7 +18,20 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "core/help/HelpTopics.h"
+#include "desktop/platform/QtText.h"
+
 namespace quorvia {
+
+namespace {
+
+constexpr std::string_view kHelpNamespace = "org.quorvia.help";
+
+}  // namespace
+
+QUrl HelpPageUrl(std::string_view page) {
+    return QUrl(QString("qthelp://%1/doc/%2").arg(Q(kHelpNamespace), Q(page)));
+}
 
 HelpBrowser::HelpBrowser(QHelpEngine& engine, QWidget* parent)
     : QTextBrowser(parent), engine_(engine) {
@@ -137,7 +150,7 @@ void HelpWindow::FocusTab(int tab) {
 void HelpWindow::ShowContents() {
     Raise(ContentsTab);
     if (browser_->source().isEmpty()) {
-        ShowPage(QUrl("qthelp://org.quorvia.help/doc/overview.html"));
+        ShowPage(HelpPageUrl(TopicOfContext(help_context::kProgramOverview)->page));
     }
     FocusTab(ContentsTab);
 }

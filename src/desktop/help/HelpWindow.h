@@ -5,12 +5,16 @@
 #include <QMainWindow>
 #include <QTextBrowser>
 #include <QUrl>
+#include <string_view>
 
 class QHelpEngine;
 class QLineEdit;
 class QTabWidget;
 
 namespace quorvia {
+
+// The address of a page of the help collection.
+QUrl HelpPageUrl(std::string_view page);
 
 // Shows the pages of the help collection, following their links inside it.
 class HelpBrowser : public QTextBrowser {

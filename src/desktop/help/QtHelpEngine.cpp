@@ -12,7 +12,6 @@ namespace quorvia {
 
 namespace {
 
-constexpr std::string_view kHelpNamespace = "org.quorvia.help";
 constexpr std::string_view kTopicsFile = "help/quorvia.qch";
 
 RunError HelpFileError(const std::string& description) {
@@ -43,10 +42,6 @@ QString WritableCollection(const std::filesystem::path& helpFile) {
 }
 
 }  // namespace
-
-QUrl HelpPageUrl(std::string_view page) {
-    return QUrl(QString("qthelp://%1/doc/%2").arg(Q(kHelpNamespace), Q(page)));
-}
 
 QtHelpEngine::QtHelpEngine(QWidget* owner) : owner_(owner) {}
 
@@ -102,6 +97,13 @@ std::optional<RunError> QtHelpEngine::Open() {
             std::string reason = engine->error().toStdString();
             return HelpFileError("The help file " + helpFile_.string() + " cannot be read" +
                                  (reason.empty() ? "." : ": " + reason));
+        }
+        // The collection names its topics file beside it; without that file it has no pages.
+        if (engine->fileData(HelpPageUrl(TopicOfContext(help_context::kProgramOverview)->page))
+                .isEmpty()) {
+            return HelpFileError("The help file " + helpFile_.string() +
+                                 " cannot be read: its topics (" + std::string(kTopicsFile) +
+                                 ") are missing.");
         }
         engine_ = std::move(engine);
     }

@@ -15,9 +15,6 @@ class QWidget;
 
 namespace quorvia {
 
-// The address of a page of the collection.
-QUrl HelpPageUrl(std::string_view page);
-
 class QtHelpEngine : public HelpEngine {
   public:
     // The help window is owned by `owner` (the main window) when one is given.

@@ -168,8 +168,19 @@ TEST(HelpEngineMissingTest, AMissingCollectionIsNoHelpFileAndACallSaysWhy) {
               "The help file " + (folder.Path() / "quorvia.qhc").string() + " cannot be found.");
     EXPECT_EQ(engine.Window(), nullptr);
 
+    // A collection without its topics beside it.
+    fs::copy_file(Collection(), folder.Path() / "quorvia.qhc");
+    failure = engine.Call({HelpCommand::Context, 20, ""});
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->description, "The help file " + (folder.Path() / "quorvia.qhc").string() +
+                                        " cannot be read: its topics (help/quorvia.qch) are "
+                                        "missing.");
+    fs::remove(folder.Path() / "quorvia.qhc");
+    engine.SetHelpFile({});
+
     // A file that is not a help collection is found but cannot be read.
     std::ofstream(folder.Path() / "quorvia.qhc") << "not a collection";
+    engine.SetHelpFile(folder.Path() / "quorvia.qhc");
     EXPECT_TRUE(engine.HasHelpFile());
     failure = engine.Call({HelpCommand::Finder, 0, ""});
     ASSERT_TRUE(failure.has_value());
