@@ -9,6 +9,7 @@ packages=(
     cmake ninja-build g++ make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-tools-dev qt6-tools-dev-tools libqt6help6 libqt6sql6-sqlite
     fonts-liberation2 poppler-utils
     cups-daemon cups-client cups-filters
     xvfb xauth imagemagick xdotool

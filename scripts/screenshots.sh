@@ -10,7 +10,8 @@ program=$(readlink -f "$(dirname "$0")/../build/quorvia")
 out=$(readlink -f "${1:-screenshots}")
 mkdir -p "$out"
 run=$(mktemp -d)
-cp "$program" "$run/"
+cp "$program" "$(dirname "$program")/quorvia.qhc" "$run/"
+mkdir "$run/help" && cp "$(dirname "$program")/help/quorvia.qch" "$run/help/"
 cd "$run"
 xvfb-run -a -s '-screen 0 1280x1024x24' sh -c '
     out="$1"

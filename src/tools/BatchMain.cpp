@@ -4,6 +4,7 @@
 #include <iostream>
 #include <string_view>
 
+#include "core/about/BuildVersion.h"
 #include "tools/BatchCommand.h"
 #include "tools/CalcCommand.h"
 #include "tools/ScheduleCommand.h"
@@ -19,6 +20,7 @@ void PrintUsage(std::ostream& stream) {
     for (const BatchCommand& command : kCommands) {
         stream << "  quorvia-batch " << command.synopsis << "\n";
     }
+    stream << "  quorvia-batch --version\n";
 }
 
 const BatchCommand* FindCommand(std::string_view name) {
@@ -33,6 +35,10 @@ const BatchCommand* FindCommand(std::string_view name) {
 int RunBatch(const CommandArgs& args) {
     if (!args.empty() && (args[0] == "--help" || args[0] == "help")) {
         PrintUsage(std::cout);
+        return kExitSuccess;
+    }
+    if (!args.empty() && args[0] == "--version") {
+        std::cout << CommandLineVersionText("quorvia-batch") << "\n";
         return kExitSuccess;
     }
     const BatchCommand* command = args.empty() ? nullptr : FindCommand(args[0]);

@@ -17,6 +17,7 @@ namespace fs = std::filesystem;
 
 const std::vector<std::string> kLayers = {
     "core/base",          // number text, masks, dates, profile files, files, Ui, key codes
+    "core/help",          // the help as windows ask for it: topics by number, contents, index
     "core/schedule",      // the input record, the schedule engine, the work file
     "core/printing",      // printer identity and services, common dialogs
     "core/session",       // process-wide state, preferences, the report printer
@@ -28,6 +29,7 @@ const std::vector<std::string> kLayers = {
     "core/about",         // the about box
     "core/app",           // the main window's commands and start-up
     "desktop/platform",   // the Qt stand-ins: Ui, printers, fonts, painting, PDF
+    "desktop/help",       // the help window over the help collection, F1
     "desktop/reports",    // the preview and go-to windows
     "desktop/amortization",
     "desktop/calculator",

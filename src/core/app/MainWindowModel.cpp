@@ -1,8 +1,10 @@
 #include "core/app/MainWindowModel.h"
 
 #include "core/amortization/AmortControls.h"
+#include "core/app/ProgramVersion.h"
 #include "core/base/NumberText.h"
 #include "core/base/RunError.h"
+#include "core/help/HelpTopics.h"
 #include "core/session/PreferenceStore.h"
 #include "core/session/ReportPrinter.h"
 #include "core/session/SaveQuestion.h"
@@ -10,8 +12,13 @@
 namespace quorvia {
 
 MainWindowModel::MainWindowModel(AppState& state, PrinterService& printers, Ui& ui,
-                                 MainWindowHost& host)
-    : state_(state), printers_(printers), ui_(ui), host_(host) {
+                                 MainWindowHost& host, HelpEngine& help)
+    : state_(state),
+      printers_(printers),
+      ui_(ui),
+      host_(host),
+      helpEngine_(help),
+      help_(help, ui, std::string(kProgramName)) {
     UpdateMainCommands();
 }
 
@@ -33,6 +40,7 @@ bool MainWindowModel::MDIForm_Load(const std::filesystem::path& programFolder,
     ActivateReportPrinter(state_, printers_, ui_);
     state_.ToolTipsChecked = state_.ShowToolTips;
     UpdateMainCommands();
+    helpEngine_.SetHelpFile(programFolder / std::string(kHelpFileName));
     return true;
 }
 
@@ -41,12 +49,14 @@ bool MainWindowModel::MDIForm_Unload() {
     if (answer == MsgAnswer::Yes) {
         mnuFileSaveAs_Click();
         // A save that was cancelled or failed must not lose the input with the window.
-        return state_.InputUnsaved;
-    }
-    if (answer == MsgAnswer::Cancel) {
+        if (state_.InputUnsaved) {
+            return true;
+        }
+    } else if (answer == MsgAnswer::Cancel) {
         return true;
     }
     state_.InputUnsaved = false;
+    help_.Quit();
     return false;
 }
 
@@ -64,11 +74,6 @@ void MainWindowModel::UpdateMainCommands() {
     Commands.SetEnabled(MainAction::mnuAmort, !AmortOpen());
     Commands.SetEnabled(MainAction::mnuCalc, !CalcOpen());
     Commands.SetChecked(MainAction::mnuHelpTips, state_.ToolTipsChecked);
-}
-
-void MainWindowModel::NotAvailable(std::string_view command) {
-    ui_.MsgBox({std::string(kNotAvailable), std::string(command), MsgButtons::Ok,
-                MsgIcon::Information, 1});
 }
 
 void MainWindowModel::mnuFileOpen_Click() {
@@ -143,6 +148,7 @@ void MainWindowModel::mnuFileExit_Click() {
     if (CalcOpen()) {
         host_.UnloadCalcForm();
     }
+    help_.Quit();
     host_.CloseMainWindow();
 }
 
@@ -184,27 +190,27 @@ void MainWindowModel::mnuWinClose_Click() {
 }
 
 void MainWindowModel::mnuHelpIndex_Click() {
-    NotAvailable("Contents");
+    help_.Contents();
 }
 
 void MainWindowModel::mnuHelpSrch_Click() {
-    NotAvailable("Search for Help");
+    help_.Search();
 }
 
 void MainWindowModel::mnuHelpHelp_Click() {
-    NotAvailable("How to Use Help");
+    help_.HelpOnHelp();
 }
 
 void MainWindowModel::mnuHelpInfo_Click() {
-    NotAvailable("Program Overview");
+    help_.Topic(help_context::kProgramOverview);
 }
 
 void MainWindowModel::mnuHelpAmort_Click() {
-    NotAvailable("Amortization Info");
+    help_.Topic(help_context::kAmortizationInfo);
 }
 
 void MainWindowModel::mnuHelpCalc_Click() {
-    NotAvailable("Loan Calc Info");
+    help_.Topic(help_context::kLoanCalcInfo);
 }
 
 void MainWindowModel::mnuHelpTips_Click() {
@@ -216,7 +222,16 @@ void MainWindowModel::mnuHelpTips_Click() {
 }
 
 void MainWindowModel::mnuHelpAbout_Click() {
-    NotAvailable("About Quorvia");
+    host_.ShowAboutBox();
+}
+
+// With a data form open the button asks for that form's own topic, as F1 in it would.
+void MainWindowModel::tbHelp_Click() {
+    if (help_.HasHelpFile() && (AmortOpen() || CalcOpen())) {
+        help_.Topic(host_.ActiveFormHelpContext());
+    } else {
+        help_.Contents();
+    }
 }
 
 void MainWindowModel::ToolBar_ButtonClick(MainAction key) {
@@ -264,7 +279,7 @@ void MainWindowModel::ToolBar_ButtonClick(MainAction key) {
             }
             break;
         case MainAction::tbHelp:
-            NotAvailable("Help");
+            tbHelp_Click();
             break;
         default:
             // Menu entries have handlers of their own.

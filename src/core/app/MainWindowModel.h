@@ -14,6 +14,8 @@
 #include "core/amortization/AmortFormModel.h"
 #include "core/app/MainAction.h"
 #include "core/base/Ui.h"
+#include "core/help/HelpEngine.h"
+#include "core/help/ProgramHelp.h"
 #include "core/loanfile/LoanFileMenu.h"
 #include "core/printing/CDialogService.h"
 #include "core/printing/PrinterService.h"
@@ -46,6 +48,9 @@ class MainWindowHost {
     virtual AmortFormModel* AmortModel() = 0;
     // The program's one common-dialog object.
     virtual CDialog& CommonDialog() = 0;
+    virtual void ShowAboutBox() = 0;
+    // The help topic of the active data form, the one F1 in it opens.
+    virtual int ActiveFormHelpContext() = 0;
     // Show the preferences and the printer and font forms modally and unload them.
     virtual void ShowPrefsForm() = 0;
     virtual void ShowPrtrSelForm() = 0;
@@ -71,11 +76,11 @@ class MainCommands {
 
 inline constexpr std::string_view kAlreadyRunning =
     "Quorvia is already running.  Please press Ctrl-ESC to activate the Win95 'Task Bar.'";
-inline constexpr std::string_view kNotAvailable = "This command is not available yet.";
 
 class MainWindowModel : private LoanFileWindows {
   public:
-    MainWindowModel(AppState& state, PrinterService& printers, Ui& ui, MainWindowHost& host);
+    MainWindowModel(AppState& state, PrinterService& printers, Ui& ui, MainWindowHost& host,
+                    HelpEngine& help);
 
     MainCommands Commands;
 
@@ -113,18 +118,20 @@ class MainWindowModel : private LoanFileWindows {
   private:
     bool AmortOpen() const { return state_.FormOpen[1]; }
     bool CalcOpen() const { return state_.FormOpen[2]; }
-    void NotAvailable(std::string_view command);
     LoanFileMenu FileMenu() { return LoanFileMenu(state_, ui_, host_.CommonDialog(), *this); }
 
     // LoanFileWindows
     AmortFormModel* AmortForm() override { return host_.AmortModel(); }
     AmortFormModel& ShowAmortForm() override;
     void UnloadAmortForm() override { host_.UnloadAmortForm(); }
+    void tbHelp_Click();
 
     AppState& state_;
     PrinterService& printers_;
     Ui& ui_;
     MainWindowHost& host_;
+    HelpEngine& helpEngine_;
+    ProgramHelp help_;
 };
 
 }  // namespace quorvia

@@ -4,6 +4,8 @@
 
 #include "core/base/ProfileFile.h"
 #include "core/base/Text.h"
+#include "core/help/HelpTopics.h"
+#include "core/help/ProgramHelp.h"
 #include "core/preferences/PrinterChoice.h"
 #include "core/printing/PrinterFontSize.h"
 #include "core/session/ReportFont.h"
@@ -17,12 +19,13 @@ constexpr std::string_view kDefaultFont = "Times New Roman";
 }  // namespace
 
 PrtrSelModel::PrtrSelModel(AppState& state, PrinterService& printers, Ui& ui, CDialog& fontDialog,
-                           SharedPDialog& printerDialog)
+                           SharedPDialog& printerDialog, HelpEngine& help)
     : state_(state),
       printers_(printers),
       ui_(ui),
       fontDialog_(fontDialog),
-      printerDialog_(printerDialog) {}
+      printerDialog_(printerDialog),
+      help_(help) {}
 
 std::string_view PrtrSelModel::HelpText(std::string_view button) {
     if (button == "SelectButton") {
@@ -207,13 +210,8 @@ void PrtrSelModel::cmdCancel_Click() {
 }
 
 void PrtrSelModel::cmdHelp_Click() {
-    ShowNoHelp(ui_);
+    ProgramHelp(help_, ui_).Topic(help_context::kPrinterSetup);
     ui_.SetFocus("ExitButton");
-}
-
-void ShowNoHelp(Ui& ui) {
-    ui.MsgBox({"Unable to display Help Contents. There is no Help associated with this project.",
-               "Quorvia", MsgButtons::Ok, MsgIcon::Information});
 }
 
 }  // namespace quorvia

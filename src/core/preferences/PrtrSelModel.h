@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "core/base/Ui.h"
+#include "core/help/HelpEngine.h"
 #include "core/printing/CDialogService.h"
 #include "core/printing/PDialog.h"
 #include "core/printing/PrinterService.h"
@@ -32,7 +33,7 @@ class PrtrSelModel {
                                                               "ExitButton", "cmdCancel", "cmdHelp"};
 
     PrtrSelModel(AppState& state, PrinterService& printers, Ui& ui, CDialog& fontDialog,
-                 SharedPDialog& printerDialog);
+                 SharedPDialog& printerDialog, HelpEngine& help);
 
     // The window's state.
     std::string lblPrtrName;
@@ -76,9 +77,7 @@ class PrtrSelModel {
     Ui& ui_;
     CDialog& fontDialog_;
     SharedPDialog& printerDialog_;
+    HelpEngine& help_;
 };
-
-// The message of a help command while the program has no help to show.
-void ShowNoHelp(Ui& ui);
 
 }  // namespace quorvia

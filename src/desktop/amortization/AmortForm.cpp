@@ -15,6 +15,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/help/HelpTopics.h"
+#include "desktop/help/HelpKey.h"
 #include "desktop/platform/ButtonAccessKeys.h"
 #include "desktop/platform/QtText.h"
 
@@ -57,6 +59,7 @@ AmortForm::AmortForm(AppState& state, QtUi& ui, Clock today, ScheduleRunner& run
                      AmortFormHost& host, QWidget* parent)
     : QWidget(parent), model_(state, ui, std::move(today), runner, host), ui_(ui) {
     setObjectName("Amort");
+    SetHelpContext(*this, help_context::kAmortForm);
     setWindowTitle("Amortization Schedule");
 
     vsTab_ = new QTabWidget(this);

@@ -6,10 +6,12 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <cstdlib>
 
 #include "core/app/FormCentering.h"
 #include "desktop/amortization/AmortForm.h"
 #include "desktop/app/LogoForm.h"
+#include "desktop/app/QtScheduleRunner.h"
 #include "desktop/calculator/LncalcForm.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/ScreenFit.h"
@@ -34,19 +36,6 @@ constexpr int kWindowWidth = 12000 / kTwipsPerPixel;
 // Where the calculator opens inside the working area: left 3900, top 400 twips.
 const QPoint kCalcPosition(3900 / kTwipsPerPixel, (400 + kTwipsPerPixel / 2) / kTwipsPerPixel);
 
-// Until the schedule can be shown, a validated loan only gets this notice.
-class UnavailableScheduleRunner : public ScheduleRunner {
-  public:
-    explicit UnavailableScheduleRunner(Ui& ui) : ui_(ui) {}
-    void ComputeSchedule(AmortInputs&) override {
-        ui_.MsgBox({std::string(kNotAvailable), "Amortization Schedule", MsgButtons::Ok,
-                    MsgIcon::Information, 1});
-    }
-
-  private:
-    Ui& ui_;
-};
-
 }  // namespace
 
 MainWindow::MainWindow(AppState& state, PrinterService& printers, QtUi& ui, Clock today)
@@ -55,8 +44,11 @@ MainWindow::MainWindow(AppState& state, PrinterService& printers, QtUi& ui, Cloc
       ui_(ui),
       today_(std::move(today)),
       dialog_(ui, fonts_, files_),
-      model_(state, printers, ui, *this),
-      runner_(std::make_unique<UnavailableScheduleRunner>(ui)) {
+      help_(this),
+      helpKey_(help_, ui),
+      model_(state, printers, ui, *this, help_),
+      printDialogs_(printers),
+      ownPrinterDialog_(ui, printers, printDialogs_, state.PrintOrientation, state.PrintPaperSize) {
     InitToolbarIcons();
     setObjectName("Quorvia");
     setWindowTitle("Quorvia");
@@ -67,6 +59,7 @@ MainWindow::MainWindow(AppState& state, PrinterService& printers, QtUi& ui, Cloc
     setCentralWidget(mdiArea_);
     logo_ = new LogoForm(mdiArea_->viewport());
     BuildMenusAndToolBar();
+    qApp->installEventFilter(&helpKey_);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::SubWindowActivated);
     RefreshCommands();
 }
@@ -92,10 +85,6 @@ bool MainWindow::Start(const std::filesystem::path& programFolder,
     bool started = model_.MDIForm_Load(programFolder, otherCopyRunning);
     RefreshCommands();
     return started;
-}
-
-void MainWindow::SetScheduleRunner(std::unique_ptr<ScheduleRunner> runner) {
-    runner_ = std::move(runner);
 }
 
 void MainWindow::OpenFileAtStart(const std::string& path) {
@@ -225,6 +214,10 @@ void MainWindow::BringAmortFormForward() {
 
 // The form is loaded (its load step runs) but not shown yet.
 void MainWindow::LoadAmortWindow() {
+    if (!runner_) {
+        runner_ = std::make_unique<QtScheduleRunner>(state_, ui_, printers_, dialog_,
+                                                     *printerDialog_, printDialogs_, this);
+    }
     auto* form = new AmortForm(state_, ui_, today_, *runner_, *this);
     auto* window = new QMdiSubWindow;
     window->setObjectName("AmortWindow");
@@ -351,6 +344,19 @@ void MainWindow::CloseMainWindow() {
     close();
 }
 
+void MainWindow::ShowAboutBox() {
+    const char* searchPath = std::getenv("PATH");
+    AboutForm about(ui_, starter_, searchPath ? searchPath : "", this);
+    about.exec();
+    raise();
+    activateWindow();
+}
+
+int MainWindow::ActiveFormHelpContext() {
+    QMdiSubWindow* active = mdiArea_->activeSubWindow();
+    return HelpContextOf(active ? active->widget() : OpenAmortForm());
+}
+
 void MainWindow::ShowPrefsForm() {
     QtDataFolders volumes;
     PrefsForm form(state_, printers_, ui_, dialog_, *printerDialog_, volumes, this);
@@ -358,7 +364,7 @@ void MainWindow::ShowPrefsForm() {
 }
 
 void MainWindow::ShowPrtrSelForm() {
-    PrtrSelForm form(state_, printers_, ui_, dialog_, *printerDialog_, this);
+    PrtrSelForm form(state_, printers_, ui_, dialog_, *printerDialog_, help_, this);
     ShowModalForm(form);
 }
 

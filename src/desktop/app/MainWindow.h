@@ -23,8 +23,12 @@
 #include "core/printing/PrinterService.h"
 #include "core/schedule/ScheduleRunner.h"
 #include "core/session/AppState.h"
+#include "desktop/about/AboutForm.h"
+#include "desktop/help/HelpKey.h"
+#include "desktop/help/QtHelpEngine.h"
 #include "desktop/platform/QtFileChooser.h"
 #include "desktop/platform/QtFontChooser.h"
+#include "desktop/platform/QtPrintDialog.h"
 #include "desktop/platform/QtUi.h"
 
 namespace quorvia {
@@ -45,17 +49,14 @@ class MainWindow : public QMainWindow,
     // Shows the window and runs the start-up; false when the program must end.
     bool Start(const std::filesystem::path& programFolder,
                const std::function<bool()>& otherCopyRunning);
-    // The runner the amortization form hands a validated loan to; until one is set, a runner
-    // that tells the person the schedule is not available yet. Set it before the form opens:
-    // the open form keeps the runner it was given.
-    void SetScheduleRunner(std::unique_ptr<ScheduleRunner> runner);
     // Opens a loan data file named on the command line, as File | Open opens a chosen one.
     void OpenFileAtStart(const std::string& path);
-    // The printer dialogs that the printer buttons of Preferences and Print Setup open; set it
-    // before either form opens.
+    // Puts another printer dialog in place of the program's own (tests script one). Set it
+    // before a form or a schedule opens: they keep the one they were given.
     void SetPrinterDialog(SharedPDialog& printerDialog) { printerDialog_ = &printerDialog; }
 
     MainWindowModel& Model() { return model_; }
+    QtHelpEngine& Help() { return help_; }
     QAction* Action(MainAction action) const { return actions_[IndexOf(action)]; }
     AmortForm* OpenAmortForm() const;
     LncalcForm* OpenCalcForm() const;
@@ -76,6 +77,8 @@ class MainWindow : public QMainWindow,
     void CloseMainWindow() override;
     AmortFormModel* AmortModel() override;
     CDialog& CommonDialog() override { return dialog_; }
+    void ShowAboutBox() override;
+    int ActiveFormHelpContext() override;
     void ShowPrefsForm() override;
     void ShowPrtrSelForm() override;
 
@@ -109,9 +112,15 @@ class MainWindow : public QMainWindow,
     QtFontChooser fonts_;
     QtFileChooser files_;
     CDialog dialog_;
+    QtHelpEngine help_;
+    HelpKeyFilter helpKey_;
+    QtProgramStarter starter_;
     MainWindowModel model_;
+    QtPrintDialog printDialogs_;
+    SharedPDialog ownPrinterDialog_;
+    SharedPDialog* printerDialog_ = &ownPrinterDialog_;
+    // Made when the amortization form first opens, with the printer dialog then in place.
     std::unique_ptr<ScheduleRunner> runner_;
-    SharedPDialog* printerDialog_ = nullptr;
     QMdiArea* mdiArea_;
     LogoForm* logo_;
     QPointer<QMdiSubWindow> amortWindow_;

@@ -3,16 +3,13 @@
 namespace quorvia {
 
 QtScheduleRunner::QtScheduleRunner(AppState& state, QtUi& ui, PrinterService& printers,
-                                   QWidget* mainWindow)
+                                   CDialog& fontDialog, SharedPDialog& printDialog,
+                                   QtPrintDialog& printDialogs, QWidget* mainWindow)
     : status_(mainWindow),
-      fonts_(mainWindow),
-      fontDialog_(ui, fonts_),
-      printDialogs_(printers),
-      printDialog_(ui, printers, printDialogs_, state.PrintOrientation, state.PrintPaperSize),
-      preview_(state, ui, printers, status_, fontDialog_, printDialog_, printOutput_, mainWindow),
+      preview_(state, ui, printers, status_, fontDialog, printDialog, printOutput_, mainWindow),
       runner_(state, ui, status_, preview_) {
-    printOutput_.AskPdfFileName = [this, mainWindow] {
-        std::string chosen = printDialogs_.TakePdfFileName();
+    printOutput_.AskPdfFileName = [&printDialogs, mainWindow] {
+        std::string chosen = printDialogs.TakePdfFileName();
         return chosen.empty() ? AskPdfFile(mainWindow) : chosen;
     };
 }

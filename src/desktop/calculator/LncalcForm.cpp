@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/help/HelpTopics.h"
+#include "desktop/help/HelpKey.h"
 #include "desktop/platform/ButtonAccessKeys.h"
 #include "desktop/platform/QtText.h"
 
@@ -71,6 +73,7 @@ LncalcForm::LncalcForm(AppState& state, QtUi& ui, Clock today, CalculatorHost& h
                        QWidget* parent)
     : QWidget(parent), model_(state, ui, std::move(today), host), ui_(ui) {
     setObjectName("Lncalc");
+    SetHelpContext(*this, help_context::kCalculatorForm);
     setWindowTitle("Loan Calculator");
 
     auto* caption = new QLabel("Enter 0 (zero) for the Variable to be Calculated", this);

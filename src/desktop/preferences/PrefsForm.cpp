@@ -20,6 +20,8 @@
 #include <QVBoxLayout>
 
 #include "core/base/Text.h"
+#include "core/help/HelpTopics.h"
+#include "desktop/help/HelpKey.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/preferences/StylePictures.h"
 
@@ -70,6 +72,7 @@ PrefsForm::PrefsForm(AppState& state, PrinterService& printers, QtUi& ui, CDialo
       ui_(ui),
       previousForm_(ui.ActiveForm()) {
     setObjectName("Prefs");
+    SetHelpContext(*this, help_context::kPreferencesForm);
     setWindowTitle(Q(kPrefsCaption));
     setModal(true);
     auto* layout = new QVBoxLayout(this);

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/help/HelpTopics.h"
+#include "desktop/help/HelpKey.h"
 #include "desktop/platform/QtText.h"
 
 namespace quorvia {
@@ -32,12 +34,13 @@ QLabel* Shown(QWidget* parent, const char* name) {
 }  // namespace
 
 PrtrSelForm::PrtrSelForm(AppState& state, PrinterService& printers, QtUi& ui, CDialog& fontDialog,
-                         SharedPDialog& printerDialog, QWidget* parent)
+                         SharedPDialog& printerDialog, HelpEngine& help, QWidget* parent)
     : QDialog(parent),
-      model_(state, printers, ui, fontDialog, printerDialog),
+      model_(state, printers, ui, fontDialog, printerDialog, help),
       ui_(ui),
       previousForm_(ui.ActiveForm()) {
     setObjectName("PrtrSel");
+    SetHelpContext(*this, help_context::kPrinterSetup);
     setWindowTitle(Q(kPrtrSelCaption));
     setModal(true);
     auto* layout = new QVBoxLayout(this);

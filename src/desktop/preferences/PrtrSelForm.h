@@ -19,7 +19,7 @@ class PrtrSelForm : public QDialog {
     Q_OBJECT
   public:
     PrtrSelForm(AppState& state, PrinterService& printers, QtUi& ui, CDialog& fontDialog,
-                SharedPDialog& printerDialog, QWidget* parent = nullptr);
+                SharedPDialog& printerDialog, HelpEngine& help, QWidget* parent = nullptr);
     ~PrtrSelForm() override;
 
     PrtrSelModel& Model() { return model_; }

@@ -11,6 +11,8 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "core/help/HelpTopics.h"
+#include "desktop/help/HelpKey.h"
 #include "desktop/platform/QtKeyCodes.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/ReportPainter.h"
@@ -74,6 +76,7 @@ PreviewWindow::PreviewWindow(AppState& state, QtUi& ui, PrinterService& printers
       model_(state, ui, printers, metrics_, status, fontDialog, printDialog, printOutput),
       previousForm_(ui.ActiveForm()) {
     setObjectName("PreviewWindow");
+    SetHelpContext(*this, help_context::kPreviewWindow);
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -10,6 +10,7 @@
 #include "support/FakePrinterService.h"
 #include "support/PreviewTestSupport.h"
 #include "support/ScriptedFileChooser.h"
+#include "support/ScriptedHelp.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 
@@ -48,6 +49,8 @@ class RecordingHost : public MainWindowHost {
     void CloseMainWindow() override { calls.push_back("CloseMainWindow"); }
     AmortFormModel* AmortModel() override { return form.get(); }
     CDialog& CommonDialog() override { return dialog_; }
+    void ShowAboutBox() override { calls.push_back("ShowAboutBox"); }
+    int ActiveFormHelpContext() override { return 2100; }
     void ShowPrefsForm() override { calls.push_back("ShowPrefsForm"); }
     void ShowPrtrSelForm() override { calls.push_back("ShowPrtrSelForm"); }
 
@@ -70,7 +73,7 @@ class MainWindowModelTest : public ::testing::Test {
     MainWindowModelTest()
         : printers({{"Laser", "hpcups", "CUPS:"}, PdfPrinter()}),
           host(ui),
-          model(state, printers, ui, host) {
+          model(state, printers, ui, host, help) {
         host.state = &state;
     }
 
@@ -88,6 +91,7 @@ class MainWindowModelTest : public ::testing::Test {
     FakePrinterService printers;
     ScriptedUi ui;
     RecordingHost host;
+    ScriptedHelp help;
     MainWindowModel model;
 };
 
@@ -192,9 +196,11 @@ TEST_F(MainWindowModelTest, ClosingWithUnsavedInput) {
     EXPECT_EQ(host.files.requests[0].title, "Save a Quorvia File");
     EXPECT_TRUE(state.InputUnsaved);
 
+    EXPECT_TRUE(help.calls.empty());
     ui.QueueAnswer(MsgAnswer::No);
     EXPECT_FALSE(model.MDIForm_Unload());
     EXPECT_FALSE(state.InputUnsaved);
+    EXPECT_EQ(help.Log(), std::vector<std::string>{"Quit"});
 
     EXPECT_FALSE(model.MDIForm_Unload());
 }
@@ -215,6 +221,7 @@ TEST_F(MainWindowModelTest, ExitAsksAboutUnsavedInputThenClosesEverything) {
     model.mnuFileExit_Click();
     EXPECT_FALSE(state.InputUnsaved);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"UnloadAmortForm", "CloseMainWindow"}));
+    EXPECT_EQ(help.Log(), std::vector<std::string>{"Quit"});
 }
 
 TEST_F(MainWindowModelTest, PrintNeedsTheAmortizationForm) {
@@ -306,15 +313,6 @@ TEST_F(MainWindowModelTest, ToolTipsToggleAppliesOnlyToOpenForms) {
     EXPECT_TRUE(state.ToolTipsChecked);
     EXPECT_TRUE(model.Commands.Checked(MainAction::mnuHelpTips));
     EXPECT_EQ(host.calls, std::vector<std::string>{"ApplyToolTips"});
-}
-
-TEST_F(MainWindowModelTest, CommandsWithoutTheirWindowSayNotAvailable) {
-    ASSERT_TRUE(Start());
-    model.mnuHelpIndex_Click();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].prompt, "This command is not available yet.");
-    EXPECT_EQ(ui.messages[0].title, "Contents");
-    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Information);
 }
 
 TEST_F(MainWindowModelTest, TheCalculatorOpensOnceAndCopiesFromTheToolbar) {
@@ -439,6 +437,63 @@ TEST_F(MainWindowModelTest, AFileNamedAtStartOpensTheAmortizationForm) {
     host.calls.clear();
     model.OpenFileAtStart(file.string());
     EXPECT_EQ(host.calls, std::vector<std::string>{"FocusAmortForm"});
+}
+
+TEST_F(MainWindowModelTest, StartNamesTheHelpCollectionBesideTheProgram) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(help.helpFile, folder.Path() / "quorvia.qhc");
+}
+
+TEST_F(MainWindowModelTest, HelpMenuCallsTheHelpWithItsCommandAndTopic) {
+    ASSERT_TRUE(Start());
+    model.mnuHelpIndex_Click();
+    model.mnuHelpSrch_Click();
+    model.mnuHelpHelp_Click();
+    model.mnuHelpInfo_Click();
+    model.mnuHelpAmort_Click();
+    model.mnuHelpCalc_Click();
+    EXPECT_EQ(help.Log(), (std::vector<std::string>{"Finder", "PartialKey ''", "HelpOnHelp",
+                                                    "Context 10", "Context 20", "Context 25"}));
+    EXPECT_TRUE(ui.messages.empty());
+
+    model.mnuHelpAbout_Click();
+    EXPECT_EQ(host.calls, std::vector<std::string>{"ShowAboutBox"});
+}
+
+TEST_F(MainWindowModelTest, HelpWithoutItsCollectionSaysSo) {
+    ASSERT_TRUE(Start());
+    help.hasHelpFile = false;
+    model.mnuHelpIndex_Click();
+    model.mnuHelpSrch_Click();
+    model.ToolBar_ButtonClick(MainAction::tbHelp);
+    EXPECT_TRUE(help.calls.empty());
+    ASSERT_EQ(ui.messages.size(), 3u);
+    for (const Message& message : ui.messages) {
+        EXPECT_EQ(message.prompt,
+                  "Unable to display Help Contents. There is no Help associated with this "
+                  "project.");
+        EXPECT_EQ(message.title, "Quorvia");
+        EXPECT_EQ(message.icon, MsgIcon::Information);
+        EXPECT_EQ(message.buttons, MsgButtons::Ok);
+    }
+}
+
+TEST_F(MainWindowModelTest, AFailingHelpCallShowsItsDescription) {
+    ASSERT_TRUE(Start());
+    help.failure = RunError{53, "The help collection cannot be read."};
+    model.mnuHelpAmort_Click();
+    ASSERT_NE(ui.LastMessage(), nullptr);
+    EXPECT_EQ(ui.LastMessage()->prompt, "The help collection cannot be read.");
+    EXPECT_EQ(ui.LastMessage()->icon, MsgIcon::None);
+    EXPECT_EQ(ui.LastMessage()->buttons, MsgButtons::Ok);
+}
+
+TEST_F(MainWindowModelTest, ToolbarHelpOpensTheContentsOrTheActiveFormsTopic) {
+    ASSERT_TRUE(Start());
+    model.ToolBar_ButtonClick(MainAction::tbHelp);
+    OpenAmort();
+    model.ToolBar_ButtonClick(MainAction::tbHelp);
+    EXPECT_EQ(help.Log(), (std::vector<std::string>{"Finder", "Context 2100"}));
 }
 
 TEST(CenterFormTest, CentresOnTheParentAndBelowTheToolbar) {

@@ -9,6 +9,7 @@
 #include "support/FakePrinterService.h"
 #include "support/PrefsTestSupport.h"
 #include "support/PreviewTestSupport.h"
+#include "support/ScriptedHelp.h"
 #include "support/ScriptedPrintDialog.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
@@ -29,7 +30,7 @@ class PrtrSelModelTest : public ::testing::Test {
         : printers({{"Laser", "hpcups", "CUPS:"}, PdfPrinter()}),
           printerDialog(ui, printers, dialogs, state.PrintOrientation, state.PrintPaperSize),
           fontDialog(ui, fonts),
-          model(state, printers, ui, fontDialog, printerDialog) {
+          model(state, printers, ui, fontDialog, printerDialog, help) {
         state.AppPath = folder.Path();
         state.IniFilePath = folder / "quorvia.ini";
         state.ReportPrinter = "Laser,hpcups,CUPS:";
@@ -65,6 +66,7 @@ class PrtrSelModelTest : public ::testing::Test {
     ScriptedPrintDialog dialogs;
     SharedPDialog printerDialog;
     CDialog fontDialog;
+    ScriptedHelp help;
     PrtrSelModel model;
 };
 
@@ -104,8 +106,7 @@ TEST_F(PrtrSelModelTest, WithoutAPrinterOnlyCancelAndHelpRemain) {
     EXPECT_TRUE(fonts.requests.empty());
 
     model.cmdHelp_Click();
-    EXPECT_EQ(ui.LastMessage()->prompt,
-              "Unable to display Help Contents. There is no Help associated with this project.");
+    EXPECT_EQ(help.Log(), std::vector<std::string>{"Context 1205"});
     EXPECT_EQ(ui.LastFocus(), "ExitButton");
 }
 

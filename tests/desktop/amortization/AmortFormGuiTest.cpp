@@ -12,6 +12,9 @@
 #include <QTest>
 #include <vector>
 
+#include "desktop/help/HelpKey.h"
+#include "support/ScriptedHelp.h"
+
 namespace quorvia {
 namespace {
 
@@ -221,6 +224,18 @@ TEST_F(AmortFormGuiTest, ClosingAsksAboutUnsavedInput) {
     EXPECT_FALSE(state.InputUnsaved);
     EXPECT_FALSE(state.FormOpen[1]);
     EXPECT_GE(host.updates, 2);
+}
+
+TEST_F(AmortFormGuiTest, F1InAnyFieldOpensTheFormsHelpTopic) {
+    ScriptedHelp help;
+    HelpKeyFilter f1(help, ui);
+    qApp->installEventFilter(&f1);
+    QTest::keyClick(Edit("txtRate"), Qt::Key_F1);
+    QTest::keyClick(Control<QPushButton>("comOK"), Qt::Key_F1);
+    qApp->removeEventFilter(&f1);
+    EXPECT_EQ(help.Log(), (std::vector<std::string>{"Context 2100", "Context 2100"}));
+    EXPECT_EQ(Edit("txtRate")->text(), "0.0000");
+    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -14,6 +15,7 @@
 #include "desktop/app/LogoForm.h"
 #include "desktop/platform/InstanceLock.h"
 #include "support/FakePrinterService.h"
+#include "support/HelpCollection.h"
 #include "support/TempFolder.h"
 
 namespace quorvia {
@@ -220,6 +222,30 @@ TEST_F(MainWindowGuiTest, TheStatusWindowShowsItsMeterAsAPercentage) {
     EXPECT_EQ(status.MeterCaption(), "45%");
     status.SetMeter(100);
     EXPECT_EQ(status.MeterCaption(), "100%");
+}
+
+TEST_F(MainWindowGuiTest, HelpOpensTheCollectionBesideTheProgramByMenuToolbarAndF1) {
+    ASSERT_TRUE(Start());
+    Named("mnuHelpIndex")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].prompt,
+              "Unable to display Help Contents. There is no Help associated with this project.");
+    EXPECT_EQ(messages[0].title, "Quorvia");
+
+    testing::InstallHelpCollection(folder.Path());
+    auto shown = [this] { return testing::ShownHelpPage(window.Help()); };
+    Named("mnuHelpAmort")->trigger();
+    EXPECT_EQ(shown(), "amortization-info.html");
+
+    Named("mnuAmort")->trigger();
+    Named("tbHelp")->trigger();
+    EXPECT_EQ(shown(), "amortization-form.html");
+
+    Named("mnuHelpCalc")->trigger();
+    EXPECT_EQ(shown(), "loan-calc-info.html");
+    QTest::keyClick(window.OpenAmortForm()->findChild<QLineEdit*>("txtAmount"), Qt::Key_F1);
+    EXPECT_EQ(shown(), "amortization-form.html");
+    EXPECT_EQ(messages.size(), 1u);
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 
 #include "desktop/amortization/AmortForm.h"
 #include "desktop/app/MainWindow.h"
-#include "desktop/app/QtScheduleRunner.h"
 #include "desktop/reports/PreviewWindow.h"
 #include "support/FakePrinterService.h"
 #include "support/TempFolder.h"
@@ -27,7 +26,6 @@ class ScheduleRoadGuiTest : public ::testing::Test {
             messages.push_back(message);
             return std::optional<MsgAnswer>(MsgAnswer::Yes);
         });
-        window.SetScheduleRunner(std::make_unique<QtScheduleRunner>(state, ui, printers, &window));
     }
 
     QLineEdit* Edit(AmortForm* form, const char* name) {

@@ -16,10 +16,10 @@
 #include "desktop/amortization/AmortForm.h"
 #include "desktop/app/LogoForm.h"
 #include "desktop/app/MainWindow.h"
-#include "desktop/app/QtScheduleRunner.h"
 #include "desktop/calculator/LncalcForm.h"
 #include "desktop/reports/PreviewWindow.h"
 #include "support/FakePrinterService.h"
+#include "support/HelpCollection.h"
 #include "support/TempFolder.h"
 
 namespace quorvia {
@@ -36,7 +36,6 @@ class LncalcGuiTest : public ::testing::Test {
             }
             return std::optional<MsgAnswer>(answer);
         });
-        window.SetScheduleRunner(std::make_unique<QtScheduleRunner>(state, ui, printers, &window));
     }
 
     void Start() {
@@ -288,6 +287,19 @@ TEST_F(LncalcGuiTest, WithBothFormsOpenTheToolbarCopiesAndTheAmortizationFormKee
     DeleteClosedWindows();
     EXPECT_TRUE(Pressed(MainAction::tbAmort));
     EXPECT_FALSE(Pressed(MainAction::tbCalc));
+}
+
+TEST_F(LncalcGuiTest, F1AndTheToolbarsHelpOpenTheCalculatorsTopic) {
+    LncalcForm* calc = OpenCalculator();
+    testing::InstallHelpCollection(folder.Path());
+    QTest::keyClick(Control(calc, "txtLnAmt"), Qt::Key_F1);
+    EXPECT_EQ(testing::ShownHelpPage(window.Help()), "calculator-form.html");
+
+    window.Action(MainAction::mnuHelpInfo)->trigger();
+    EXPECT_EQ(testing::ShownHelpPage(window.Help()), "overview.html");
+    window.Action(MainAction::tbHelp)->trigger();
+    EXPECT_EQ(testing::ShownHelpPage(window.Help()), "calculator-form.html");
+    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "desktop/platform/QtTextMetrics.h"
 #include "desktop/preferences/PrefsForm.h"
 #include "desktop/preferences/PrtrSelForm.h"
+#include "support/HelpCollection.h"
 #include "support/ReportLayoutCheck.h"
 #include "support/ScriptedPrintDialog.h"
 #include "support/TempFolder.h"
@@ -174,6 +175,24 @@ TEST_F(PrefsGuiTest, PrintSetupKeepsTheChosenPrinterAsTheDefault) {
     EXPECT_EQ(Value("dprtr"), "PDF,pdf,FILE:");
     EXPECT_EQ(Value("dfont"), "Times New Roman");
     EXPECT_EQ(state.ReportPrinter, "PDF,pdf,FILE:");
+}
+
+TEST_F(PrefsGuiTest, F1AndTheHelpButtonOpenEachDialogsTopic) {
+    testing::InstallHelpCollection(folder.Path());
+    WithForm("mnuFilePref", [&](QDialog& form) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        EXPECT_EQ(testing::ShownHelpPage(window.Help()), "preferences.html");
+        Click(Child<QPushButton>(form, "cmdCancel"));
+    });
+    WithForm("mnuFilePrtSetup", [&](QDialog& form) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        EXPECT_EQ(testing::ShownHelpPage(window.Help()), "printer-setup.html");
+        window.Help().Window()->close();
+        QTest::mouseClick(Child<QPushButton>(form, "cmdHelp"), Qt::LeftButton);
+        EXPECT_EQ(testing::ShownHelpPage(window.Help()), "printer-setup.html");
+        QTest::mouseClick(Child<QPushButton>(form, "cmdCancel"), Qt::LeftButton);
+    });
+    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

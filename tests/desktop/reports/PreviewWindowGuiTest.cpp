@@ -8,17 +8,20 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTest>
 #include <QWheelEvent>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "core/reports/GotoPageControl.h"
+#include "desktop/help/HelpKey.h"
 #include "desktop/reports/GotoPageDialog.h"
 #include "desktop/reports/PreviewWindow.h"
 #include "support/FakePrinterService.h"
 #include "support/PreviewTestSupport.h"
 #include "support/ScheduleTestSupport.h"
+#include "support/ScriptedHelp.h"
 #include "support/ScriptedPrintDialog.h"
 
 namespace quorvia {
@@ -204,6 +207,18 @@ TEST(GotoPageDialogGuiTest, TakesDigitsOnlyAndGoesOnEnter) {
     EXPECT_EQ(dialog.Model().ThisInput, "1");
 }
 
+TEST_F(PreviewWindowGuiTest, F1OpensThePreviewTopicWithoutABeep) {
+    Show();
+    ScriptedHelp help;
+    HelpKeyFilter f1(help, ui);
+    qApp->installEventFilter(&f1);
+    QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+    QTest::keyClick(focused, Qt::Key_F1);
+    qApp->removeEventFilter(&f1);
+    EXPECT_EQ(help.Log(), std::vector<std::string>{"Context 3300"});
+    EXPECT_EQ(beeps, 0);
+}
+
 // Pages in a PDF written by Qt: one "/Type /Page" object each.
 int PdfPageCount(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -221,7 +236,8 @@ TEST_F(PreviewWindowGuiTest, CtrlPPrintsAPageRangeOnTheBuiltInPdfPrinterIntoTheC
     const std::filesystem::path target = folder.Path() / "pages.pdf";
     printOutput.AskPdfFileName = [&] { return target.string(); };
     printDialog.Get();
-    printDialogs.Queue(testing::ScriptedPrintDialog::Choice("PDF", kPdPageNums | kPdCollate, 2, 2, 3));
+    printDialogs.Queue(
+        testing::ScriptedPrintDialog::Choice("PDF", kPdPageNums | kPdCollate, 2, 2, 3));
     auto* page = window.findChild<QWidget*>("ThePage");
     Press(page, Qt::Key_P, Qt::ControlModifier);
 
