@@ -37,6 +37,11 @@ inline fs::path BuildDir() {
     return fs::read_symlink("/proc/self/exe").parent_path().parent_path();
 }
 
+// The source tree the tests were built from (the help topics live there).
+inline fs::path SourceDir() {
+    return QUORVIA_SOURCE_ROOT;
+}
+
 // Runs `program` with `arguments` (plain words, no quoting needed). `shellPrefix` goes before
 // the program on the shell's command line: variables ("TMPDIR=/x ") or commands that set
 // limits ("ulimit -f 8; ").

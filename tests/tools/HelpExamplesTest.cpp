@@ -33,8 +33,7 @@ using quorvia::testing::ReadAll;
 using quorvia::testing::RunBatch;
 
 fs::path HelpDir() {
-    const char* source = std::getenv("QUORVIA_SOURCE_DIR");
-    return (source ? fs::path(source) : quorvia::testing::BuildDir().parent_path()) / "help";
+    return quorvia::testing::SourceDir() / "help";
 }
 
 struct Figure {

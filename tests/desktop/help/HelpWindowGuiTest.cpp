@@ -26,11 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::BuildDir;
-
-fs::path SourceDir() {
-    const char* source = std::getenv("QUORVIA_SOURCE_DIR");
-    return source ? fs::path(source) : BuildDir().parent_path();
-}
+using testing::SourceDir;
 
 fs::path Collection() {
     return BuildDir() / "quorvia.qhc";
