@@ -19,6 +19,7 @@
 #include "desktop/help/HelpKey.h"
 #include "desktop/platform/ButtonAccessKeys.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/StatusPanel.h"
 
 namespace quorvia {
 
@@ -78,12 +79,7 @@ AmortForm::AmortForm(AppState& state, QtUi& ui, Clock today, ScheduleRunner& run
     buttons->addWidget(comQuit_);
     buttons->addStretch();
 
-    pnlStatus_ = new QLabel(this);
-    pnlStatus_->setObjectName("pnlStatus");
-    pnlStatus_->setFrameShape(QFrame::Panel);
-    pnlStatus_->setFrameShadow(QFrame::Sunken);
-    pnlStatus_->setMinimumHeight(pnlStatus_->fontMetrics().height() + 6);
-    pnlStatus_->setTextFormat(Qt::PlainText);
+    pnlStatus_ = NewStatusPanel(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 4);

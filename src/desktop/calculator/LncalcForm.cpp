@@ -16,6 +16,7 @@
 #include "desktop/help/HelpKey.h"
 #include "desktop/platform/ButtonAccessKeys.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/StatusPanel.h"
 
 namespace quorvia {
 
@@ -93,11 +94,7 @@ LncalcForm::LncalcForm(AppState& state, QtUi& ui, Clock today, CalculatorHost& h
     buttonRow->addWidget(AddButton(kCopy, "cmdCopy", "C&opy Values"));
     buttonRow->addWidget(AddButton(kQuit, "cmdQuit", "&Quit"));
 
-    pnlStatus_ = new QLabel(this);
-    pnlStatus_->setObjectName("pnlStatus");
-    pnlStatus_->setFrameShape(QFrame::Panel);
-    pnlStatus_->setFrameShadow(QFrame::Sunken);
-    pnlStatus_->setTextFormat(Qt::PlainText);
+    pnlStatus_ = NewStatusPanel(this);
     // The window is narrower than the buttons' status texts: a long one takes a second line.
     pnlStatus_->setWordWrap(true);
     pnlStatus_->setFixedHeight(2 * pnlStatus_->fontMetrics().lineSpacing() + 6);

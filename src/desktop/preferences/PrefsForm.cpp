@@ -23,6 +23,7 @@
 #include "core/help/HelpTopics.h"
 #include "desktop/help/HelpKey.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/StatusPanel.h"
 #include "desktop/preferences/StylePictures.h"
 
 namespace quorvia {
@@ -94,12 +95,7 @@ PrefsForm::PrefsForm(AppState& state, PrinterService& printers, QtUi& ui, CDialo
         buttons->addWidget(button);
     }
     layout->addLayout(buttons);
-    pnlStatus_ = new QLabel(this);
-    pnlStatus_->setObjectName("pnlStatus");
-    pnlStatus_->setTextFormat(Qt::PlainText);
-    pnlStatus_->setFrameShape(QFrame::Panel);
-    pnlStatus_->setFrameShadow(QFrame::Sunken);
-    pnlStatus_->setMinimumHeight(pnlStatus_->fontMetrics().height() + 6);
+    pnlStatus_ = NewStatusPanel(this);
     layout->addWidget(pnlStatus_);
 
     connect(vsTab_, &QTabWidget::currentChanged, this, [this](int tab) {
