@@ -16,6 +16,7 @@
 #include "desktop/app/MainWindow.h"
 #include "support/FakePrinterService.h"
 #include "support/FileDialogTyping.h"
+#include "support/QueuedAnswers.h"
 #include "support/TempFolder.h"
 
 namespace quorvia {
@@ -32,14 +33,7 @@ struct SeenDialog {
 class LoanFileGuiTest : public ::testing::Test {
   protected:
     LoanFileGuiTest() : printers({PdfPrinter()}) {
-        ui.SetMessageHook([this](const Message& message) {
-            messages.push_back(message);
-            MsgAnswer answer = answers.empty() ? MsgAnswer::Ok : answers.front();
-            if (!answers.empty()) {
-                answers.pop_front();
-            }
-            return std::optional<MsgAnswer>(answer);
-        });
+        testing::AnswerFromQueue(ui, messages, answers);
     }
 
     void Start() {

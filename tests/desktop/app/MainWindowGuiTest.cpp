@@ -16,6 +16,7 @@
 #include "desktop/platform/InstanceLock.h"
 #include "support/FakePrinterService.h"
 #include "support/HelpCollection.h"
+#include "support/QueuedAnswers.h"
 #include "support/TempFolder.h"
 
 namespace quorvia {
@@ -24,14 +25,7 @@ namespace {
 class MainWindowGuiTest : public ::testing::Test {
   protected:
     MainWindowGuiTest() : printers({PdfPrinter()}) {
-        ui.SetMessageHook([this](const Message& message) {
-            messages.push_back(message);
-            MsgAnswer answer = answers.empty() ? MsgAnswer::Ok : answers.front();
-            if (!answers.empty()) {
-                answers.pop_front();
-            }
-            return std::optional<MsgAnswer>(answer);
-        });
+        testing::AnswerFromQueue(ui, messages, answers);
     }
 
     bool Start() {

@@ -20,6 +20,7 @@
 #include "desktop/reports/PreviewWindow.h"
 #include "support/FakePrinterService.h"
 #include "support/HelpCollection.h"
+#include "support/QueuedAnswers.h"
 #include "support/TempFolder.h"
 
 namespace quorvia {
@@ -27,16 +28,7 @@ namespace {
 
 class LncalcGuiTest : public ::testing::Test {
   protected:
-    LncalcGuiTest() : printers({PdfPrinter()}) {
-        ui.SetMessageHook([this](const Message& message) {
-            messages.push_back(message);
-            MsgAnswer answer = answers.empty() ? MsgAnswer::Ok : answers.front();
-            if (!answers.empty()) {
-                answers.pop_front();
-            }
-            return std::optional<MsgAnswer>(answer);
-        });
-    }
+    LncalcGuiTest() : printers({PdfPrinter()}) { testing::AnswerFromQueue(ui, messages, answers); }
 
     void Start() {
         EXPECT_TRUE(window.Start(folder.Path(), [] { return false; }));
