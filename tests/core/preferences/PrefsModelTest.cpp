@@ -37,39 +37,19 @@ std::vector<std::string> KeysOf(const std::string& text) {
     return keys;
 }
 
-class PrefsModelTest : public ::testing::Test {
+class PrefsModelTest : public testing::PrinterFormTest {
   protected:
-    PrefsModelTest()
-        : printers({{"Laser", "hpcups", "CUPS:"}, PdfPrinter()}),
-          printerDialog(ui, printers, dialogs, state.PrintOrientation, state.PrintPaperSize),
-          fontDialog(ui, fonts),
-          model(state, printers, ui, fontDialog, printerDialog, volumes) {
-        state.AppPath = folder.Path();
-        state.IniFilePath = folder / "quorvia.ini";
+    PrefsModelTest() : model(state, printers, ui, fontDialog, printerDialog, volumes) {
         state.DataDrive = state.AppPath.string().substr(0, 2);
         state.DataDirectory = state.AppPath.string();
-        state.ReportPrinter = "Laser,hpcups,CUPS:";
-        dialogs.fallback = ScriptedPrintDialog::Choice("Laser");
-        printerDialog.Get();
     }
 
     void Load() {
         model.Form_Load();
         ui.Clear();
     }
-    std::string Value(std::string_view key) const {
-        return ReadIniString("Prefs", key, state.IniFilePath);
-    }
 
-    TempFolder folder;
-    AppState state;
-    FakePrinterService printers;
-    ScriptedUi ui;
-    ScriptedFontChooser fonts;
-    ScriptedPrintDialog dialogs;
-    SharedPDialog printerDialog;
     FixedVolumes volumes;
-    CDialog fontDialog;
     PrefsModel model;
 };
 

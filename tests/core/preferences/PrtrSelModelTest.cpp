@@ -24,19 +24,10 @@ constexpr std::string_view kFileWarning =
     "Your current default printer is connected to the port 'FILE.'  For a 'hard copy' printout "
     "you should select a new printer connected to a hardware port (such as LPT1:, COM1:, etc).";
 
-class PrtrSelModelTest : public ::testing::Test {
+class PrtrSelModelTest : public testing::PrinterFormTest {
   protected:
-    PrtrSelModelTest()
-        : printers({{"Laser", "hpcups", "CUPS:"}, PdfPrinter()}),
-          printerDialog(ui, printers, dialogs, state.PrintOrientation, state.PrintPaperSize),
-          fontDialog(ui, fonts),
-          model(state, printers, ui, fontDialog, printerDialog, help) {
-        state.AppPath = folder.Path();
-        state.IniFilePath = folder / "quorvia.ini";
-        state.ReportPrinter = "Laser,hpcups,CUPS:";
+    PrtrSelModelTest() : model(state, printers, ui, fontDialog, printerDialog, help) {
         printers.fonts = {"Arial", "Courier 12CPI", "Line Printer 10CPI"};
-        dialogs.fallback = ScriptedPrintDialog::Choice("Laser");
-        printerDialog.Get();
     }
 
     void Load() {
@@ -47,9 +38,6 @@ class PrtrSelModelTest : public ::testing::Test {
         fonts.answer = choice;
         model.cmdFont_Click();
     }
-    std::string Value(std::string_view key) const {
-        return ReadIniString("Prefs", key, state.IniFilePath);
-    }
     int Count(std::string_view title) const {
         int count = 0;
         for (const Message& message : ui.messages) {
@@ -58,14 +46,6 @@ class PrtrSelModelTest : public ::testing::Test {
         return count;
     }
 
-    TempFolder folder;
-    AppState state;
-    FakePrinterService printers;
-    ScriptedUi ui;
-    ScriptedFontChooser fonts;
-    ScriptedPrintDialog dialogs;
-    SharedPDialog printerDialog;
-    CDialog fontDialog;
     ScriptedHelp help;
     PrtrSelModel model;
 };
