@@ -14,16 +14,43 @@ namespace {
 constexpr uint32_t kCdErrInitialization = 2;
 constexpr int kNoSuchProperty = 438;
 
-void Set(uint32_t& flags, uint32_t bits) {
-    flags |= bits;
-}
-
-void Clear(uint32_t& flags, uint32_t bits) {
-    flags &= ~bits;
-}
-
 bool Has(uint32_t flags, uint32_t bits) {
     return (flags & bits) == bits;
+}
+
+// What setting a flag property to one of its values does to the flags.
+struct FlagChange {
+    uint32_t set = 0;
+    uint32_t clear = 0;
+};
+
+// The changes by value, from 0; a value beyond the table leaves the flags alone.
+constexpr FlagChange kMultiSelectChanges[] = {
+    {0, kOfnAllowMultiSelect | kOfnExplorer},
+    {kOfnAllowMultiSelect, kOfnExplorer},
+    {kOfnAllowMultiSelect | kOfnExplorer, 0},
+};
+constexpr FlagChange kFileReadOnlyChanges[] = {
+    {0, kOfnReadOnly | kOfnHideReadOnly},
+    {kOfnReadOnly, kOfnHideReadOnly},
+    {kOfnHideReadOnly, 0},
+};
+constexpr FlagChange kFileMustExistChanges[] = {
+    {0, 0},
+    {kOfnFileMustExist | kOfnPathMustExist, 0},
+    {kOfnPathMustExist, 0},
+    {kOfnCreatePrompt, kOfnFileMustExist | kOfnPathMustExist},
+    {kOfnCreatePrompt | kOfnPathMustExist, kOfnFileMustExist},
+    {kOfnOverwritePrompt, kOfnPathMustExist},
+    {kOfnOverwritePrompt | kOfnPathMustExist, 0},
+};
+
+template <std::size_t N>
+void ApplyFlagChange(uint32_t& flags, const FlagChange (&changes)[N], int16_t value) {
+    if (value < 0 || static_cast<std::size_t>(value) >= N) {
+        return;
+    }
+    flags = (flags & ~changes[value].clear) | changes[value].set;
 }
 
 std::vector<FileFilter> FilterPairs(std::string_view filter) {
@@ -102,20 +129,7 @@ int16_t CDialog::MultiSelect() const {
 }
 
 void CDialog::SetMultiSelect(int16_t value) {
-    switch (value) {
-        case 0:
-            Clear(Flags, kOfnAllowMultiSelect | kOfnExplorer);
-            break;
-        case 1:
-            Set(Flags, kOfnAllowMultiSelect);
-            Clear(Flags, kOfnExplorer);
-            break;
-        case 2:
-            Set(Flags, kOfnAllowMultiSelect | kOfnExplorer);
-            break;
-        default:
-            break;
-    }
+    ApplyFlagChange(Flags, kMultiSelectChanges, value);
 }
 
 int16_t CDialog::FileReadOnly() const {
@@ -126,20 +140,7 @@ int16_t CDialog::FileReadOnly() const {
 }
 
 void CDialog::SetFileReadOnly(int16_t value) {
-    switch (value) {
-        case 0:
-            Clear(Flags, kOfnReadOnly | kOfnHideReadOnly);
-            break;
-        case 1:
-            Set(Flags, kOfnReadOnly);
-            Clear(Flags, kOfnHideReadOnly);
-            break;
-        case 2:
-            Set(Flags, kOfnHideReadOnly);
-            break;
-        default:
-            break;
-    }
+    ApplyFlagChange(Flags, kFileReadOnlyChanges, value);
 }
 
 int16_t CDialog::FileMustExist() const {
@@ -162,31 +163,7 @@ int16_t CDialog::FileMustExist() const {
 }
 
 void CDialog::SetFileMustExist(int16_t value) {
-    switch (value) {
-        case 1:
-            Set(Flags, kOfnFileMustExist | kOfnPathMustExist);
-            break;
-        case 2:
-            Set(Flags, kOfnPathMustExist);
-            break;
-        case 3:
-            Set(Flags, kOfnCreatePrompt);
-            Clear(Flags, kOfnFileMustExist | kOfnPathMustExist);
-            break;
-        case 4:
-            Set(Flags, kOfnCreatePrompt | kOfnPathMustExist);
-            Clear(Flags, kOfnFileMustExist);
-            break;
-        case 5:
-            Set(Flags, kOfnOverwritePrompt);
-            Clear(Flags, kOfnPathMustExist);
-            break;
-        case 6:
-            Set(Flags, kOfnOverwritePrompt | kOfnPathMustExist);
-            break;
-        default:
-            break;
-    }
+    ApplyFlagChange(Flags, kFileMustExistChanges, value);
 }
 
 void CDialog::AddFilter(const std::string& description, const std::string& filespec,
