@@ -212,6 +212,19 @@ void MainWindow::BringAmortFormForward() {
     PresentAmortWindow();
 }
 
+// A data form's window in the working area, not shown yet; it goes when it closes.
+QMdiSubWindow* MainWindow::AddFormWindow(QWidget* form, const char* name, const char* title,
+                                         const char* icon) {
+    auto* window = new QMdiSubWindow;
+    window->setObjectName(name);
+    window->setWidget(form);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(title);
+    window->setWindowIcon(QIcon(icon));
+    mdiArea_->addSubWindow(window);
+    return window;
+}
+
 // The form is loaded (its load step runs) but not shown yet.
 void MainWindow::LoadAmortWindow() {
     if (!runner_) {
@@ -219,14 +232,8 @@ void MainWindow::LoadAmortWindow() {
                                                      *printerDialog_, printDialogs_, this);
     }
     auto* form = new AmortForm(state_, ui_, today_, *runner_, *this);
-    auto* window = new QMdiSubWindow;
-    window->setObjectName("AmortWindow");
-    window->setWidget(form);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle("Amortization Schedule");
-    window->setWindowIcon(QIcon(":/toolbar/amort.png"));
-    mdiArea_->addSubWindow(window);
-    amortWindow_ = window;
+    amortWindow_ =
+        AddFormWindow(form, "AmortWindow", "Amortization Schedule", ":/toolbar/amort.png");
     ui_.SetActiveForm(form);
     form->Load();
 }
@@ -270,13 +277,8 @@ void MainWindow::UnloadAmortForm() {
 
 void MainWindow::ShowCalcForm() {
     auto* form = new LncalcForm(state_, ui_, today_, *this);
-    auto* window = new QMdiSubWindow;
-    window->setObjectName("CalcWindow");
-    window->setWidget(form);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle("Loan Calculator");
-    window->setWindowIcon(QIcon(":/toolbar/calc.png"));
-    mdiArea_->addSubWindow(window);
+    QMdiSubWindow* window =
+        AddFormWindow(form, "CalcWindow", "Loan Calculator", ":/toolbar/calc.png");
     calcWindow_ = window;
     ui_.SetActiveForm(form);
     form->Load();

@@ -101,6 +101,8 @@ class MainWindow : public QMainWindow,
     void RefreshPressedButtons();
     void SubWindowActivated(QMdiSubWindow* window);
     void GrowToHold(QSize formSize);
+    QMdiSubWindow* AddFormWindow(QWidget* form, const char* name, const char* title,
+                                 const char* icon);
     void LoadAmortWindow();
     void PresentAmortWindow();
     void ShowModalForm(QDialog& form);
