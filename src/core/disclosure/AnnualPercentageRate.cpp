@@ -56,7 +56,8 @@ std::string RefusalOf(const CreditTransaction& transaction) {
                    " does not fall after the loan is advanced on " + DateText(advanced) + ".";
         }
         if (i > 0 && payment.date < transaction.payments[i - 1].date) {
-            return "The payment due " + DateText(payment.date) + " comes after a later one.";
+            return "The payments are not in date order: " + DateText(payment.date) + " follows " +
+                   DateText(transaction.payments[i - 1].date) + ".";
         }
         total += payment.amount;
     }
@@ -98,10 +99,14 @@ Measured MeasurePayments(const CreditTransaction& transaction) {
 }
 
 // What the payments are worth at the advance, discounted at the unit-period rate: a whole unit
-// period compounds, a fraction of one earns simple interest.
+// period compounds, a fraction of one earns simple interest. A payment of nothing is worth
+// nothing, however far off (where the discount factor itself runs out of range).
 double PresentValue(const std::vector<TimedPayment>& payments, double rate) {
     double value = 0;
     for (const TimedPayment& payment : payments) {
+        if (payment.amount == 0) {
+            continue;
+        }
         value += payment.amount /
                  ((1 + payment.at.fraction * rate) * std::pow(1 + rate, payment.at.whole));
     }

@@ -245,6 +245,19 @@ TEST(AnnualPercentageRate, PaymentsWorthLessThanTheAdvanceGiveANegativeRate) {
                 0, 1e-9);
 }
 
+// A payment of nothing thirty years off changes nothing, even at rates where discounting it
+// runs out of range.
+TEST(AnnualPercentageRate, APaymentOfNothingAddsNothing) {
+    Payments payments = Regular(360, 500, D(2, 1, 2030), PaymentInterval::Monthly);
+    double rate = *Apr(60000, D(1, 1, 2030), payments).percent;
+    payments.push_back({D(2, 1, 2060), 0});
+    for (AprMethod method : {AprMethod::Actuarial, AprMethod::UnitedStatesRule}) {
+        AprResult result = Apr(60000, D(1, 1, 2030), payments, method);
+        ASSERT_TRUE(result.percent) << result.refusal;
+        EXPECT_NEAR(*result.percent, rate, 1e-9);
+    }
+}
+
 TEST(AnnualPercentageRate, RefusesWhatItCannotMeasure) {
     const Payments payments = Regular(12, 100, D(2, 1, 2030), PaymentInterval::Monthly);
     struct Case {
@@ -259,7 +272,7 @@ TEST(AnnualPercentageRate, RefusesWhatItCannotMeasure) {
         {{{{D(2, 1, 2030), 1000}}, payments},
          "The payment due 02/01/2030 does not fall after the loan is advanced on 02/01/2030."},
         {{{{D(1, 1, 2030), 1000}}, {{D(3, 1, 2030), 600}, {D(2, 1, 2030), 600}}},
-         "The payment due 02/01/2030 comes after a later one."},
+         "The payments are not in date order: 02/01/2030 follows 03/01/2030."},
         {{{{D(1, 1, 2030), 1000}}, {{D(2, 1, 2030), -5}, {D(3, 1, 2030), 600}}},
          "The payment due 02/01/2030 is not an amount of zero or more."},
         {{{{D(1, 1, 2030), 1000}}, {{D(2, 1, 2030), 0}, {D(3, 1, 2030), 0}}},
