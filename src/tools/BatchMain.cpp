@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/about/BuildVersion.h"
+#include "tools/AprCommand.h"
 #include "tools/BatchCommand.h"
 #include "tools/CalcCommand.h"
 #include "tools/ScheduleCommand.h"
@@ -13,7 +14,7 @@ namespace quorvia {
 
 namespace {
 
-constexpr BatchCommand kCommands[] = {kScheduleCommand, kCalcCommand};
+constexpr BatchCommand kCommands[] = {kScheduleCommand, kCalcCommand, kAprCommand};
 
 void PrintUsage(std::ostream& stream) {
     stream << "usage: quorvia-batch <command> [options]\n";

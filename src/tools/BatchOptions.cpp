@@ -1,6 +1,8 @@
 #include "tools/BatchOptions.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 
 namespace quorvia {
 
@@ -11,6 +13,25 @@ bool Contains(const std::vector<std::string_view>& names, std::string_view name)
 }
 
 }  // namespace
+
+std::optional<int> WholeNumber(std::string_view text, int low, int high) {
+    int value = 0;
+    auto [end, failed] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (failed != std::errc() || end != text.data() + text.size() || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> DecimalNumber(std::string_view text) {
+    double value = 0;
+    auto [end, failed] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (failed != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
 
 std::optional<BatchOptions> BatchOptions::Parse(const CommandArgs& args, const OptionNames& names,
                                                 std::string& error) {

@@ -17,6 +17,12 @@ struct OptionNames {
     std::vector<std::string_view> flags;      // "--yes"
 };
 
+// An option's value read whole: a whole number from `low` to `high` ("24").
+std::optional<int> WholeNumber(std::string_view text, int low, int high);
+
+// An option's value read whole: a decimal number written out ("5000", "230.50", "-1.5").
+std::optional<double> DecimalNumber(std::string_view text);
+
 class BatchOptions {
   public:
     // The options in `args`; an unknown option, an option without its value or a word that

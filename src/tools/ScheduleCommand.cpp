@@ -31,6 +31,7 @@
 #include "desktop/platform/PdfPrinterService.h"
 #include "tools/BatchOptions.h"
 #include "tools/BatchUi.h"
+#include "tools/ScheduleDisclosure.h"
 #include "tools/ScheduleExports.h"
 
 namespace quorvia {
@@ -43,8 +44,8 @@ const OptionNames kScheduleOptions{
     {"--name",    "--amount",    "--rate",  "--term",      "--freq",    "--pair",   "--first",
      "--payment", "--fixed",     "--full",  "--odd",       "--funding", "--method", "--number",
      "--style",   "--free",      "--today", "--work-file", "--csv",     "--pdf",    "--save",
-     "--font",    "--font-size", "--print", "--pages",     "--copies"},
-    {"--no-prefs", "--yes", "--bold", "--collate"}};
+     "--font",    "--font-size", "--print", "--pages",     "--copies",  "--prepaid"},
+    {"--no-prefs", "--yes", "--bold", "--collate", "--disclosure"}};
 
 // A choice option's value: a whole number from `low` to `high`.
 std::optional<int> Choice(const BatchOptions& options, std::string_view name, int low, int high,
@@ -80,7 +81,7 @@ class BatchRunner : public ScheduleRunner {
 
     void ComputeSchedule(AmortInputs& inputs) override {
         validated = true;
-        Schedule schedule;
+        loan = inputs;  // before the engine works on it
         int16_t style = inputs.SelectedStyle;
         std::optional<RunError> error =
             WriteSchedule(inputs, state_.SemiMonthly, state_.WorkFilePath(), nullptr, &schedule);
@@ -103,6 +104,9 @@ class BatchRunner : public ScheduleRunner {
     // The form's validation passed and handed the loan over.
     bool validated = false;
     bool produced = false;
+    // The loan as the form handed it over, and its schedule.
+    AmortInputs loan;
+    Schedule schedule;
 
   private:
     std::optional<RunError> WriteOutputs(const Schedule& schedule, int16_t style) {
@@ -309,7 +313,7 @@ std::unique_ptr<QGuiApplication> StartQt() {
 
 }  // namespace
 
-int RunScheduleCommand(const CommandArgs& args, std::ostream& /*out*/, std::ostream& err) {
+int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     CommandArgs optionArgs = args;
     std::string loanFile;
     if (!optionArgs.empty() && optionArgs.front().rfind("--", 0) != 0) {
@@ -334,6 +338,11 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& /*out*/, std::ostr
         print = ParsePrintOptions(*options, error);
     }
     if (!options || !today || !fontSize || (!print && !error.empty())) {
+        err << "quorvia-batch schedule: " << error << "\n";
+        return kExitUsage;
+    }
+    std::optional<DisclosureRequest> disclosure = ParseDisclosureOptions(*options, error);
+    if (!error.empty()) {
         err << "quorvia-batch schedule: " << error << "\n";
         return kExitUsage;
     }
@@ -384,6 +393,9 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& /*out*/, std::ostr
     if (runner.validated && options->Has("--save") &&
         !SaveLoanFile(options->Value("--save", ""), form, state, ui)) {
         return kExitFailure;
+    }
+    if (runner.produced && disclosure) {
+        return PrintDisclosure(*disclosure, runner.loan, runner.schedule, out, err);
     }
     return runner.produced ? kExitSuccess : kExitFailure;
 }

@@ -19,6 +19,7 @@ const std::vector<std::string> kLayers = {
     "core/base",          // number text, masks, dates, profile files, files, Ui, key codes
     "core/help",          // the help as windows ask for it: topics by number, contents, index
     "core/schedule",      // the input record, the schedule engine, the work file
+    "core/disclosure",    // the annual percentage rate and the Truth-in-Lending figures
     "core/printing",      // printer identity and services, common dialogs
     "core/session",       // process-wide state, preferences, the report printer
     "core/reports",       // report document, pagination, composers, preview models

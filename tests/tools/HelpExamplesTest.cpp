@@ -6,9 +6,11 @@
 // and marks each figure taken from it,
 //     <span class="fig" data-ex="NAME" data-line="04/10/98" data-field="3">100.00</span>
 // where data-line is the first field of a line of the schedule work file (or the start of it,
-// for the notes) and data-field the field's position, 1 to 5. A calc example's figures name the
-// key it prints (data-field="payment"). data-minus="OTHER" marks the difference between this
-// figure and the same figure of example OTHER.
+// for the notes) and data-field the field's position, 1 to 5. The figures of a calc or apr
+// example, and those a schedule example prints with --disclosure, name the key printed
+// (data-field="payment"); a key printed again is numbered from its second line on
+// (payment_schedule.2). data-minus="OTHER" marks the difference between this figure and the
+// same figure of example OTHER.
 
 #include <gtest/gtest.h>
 
@@ -75,7 +77,23 @@ std::vector<std::vector<std::string>> WorkFileLines(const std::string& text) {
     return lines;
 }
 
-// What one example's run produced: the work file's lines, or the calculator's key=value pairs.
+// The "name=value" lines a command printed, by name.
+std::map<std::string, std::string> PrintedKeys(const std::string& out) {
+    std::map<std::string, std::string> keys;
+    std::map<std::string, int> printed;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) {
+        auto equals = line.find('=');
+        if (equals != std::string::npos) {
+            std::string name = line.substr(0, equals);
+            int times = ++printed[name];
+            keys[times == 1 ? name : name + "." + std::to_string(times)] = line.substr(equals + 1);
+        }
+    }
+    return keys;
+}
+
+// What one example's run produced: the work file's lines and the key=value pairs it printed.
 struct ExampleRun {
     BatchRun run;
     std::vector<std::vector<std::string>> lines;
@@ -102,21 +120,16 @@ struct ExampleRun {
 
 ExampleRun RunExample(const std::string& command) {
     ExampleRun result;
-    if (command.rfind("calc ", 0) == 0) {
+    if (command.rfind("schedule ", 0) != 0) {
         result.run = RunBatch(command);
-        std::istringstream in(result.run.out);
-        for (std::string line; std::getline(in, line);) {
-            auto equals = line.find('=');
-            if (equals != std::string::npos) {
-                result.keys[line.substr(0, equals)] = line.substr(equals + 1);
-            }
-        }
+        result.keys = PrintedKeys(result.run.out);
         return result;
     }
     fs::path workFile =
         fs::path(::testing::TempDir()) / ("help-example-" + std::to_string(::getpid()) + ".tmp");
     result.run = RunBatch(command + " --yes --work-file " + workFile.string());
     result.lines = WorkFileLines(ReadAll(workFile));
+    result.keys = PrintedKeys(result.run.out);
     fs::remove(workFile);
     return result;
 }

@@ -52,6 +52,12 @@ Date AddMonths(Date date, int months) {
     return Date{year_month_day_last{moved.year(), month_day_last{moved.month()}}};
 }
 
+Date DayOfMonthFrom(Date date, int months, int day) {
+    Date first = BuildDate(YearOf(date), MonthOf(date) + months, 1);
+    Date last = Date{year_month_day_last{first.year(), month_day_last{first.month()}}};
+    return day < DayOf(last) ? MakeDate(YearOf(first), MonthOf(first), day) : last;
+}
+
 Date AddDays(Date date, int count) {
     return Date{sys_days{date} + days{count}};
 }

@@ -22,6 +22,10 @@ Date BuildDate(int year, int month, int day);
 
 // Adds whole months keeping the day of the month, clamped to the last day of a shorter month.
 Date AddMonths(Date date, int months);
+
+// Day `day` of the month `months` after the month of `date` (before it when negative), or that
+// month's last day when the month is shorter.
+Date DayOfMonthFrom(Date date, int months, int day);
 Date AddDays(Date date, int days);
 Date AddWeeks(Date date, int weeks);
 

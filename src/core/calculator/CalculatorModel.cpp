@@ -19,7 +19,8 @@ constexpr std::string_view kInterestExceeds = "Interest due EXCEEDS monthly paym
 
 constexpr std::string_view kAmountTag =
     "Enter the amount of the loan proceeds (or zero to calculate)";
-constexpr std::string_view kRateTag = "Enter the annual interest rate (APR) or zero to calculate";
+constexpr std::string_view kRateTag =
+    "Enter the annual interest rate (note rate) or zero to calculate";
 constexpr std::string_view kMonthsTag =
     "Enter the term of the loan (in months) or zero to calculate";
 constexpr std::string_view kPaymentTag =

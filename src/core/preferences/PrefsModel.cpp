@@ -20,7 +20,8 @@ constexpr int kExactDays = 1;
 const std::map<std::string_view, std::string_view, std::less<>>& HelpTexts() {
     static const std::map<std::string_view, std::string_view, std::less<>> texts{
         {"txtRate",
-         "Enter the default annual interest rate (APR) in the format 'xx.xxxx' (e.g.: 10.75)"},
+         "Enter the default annual interest rate (note rate) in the format 'xx.xxxx' (e.g.: "
+         "10.75)"},
         {"optFreq", "Select the default frequency of scheduled loan payments"},
         {"optFreq(5)", "Payments every two weeks: interest must be calculated on exact days"},
         {"optFreq(6)", "Payments twice a month: interest must be calculated on exact days"},

@@ -101,6 +101,14 @@ TEST_F(AmortFormModelTest, EscRestoresTheTextTheFieldHadOnFocus) {
     EXPECT_EQ(ui.selectAlls, 2);  // on focus and after Esc
 }
 
+// The rate typed here is the note's own; the disclosed APR is another figure.
+TEST_F(AmortFormModelTest, TheRateIsCalledTheNoteRateNotTheApr) {
+    Open();
+    form.Field_GotFocus(F::Rate);
+    EXPECT_EQ(form.pnlStatus,
+              "Enter the annual interest rate (note rate) in the format 'xx.xxxx' (e.g.: 10.75)");
+}
+
 TEST_F(AmortFormModelTest, EnterMovesAlongTheChain) {
     Open();
     auto enter = [&](AmortField field) {

@@ -30,6 +30,10 @@ TEST(DatesTest, AddingMonthsClampsToShorterMonths) {
     EXPECT_EQ(AddMonths(MakeDate(1999, 1, 31), 3), MakeDate(1999, 4, 30));
     EXPECT_EQ(AddMonths(MakeDate(1999, 11, 30), 2), MakeDate(2000, 1, 30));
     EXPECT_EQ(AddMonths(MakeDate(2000, 2, 29), 12), MakeDate(2001, 2, 28));
+
+    EXPECT_EQ(DayOfMonthFrom(MakeDate(1999, 3, 15), -1, 31), MakeDate(1999, 2, 28));
+    EXPECT_EQ(DayOfMonthFrom(MakeDate(1999, 11, 2), 3, 30), MakeDate(2000, 2, 29));
+    EXPECT_EQ(DayOfMonthFrom(MakeDate(1999, 12, 31), 1, 16), MakeDate(2000, 1, 16));
     EXPECT_EQ(AddMonths(MakeDate(2000, 3, 31), -1), MakeDate(2000, 2, 29));
     // Clamping does not stick: the next step from the original day keeps it.
     EXPECT_EQ(AddMonths(MakeDate(1999, 1, 31), 2), MakeDate(1999, 3, 31));

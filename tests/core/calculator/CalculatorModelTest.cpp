@@ -131,7 +131,7 @@ TEST_F(CalculatorModelTest, FieldsAreReformattedOnLeaving) {
 TEST_F(CalculatorModelTest, EscRestoresTheTextTheFieldHadOnEntry) {
     calc.txtRate = "7.25";
     calc.txtRate_GotFocus();
-    EXPECT_EQ(calc.pnlStatus, "Enter the annual interest rate (APR) or zero to calculate");
+    EXPECT_EQ(calc.pnlStatus, "Enter the annual interest rate (note rate) or zero to calculate");
     calc.txtRate = "9";
     EXPECT_FALSE(calc.txtRate_KeyPress('9'));
     EXPECT_TRUE(calc.txtRate_KeyPress(kEsc));

@@ -423,7 +423,7 @@ TEST_F(PrefsModelTest, StylesToolTipsStatusAndTabs) {
     EXPECT_EQ(model.pnlStatus, "Select the default frequency of scheduled loan payments");
     model.Control_GotFocus("txtRate");
     EXPECT_EQ(model.pnlStatus,
-              "Enter the default annual interest rate (APR) in the format 'xx.xxxx' (e.g.: "
+              "Enter the default annual interest rate (note rate) in the format 'xx.xxxx' (e.g.: "
               "10.75)");
 
     model.vsTab_Switch(PrefsModel::kStyleTab);

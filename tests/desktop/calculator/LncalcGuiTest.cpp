@@ -184,7 +184,7 @@ TEST_F(LncalcGuiTest, FieldsKeepTheirEntryTextsAndTheFailureBoxNamesTheFault) {
     ASSERT_EQ(Focused(), rate);
     EXPECT_EQ(rate->selectedText(), "0.0000");
     EXPECT_EQ(Control<QLabel>(calc, "pnlStatus")->text(),
-              "Enter the annual interest rate (APR) or zero to calculate");
+              "Enter the annual interest rate (note rate) or zero to calculate");
     QTest::keyClicks(rate, "7.5%");
     QTest::keyClick(rate, Qt::Key_Escape);
     EXPECT_EQ(rate->text(), "0.0000");
