@@ -10,6 +10,7 @@
 #include <deque>
 #include <vector>
 
+#include "core/about/BuildVersion.h"
 #include "desktop/amortization/AmortForm.h"
 #include "desktop/app/FrmprntgForm.h"
 #include "desktop/app/LogoForm.h"
@@ -53,7 +54,12 @@ TEST_F(MainWindowGuiTest, StartsWithTheBackdropAndNothingToSaveOrPrint) {
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(window.windowTitle(), "Quorvia");
     EXPECT_TRUE(window.Logo()->isVisible());
-    EXPECT_EQ(window.Logo()->findChild<QLabel*>("lblVersion")->text(), "Version 1.0");
+    // The backdrop and the about box show the build's one version.
+    std::string version = "Version " + std::to_string(QUORVIA_VERSION_MAJOR) + "." +
+                          std::to_string(QUORVIA_VERSION_MINOR) + "." +
+                          std::to_string(QUORVIA_VERSION_PATCH);
+    EXPECT_EQ(window.Logo()->findChild<QLabel*>("lblVersion")->text().toStdString(), version);
+    EXPECT_EQ(AboutVersionText().rfind(version + " (", 0), 0u);
     EXPECT_FALSE(Enabled("mnuFileSave"));
     EXPECT_FALSE(Enabled("mnuFileSaveAs"));
     EXPECT_FALSE(Enabled("mnuFilePrint"));
