@@ -6,6 +6,7 @@
 #include "core/base/RunError.h"
 #include "core/help/HelpTopics.h"
 #include "core/session/PreferenceStore.h"
+#include "core/session/ProgramFolders.h"
 #include "core/session/ReportPrinter.h"
 #include "core/session/SaveQuestion.h"
 
@@ -24,7 +25,8 @@ MainWindowModel::MainWindowModel(AppState& state, PrinterService& printers, Ui& 
 
 bool MainWindowModel::MDIForm_Load(const std::filesystem::path& programFolder,
                                    const std::function<bool()>& otherCopyRunning) {
-    SetIniPaths(state_, ChooseDataFolder(programFolder));
+    ProgramFolders folders = LocateProgramFolders(programFolder);
+    UseProgramFolders(state_, folders);
     state_.InputUnsaved = false;
     state_.LoanFilePath.clear();
     Hourglass hourglass(ui_);
@@ -33,6 +35,7 @@ bool MainWindowModel::MDIForm_Load(const std::filesystem::path& programFolder,
                     MsgIcon::None, 1});
         return false;
     }
+    CreateProgramFolders(folders);
     LoadPreferences(state_, printers_, ui_);
     if (!CheckReportPrinter(state_, printers_, ui_)) {
         return false;
@@ -40,7 +43,7 @@ bool MainWindowModel::MDIForm_Load(const std::filesystem::path& programFolder,
     ActivateReportPrinter(state_, printers_, ui_);
     state_.ToolTipsChecked = state_.ShowToolTips;
     UpdateMainCommands();
-    helpEngine_.SetHelpFile(programFolder / std::string(kHelpFileName));
+    helpEngine_.SetHelpFile(folders.program / std::string(kHelpFileName), folders.cache);
     return true;
 }
 

@@ -442,6 +442,7 @@ TEST_F(MainWindowModelTest, AFileNamedAtStartOpensTheAmortizationForm) {
 TEST_F(MainWindowModelTest, StartNamesTheHelpCollectionBesideTheProgram) {
     ASSERT_TRUE(Start());
     EXPECT_EQ(help.helpFile, folder.Path() / "quorvia.qhc");
+    EXPECT_EQ(help.indexFolder, folder.Path());
 }
 
 TEST_F(MainWindowModelTest, HelpMenuCallsTheHelpWithItsCommandAndTopic) {
