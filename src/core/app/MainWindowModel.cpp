@@ -24,17 +24,23 @@ MainWindowModel::MainWindowModel(AppState& state, PrinterService& printers, Ui& 
 }
 
 bool MainWindowModel::MDIForm_Load(const std::filesystem::path& programFolder,
-                                   const std::function<bool()>& otherCopyRunning) {
+                                   const std::function<OtherCopy()>& otherCopy) {
     ProgramFolders folders = LocateProgramFolders(programFolder);
     UseProgramFolders(state_, folders);
     state_.InputUnsaved = false;
     state_.LoanFilePath.clear();
-    Hourglass hourglass(ui_);
-    if (otherCopyRunning()) {
-        ui_.MsgBox({std::string(kAlreadyRunning), "PROGRAM ALREADY ACTIVE", MsgButtons::Ok,
-                    MsgIcon::None, 1});
-        return false;
+    switch (otherCopy()) {
+        case OtherCopy::None:
+            break;
+        case OtherCopy::TookOver:
+            return false;
+        case OtherCopy::Unreachable:
+            ui_.MsgBox({std::string(kAlreadyRunning), "PROGRAM ALREADY ACTIVE", MsgButtons::Ok,
+                        MsgIcon::None, 1});
+            return false;
     }
+    host_.ShowMainWindow();
+    Hourglass hourglass(ui_);
     CreateProgramFolders(folders);
     LoadPreferences(state_, printers_, ui_);
     if (!CheckReportPrinter(state_, printers_, ui_)) {
@@ -93,6 +99,10 @@ void MainWindowModel::mnuFileSaveAs_Click() {
 
 void MainWindowModel::OpenFileAtStart(const std::string& path) {
     FileMenu().OpenNamedFile(path);
+}
+
+void MainWindowModel::OpenHandedOverFile(const std::string& path) {
+    FileMenu().OpenHandedOverFile(path);
 }
 
 AmortFormModel& MainWindowModel::ShowAmortForm() {
