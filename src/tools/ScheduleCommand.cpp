@@ -28,6 +28,7 @@
 #include "core/schedule/WorkFile.h"
 #include "core/session/AppState.h"
 #include "core/session/PreferenceStore.h"
+#include "core/session/ProgramFolders.h"
 #include "desktop/platform/PdfPrinterService.h"
 #include "tools/BatchOptions.h"
 #include "tools/BatchUi.h"
@@ -260,12 +261,6 @@ void OverrideReportFont(AppState& state, const BatchOptions& options, float font
                                state.ReportFontStyle};
 }
 
-fs::path ProgramFolder() {
-    std::error_code ignored;
-    fs::path program = fs::read_symlink("/proc/self/exe", ignored);
-    return program.empty() ? fs::current_path() : program.parent_path();
-}
-
 // A folder of this run's own for the work file, removed at the end.
 class RunFolder {
   public:
@@ -353,7 +348,7 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream&
         return kExitFailure;
     }
     AppState state;
-    SetIniPaths(state, ProgramFolder());
+    UseProgramFolders(state, LocateProgramFolders(ExecutableFolder()));
     if (options->Has("--no-prefs")) {
         state.IniFilePath = runFolder.path() / std::string(kIniFileName);
     }

@@ -26,18 +26,24 @@ class RecordingStatus : public StatusDisplay {
     std::vector<double> meters;
 };
 
-// Answers the font dialog with `answer` (nothing: cancelled, or failed with `error`).
+// Answers the font dialog with `answer` (nothing: cancelled, or failed with `error`); the first
+// `failingCalls` calls fail with `error` whatever the answer.
 class ScriptedFontChooser : public FontChooser {
   public:
     std::optional<FontChoice> ChooseFont(const FontRequest& request,
                                          uint32_t& extendedError) override {
         requests.push_back(request);
         extendedError = error;
+        if (failingCalls > 0) {
+            --failingCalls;
+            return std::nullopt;
+        }
         return answer;
     }
 
     std::optional<FontChoice> answer;
     uint32_t error = 0;
+    int failingCalls = 0;
     std::vector<FontRequest> requests;
 };
 

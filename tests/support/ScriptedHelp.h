@@ -13,7 +13,11 @@ namespace quorvia {
 
 class ScriptedHelp : public HelpEngine {
   public:
-    void SetHelpFile(const std::filesystem::path& file) override { helpFile = file; }
+    void SetHelpFile(const std::filesystem::path& file,
+                     const std::filesystem::path& folder) override {
+        helpFile = file;
+        indexFolder = folder;
+    }
     bool HasHelpFile() const override { return hasHelpFile; }
     std::optional<RunError> Call(const HelpCall& call) override {
         calls.push_back(call);
@@ -46,6 +50,7 @@ class ScriptedHelp : public HelpEngine {
     }
 
     std::filesystem::path helpFile;
+    std::filesystem::path indexFolder;
     bool hasHelpFile = true;
     std::optional<RunError> failure;  // what every call returns
     std::vector<HelpCall> calls;

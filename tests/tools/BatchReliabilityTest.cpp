@@ -250,6 +250,46 @@ TEST(BatchReliability, TheBatchToolNeverWritesTheProfileFile) {
     EXPECT_EQ(TempFolder::Read(profile), binary);
 }
 
+// Installed (bin/ beside share/), the batch tool reads the profile file the desktop program
+// keeps in the person's configuration folder, not one that happens to lie beside it.
+TEST(BatchReliability, AnInstalledBatchToolReadsTheProfileInTheConfigFolder) {
+    TempFolder folder;
+    fs::create_directories(folder / "prefix" / "share");
+    fs::create_directories(folder / "prefix" / "bin");
+    fs::create_directories(folder / "home" / ".config" / "quorvia");
+    fs::path batch = folder / "prefix" / "bin" / "quorvia-batch";
+    fs::copy_file(testing::BuildDir() / "quorvia-batch", batch);
+    folder.Write("prefix/bin/quorvia.ini", "[Prefs]\r\ndnbr=False\r\n");
+    folder.Write("home/.config/quorvia/quorvia.ini", "[Prefs]\r\ndnbr=True\r\n");
+    const std::string loan =
+        "schedule --today 03/10/1998 --amount 1000 --rate 8.5 --term 12 "
+        "--first 04/10/1998 --work-file " +
+        (folder / "w.tmp").string();
+    auto firstPayment = [&](const std::string& environment) {
+        BatchRun run = testing::RunProgram(batch, loan, environment);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        std::string work = TempFolder::Read(folder / "w.tmp");
+        // The first payment's date field, with its number when the payments are numbered.
+        std::size_t date = work.find("04/10/98\"");
+        if (date == std::string::npos) {
+            return std::string();
+        }
+        std::size_t start = work.rfind('"', date) + 1;
+        return work.substr(start, date + 8 - start);
+    };
+    EXPECT_EQ(firstPayment("HOME=" + (folder / "home").string() + " XDG_CONFIG_HOME= "),
+              "1.   04/10/98");
+
+    fs::create_directories(folder / "config" / "quorvia");
+    folder.Write("config/quorvia/quorvia.ini", "[Prefs]\r\ndnbr=True\r\n");
+    EXPECT_EQ(firstPayment("HOME=" + (folder / "prefix").string() +
+                           " XDG_CONFIG_HOME=" + (folder / "config").string() + " "),
+              "1.   04/10/98");
+    // The profile beside the program would not number them.
+    EXPECT_EQ(firstPayment("HOME=" + (folder / "prefix").string() + " XDG_CONFIG_HOME= "),
+              "04/10/98");
+}
+
 TEST(BatchReliability, FontSizesOutsideTheFontDialogsRangeAreUsageErrors) {
     for (const char* size : {"7.9", "14.5", "100000", "1e308", "-12", "abc", "nan"}) {
         BatchRun run = RunBatch(std::string("schedule --no-prefs --font-size ") + size);

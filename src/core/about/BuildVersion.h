@@ -1,6 +1,7 @@
 #pragma once
-// The version of this build, as the about box and the command lines show it: the project's
-// version with the word size the program was built for.
+// The one version of this build, the project's, as the backdrop, the about box and the command
+// lines show it (the about box and the command lines with the word size the program was built
+// for).
 
 #include <string>
 
@@ -17,9 +18,14 @@ inline std::string WordSizeText() {
     return "(" + std::to_string(sizeof(void*) * 8) + " bit version)";
 }
 
+// "Version 1.0.0", as the backdrop shows it.
+inline std::string VersionLine() {
+    return "Version " + VersionNumberText();
+}
+
 // "Version 1.0.0 (64 bit version)", the about box's version line.
 inline std::string AboutVersionText() {
-    return "Version " + VersionNumberText() + " " + WordSizeText();
+    return VersionLine() + " " + WordSizeText();
 }
 
 // What `--version` prints: the program's name and the version line.

@@ -6,6 +6,7 @@
 #include "core/base/RunError.h"
 #include "core/help/HelpTopics.h"
 #include "core/session/PreferenceStore.h"
+#include "core/session/ProgramFolders.h"
 #include "core/session/ReportPrinter.h"
 #include "core/session/SaveQuestion.h"
 
@@ -23,16 +24,24 @@ MainWindowModel::MainWindowModel(AppState& state, PrinterService& printers, Ui& 
 }
 
 bool MainWindowModel::MDIForm_Load(const std::filesystem::path& programFolder,
-                                   const std::function<bool()>& otherCopyRunning) {
-    SetIniPaths(state_, ChooseDataFolder(programFolder));
+                                   const std::function<OtherCopy()>& otherCopy) {
+    ProgramFolders folders = LocateProgramFolders(programFolder);
+    UseProgramFolders(state_, folders);
     state_.InputUnsaved = false;
     state_.LoanFilePath.clear();
-    Hourglass hourglass(ui_);
-    if (otherCopyRunning()) {
-        ui_.MsgBox({std::string(kAlreadyRunning), "PROGRAM ALREADY ACTIVE", MsgButtons::Ok,
-                    MsgIcon::None, 1});
-        return false;
+    switch (otherCopy()) {
+        case OtherCopy::None:
+            break;
+        case OtherCopy::TookOver:
+            return false;
+        case OtherCopy::Unreachable:
+            ui_.MsgBox({std::string(kAlreadyRunning), "PROGRAM ALREADY ACTIVE", MsgButtons::Ok,
+                        MsgIcon::None, 1});
+            return false;
     }
+    host_.ShowMainWindow();
+    Hourglass hourglass(ui_);
+    CreateProgramFolders(folders);
     LoadPreferences(state_, printers_, ui_);
     if (!CheckReportPrinter(state_, printers_, ui_)) {
         return false;
@@ -40,7 +49,7 @@ bool MainWindowModel::MDIForm_Load(const std::filesystem::path& programFolder,
     ActivateReportPrinter(state_, printers_, ui_);
     state_.ToolTipsChecked = state_.ShowToolTips;
     UpdateMainCommands();
-    helpEngine_.SetHelpFile(programFolder / std::string(kHelpFileName));
+    helpEngine_.SetHelpFile(folders.program / std::string(kHelpFileName), folders.cache);
     return true;
 }
 
@@ -90,6 +99,10 @@ void MainWindowModel::mnuFileSaveAs_Click() {
 
 void MainWindowModel::OpenFileAtStart(const std::string& path) {
     FileMenu().OpenNamedFile(path);
+}
+
+void MainWindowModel::OpenHandedOverFile(const std::string& path) {
+    FileMenu().OpenHandedOverFile(path);
 }
 
 AmortFormModel& MainWindowModel::ShowAmortForm() {

@@ -27,6 +27,8 @@ namespace quorvia {
 class MainWindowHost {
   public:
     virtual ~MainWindowHost() = default;
+    // Shows the main window where it opens, with its hourglass pointer as start-up goes on.
+    virtual void ShowMainWindow() = 0;
     virtual void ShowAmortForm() = 0;
     virtual void ShowCalcForm() = 0;
     // Closes the amortization form; its own unload handler runs.
@@ -74,8 +76,19 @@ class MainCommands {
     std::array<bool, kMainActionCount> checked_{};
 };
 
+// What start-up learns of another copy of the program that the same person runs.
+enum class OtherCopy {
+    // No other copy runs: this one goes on.
+    None,
+    // The running copy took over: its window came forward and opens the loan file named.
+    TookOver,
+    // A copy runs but did not answer.
+    Unreachable,
+};
+
 inline constexpr std::string_view kAlreadyRunning =
-    "Quorvia is already running.  Please press Ctrl-ESC to activate the Win95 'Task Bar.'";
+    "Quorvia is already running.  Please switch to its window with Alt+Tab or from your "
+    "desktop's panel.";
 
 class MainWindowModel : private LoanFileWindows {
   public:
@@ -84,10 +97,11 @@ class MainWindowModel : private LoanFileWindows {
 
     MainCommands Commands;
 
-    // Start-up. otherCopyRunning is asked once the program's folder is settled. Returns false
-    // when the program must end (another copy runs, or there is no printer).
+    // Start-up of the program in `programFolder`. otherCopy is asked once the program's folders
+    // are settled, before the window shows: a second copy ends without a window of its own.
+    // Returns false when the program must end (another copy runs, or there is no printer).
     bool MDIForm_Load(const std::filesystem::path& programFolder,
-                      const std::function<bool()>& otherCopyRunning);
+                      const std::function<OtherCopy()>& otherCopy);
     // Returns whether the closing is cancelled.
     bool MDIForm_Unload();
     void UpdateMainCommands();
@@ -114,6 +128,9 @@ class MainWindowModel : private LoanFileWindows {
     void ToolBar_ButtonClick(MainAction key);
     // Opens the loan data file named on the command line, as File | Open opens a chosen file.
     void OpenFileAtStart(const std::string& path);
+    // Opens a loan data file that a later copy of the program handed over, after File | Open's
+    // question about unsaved input.
+    void OpenHandedOverFile(const std::string& path);
 
   private:
     bool AmortOpen() const { return state_.FormOpen[1]; }

@@ -34,8 +34,10 @@ class HelpEngine {
   public:
     virtual ~HelpEngine() = default;
 
-    // Names the program's help file; an empty path leaves the program without help.
-    virtual void SetHelpFile(const std::filesystem::path& file) = 0;
+    // Names the program's help file and the folder for its search index (empty: beside the
+    // file); an empty path leaves the program without help.
+    virtual void SetHelpFile(const std::filesystem::path& file,
+                             const std::filesystem::path& indexFolder) = 0;
     // Whether the program has a help file to show.
     virtual bool HasHelpFile() const = 0;
     // Carries out the call; a call that fails returns the error that describes the failure.

@@ -71,19 +71,33 @@ void LoanFileMenu::SetUpDialog(std::string_view title, std::string fileName, uin
 }
 
 void LoanFileMenu::mnuFileOpen_Click() {
-    if (state_.InputUnsaved) {
-        MsgAnswer answer = ui_.MsgBox({std::string(kUnsavedDataQuestion), "CAUTION",
-                                       MsgButtons::YesNoCancel, MsgIcon::Question, 1});
-        if (answer == MsgAnswer::Yes) {
-            mnuFileSaveAs_Click();
-            return;
-        }
-        if (answer == MsgAnswer::Cancel) {
-            return;
-        }
-        state_.InputUnsaved = false;
+    if (MayReplaceInput(AfterSaving::Stop)) {
+        ChooseAndOpen();
     }
-    ChooseAndOpen();
+}
+
+// The file was chosen before the question, so a Save As that kept the input goes on to open it.
+void LoanFileMenu::OpenHandedOverFile(const std::string& path) {
+    if (MayReplaceInput(AfterSaving::GoOn)) {
+        OpenNamedFile(path);
+    }
+}
+
+bool LoanFileMenu::MayReplaceInput(AfterSaving afterSaving) {
+    if (!state_.InputUnsaved) {
+        return true;
+    }
+    MsgAnswer answer = ui_.MsgBox({std::string(kUnsavedDataQuestion), "CAUTION",
+                                   MsgButtons::YesNoCancel, MsgIcon::Question, 1});
+    if (answer == MsgAnswer::Yes) {
+        mnuFileSaveAs_Click();
+        return afterSaving == AfterSaving::GoOn && !state_.InputUnsaved;
+    }
+    if (answer == MsgAnswer::Cancel) {
+        return false;
+    }
+    state_.InputUnsaved = false;
+    return true;
 }
 
 void LoanFileMenu::ChooseAndOpen() {

@@ -38,8 +38,15 @@ class LoanFileMenu {
     // file chosen in its dialog, with the same messages; a file that is not a loan data file
     // leads to the Open dialog.
     void OpenNamedFile(const std::string& path);
+    // Opens a file handed over by a later copy of the program, after File | Open's question
+    // about unsaved input.
+    void OpenHandedOverFile(const std::string& path);
 
   private:
+    enum class AfterSaving { Stop, GoOn };
+    // File | Open's question about unsaved input: whether the input may be replaced now. Yes
+    // runs Save As; the command then stops, or with GoOn goes on once the input is saved.
+    bool MayReplaceInput(AfterSaving afterSaving);
     void ChooseAndOpen();
     // Each returns false when the person is to choose again.
     bool OpenOnce();

@@ -17,6 +17,7 @@ bool CDialog::ShowFont() {
     }
     uint32_t extendedError = 0;
     std::optional<FontChoice> chosen = fonts_.ChooseFont(request, extendedError);
+    fontDialogFailed_ = !chosen && extendedError != 0;
     if (!chosen) {
         ReportDialogError(ui_, extendedError);
         return false;

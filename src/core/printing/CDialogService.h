@@ -130,6 +130,8 @@ class CDialog {
     // True when the person chose a font; the font properties then hold it, the size in whole
     // points. A failed dialog is reported; a cancelled one changes nothing.
     bool ShowFont();
+    // Whether the last font dialog failed, rather than being cancelled or answered.
+    bool FontDialogFailed() const { return fontDialogFailed_; }
 
   private:
     bool ShowFileDialog(FileDialogKind kind, DialogControl* control);
@@ -142,6 +144,7 @@ class CDialog {
     std::vector<std::string> selected_;
     // After a failed or cancelled file dialog the next AddFilter starts a new list.
     bool freshFilterList_ = false;
+    bool fontDialogFailed_ = false;
 };
 
 }  // namespace quorvia

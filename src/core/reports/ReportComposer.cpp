@@ -207,7 +207,8 @@ void ReportComposer::AdvanceProgress(const WorkRecord& row) {
         return;
     }
     progressCounter_ = std::min<int16_t>(static_cast<int16_t>(progressCounter_ + 1), RowCount);
-    float value = progressCounter_ * progressStep_;
+    // Single precision steps can add up to a hair over 100 (45 steps of 100/45 do).
+    float value = std::min(progressCounter_ * progressStep_, 100.0f);
     if (Progress) {
         Progress(value, FormatNumber(value, "##0\\%"));
     }

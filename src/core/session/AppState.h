@@ -24,7 +24,8 @@ enum class MainWindowTag {
 };
 
 struct AppState {
-    // The program's folder: the profile file and the work file live here.
+    // The folder of the profile file: the program's own folder, or for an installed copy the
+    // person's configuration folder (ProgramFolders.h).
     std::filesystem::path AppPath;
     std::filesystem::path IniFilePath;
     // Element 1: the amortization form is open; element 2: the calculator is open.
@@ -64,8 +65,8 @@ struct AppState {
     int16_t PrintOrientation = 0;
     int16_t PrintPaperSize = 0;
 
-    // Where the schedule work file is written; the program's folder when empty (the batch tool
-    // gives every run a folder of its own).
+    // Where the schedule work file is written; AppPath when empty. The desktop program uses its
+    // cache folder, the batch tool a folder of each run's own.
     std::filesystem::path WorkFileFolder;
 
     std::filesystem::path WorkFilePath() const {

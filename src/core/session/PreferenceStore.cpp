@@ -1,15 +1,11 @@
 #include "core/session/PreferenceStore.h"
 
-#include <unistd.h>
-
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <string>
-#include <system_error>
 
 #include "core/base/NumberText.h"
 #include "core/base/ProfileFile.h"
@@ -18,30 +14,11 @@
 
 namespace quorvia {
 
-namespace fs = std::filesystem;
-
 namespace {
 
 constexpr std::string_view kDefaultFontName = "Times New Roman";
 constexpr std::string_view kDefaultFontStyle = "Normal";
 constexpr float kDefaultFontSize = 12;
-
-bool CanWriteIn(const fs::path& folder) {
-    std::error_code error;
-    return fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK) == 0;
-}
-
-std::optional<fs::path> PerUserDataFolder() {
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    if (dataHome != nullptr && fs::path(dataHome).is_absolute()) {
-        return fs::path(dataHome) / "Quorvia";
-    }
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && fs::path(home).is_absolute()) {
-        return fs::path(home) / ".local" / "share" / "Quorvia";
-    }
-    return std::nullopt;
-}
 
 std::string Pref(const ProfileFile& profile, std::string_view key) {
     return profile.Value(kIniSection, key);
@@ -189,24 +166,6 @@ void SetDerivedSettings(AppState& state) {
 }
 
 }  // namespace
-
-fs::path ChooseDataFolder(const fs::path& programFolder) {
-    if (CanWriteIn(programFolder)) {
-        return programFolder;
-    }
-    std::optional<fs::path> userFolder = PerUserDataFolder();
-    std::error_code error;
-    if (!userFolder) {
-        return programFolder;
-    }
-    fs::create_directories(*userFolder, error);
-    return error ? programFolder : *userFolder;
-}
-
-void SetIniPaths(AppState& state, const fs::path& appPath) {
-    state.AppPath = appPath;
-    state.IniFilePath = appPath / std::string(kIniFileName);
-}
 
 void LoadPreferences(AppState& state, PrinterService& printers, Ui& ui, ProfileWrites writes) {
     ProfileFile profile = ProfileFile::Load(state.IniFilePath);

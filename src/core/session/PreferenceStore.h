@@ -1,21 +1,11 @@
 #pragma once
 // The preference store: the profile file's section "Prefs" read into the settings at start.
 
-#include <filesystem>
-
 #include "core/base/Ui.h"
 #include "core/printing/PrinterService.h"
 #include "core/session/AppState.h"
 
 namespace quorvia {
-
-// The folder that holds the profile file and the work file: the program's folder when the
-// program may write there, else the per-user data folder ($XDG_DATA_HOME/Quorvia, by default
-// ~/.local/share/Quorvia), created when missing. When neither can be had, the program's folder.
-std::filesystem::path ChooseDataFolder(const std::filesystem::path& programFolder);
-
-// AppPath and the profile file in it.
-void SetIniPaths(AppState& state, const std::filesystem::path& appPath);
 
 // Whether loading may write a filled-in report printer back to the profile file. The batch
 // tool never writes the profile file.

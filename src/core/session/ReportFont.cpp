@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/base/NumberText.h"
+#include "core/base/Text.h"
 #include "core/printing/PrinterFontSize.h"
 
 namespace quorvia {
@@ -35,6 +36,18 @@ void TakeChosenFont(const CDialog& fontDialog, AppState& state, Ui& ui) {
     }
 }
 
+// The font dialog on the working copy: 8 to 14 points, the printer's fonts.
+bool ShowFontDialog(const AppState& state, CDialog& fontDialog) {
+    fontDialog.FontName = state.ReportFontName;
+    fontDialog.FontSize = state.ReportFontSize;
+    fontDialog.FontBold = state.ReportFontStyle == "Bold";
+    fontDialog.FontItalic = false;
+    fontDialog.Min = 8;
+    fontDialog.Max = 14;
+    fontDialog.Flags = kCfPrinterFonts | kCfInitToLogFont | kCfAnsiOnly;
+    return fontDialog.ShowFont();
+}
+
 }  // namespace
 
 std::string FontSizeText(float size) {
@@ -62,15 +75,18 @@ bool ChooseReportFont(AppState& state, CDialog& fontDialog, Ui& ui) {
         {"For the best looking results you should use a scaleable, proportionally spaced "
          "TrueType font.  (The program's 'default' font is 12 point Times New Roman.)",
          "SELECT A PRINTER FONT", MsgButtons::Ok, MsgIcon::Information});
-    fontDialog.FontName = state.ReportFontName;
-    fontDialog.FontSize = state.ReportFontSize;
-    fontDialog.FontBold = state.ReportFontStyle == "Bold";
-    fontDialog.FontItalic = false;
-    fontDialog.Min = 8;
-    fontDialog.Max = 14;
-    fontDialog.Flags = kCfPrinterFonts | kCfInitToLogFont | kCfAnsiOnly;
+    bool chosen = ShowFontDialog(state, fontDialog);
+    // A failed dialog leaves the working copy as it was. Without a font the reports cannot be
+    // printed, so the person is asked for one and the dialog offered once more (a dialog that
+    // keeps failing must not hold them in a loop of messages).
+    if (!chosen && fontDialog.FontDialogFailed() && Trim(state.ReportFontName).empty()) {
+        ui.Beep();
+        ui.MsgBox(
+            {"You MUST choose a  font!", "NO FONT CHOSEN", MsgButtons::Ok, MsgIcon::Critical});
+        chosen = ShowFontDialog(state, fontDialog);
+    }
     // A font without a size cannot be printed: it counts as no choice.
-    if (!fontDialog.ShowFont() || fontDialog.FontSize <= 0) {
+    if (!chosen || fontDialog.FontSize <= 0) {
         return false;
     }
     TakeChosenFont(fontDialog, state, ui);

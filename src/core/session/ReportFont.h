@@ -24,7 +24,8 @@ std::string ReportFontLabel(const AppState& state);
 // The advice on printer fonts, then the font dialog on the working copy (8 to 14 points, the
 // printer's fonts). A chosen font becomes the working copy: bold or normal (italic is refused
 // with a note), and a printer font named with its pitch gets the size that pitch prints at.
-// False when the person cancelled or the dialog failed.
+// False when the person cancelled or the dialog failed. A failed dialog while the working copy
+// has no font name says a font must be chosen ("NO FONT CHOSEN") and offers the dialog again.
 bool ChooseReportFont(AppState& state, CDialog& fontDialog, Ui& ui);
 
 }  // namespace quorvia

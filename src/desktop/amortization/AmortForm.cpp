@@ -330,8 +330,7 @@ void AmortForm::ClickButton(std::string_view name) {
     QPushButton* button = name == ControlName(AmortControl::comOK)    ? comOK_
                           : name == ControlName(AmortControl::comClr) ? comClr_
                                                                       : comQuit_;
-    button->setFocus(Qt::OtherFocusReason);
-    button->click();
+    FocusAndPress(*button);
 }
 
 void AmortForm::ButtonClicked(int index) {

@@ -36,7 +36,8 @@ class AmortForm : public QWidget {
     // The form became the active one.
     void Activate();
     void ApplyToolTips();
-    // Presses a command button as a click would, the focus moving to it first.
+    // Presses a command button as its access key would: the focus moves to it first, and a field
+    // that refuses its entry and keeps the focus keeps the button from acting.
     void ClickButton(std::string_view name);
     // Shows the model's state in every widget.
     void Refresh();

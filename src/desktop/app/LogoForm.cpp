@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QVBoxLayout>
 
+#include "core/about/BuildVersion.h"
 #include "core/app/FormCentering.h"
 #include "core/app/ProgramVersion.h"
 #include "desktop/platform/QtText.h"
@@ -24,7 +25,7 @@ LogoForm::LogoForm(QWidget* parent) : QWidget(parent) {
     title->setFont(titleFont);
     title->setAlignment(Qt::AlignCenter);
 
-    lblVersion_ = new QLabel(QString::fromStdString(VersionText()), this);
+    lblVersion_ = new QLabel(QString::fromStdString(VersionLine()), this);
     lblVersion_->setObjectName("lblVersion");
     lblVersion_->setAlignment(Qt::AlignCenter);
 

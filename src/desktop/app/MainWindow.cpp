@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/app/FormCentering.h"
@@ -35,6 +36,8 @@ constexpr int kWindowHeight = 7030 / kTwipsPerPixel;
 constexpr int kWindowWidth = 12000 / kTwipsPerPixel;
 // Where the calculator opens inside the working area: left 3900, top 400 twips.
 const QPoint kCalcPosition(3900 / kTwipsPerPixel, (400 + kTwipsPerPixel / 2) / kTwipsPerPixel);
+// How often a handed-over file waits for the dialogs to close.
+constexpr int kHandOverRetryMs = 250;
 
 }  // namespace
 
@@ -61,6 +64,10 @@ MainWindow::MainWindow(AppState& state, PrinterService& printers, QtUi& ui, Cloc
     BuildMenusAndToolBar();
     qApp->installEventFilter(&helpKey_);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::SubWindowActivated);
+    handOverRetry_ = new QTimer(this);
+    handOverRetry_->setSingleShot(true);
+    handOverRetry_->setInterval(kHandOverRetryMs);
+    connect(handOverRetry_, &QTimer::timeout, this, &MainWindow::OpenHandedOverFiles);
     RefreshCommands();
 }
 
@@ -71,7 +78,13 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Start(const std::filesystem::path& programFolder,
-                       const std::function<bool()>& otherCopyRunning) {
+                       const std::function<OtherCopy()>& otherCopy) {
+    bool started = model_.MDIForm_Load(programFolder, otherCopy);
+    RefreshCommands();
+    return started;
+}
+
+void MainWindow::ShowMainWindow() {
     resize(kWindowWidth, kWindowHeight);
     KeepOnScreen(*this);
     if (QScreen* screen = QApplication::primaryScreen()) {
@@ -82,14 +95,50 @@ bool MainWindow::Start(const std::filesystem::path& programFolder,
     }
     show();
     KeepOnScreenWhenShown(*this);
-    bool started = model_.MDIForm_Load(programFolder, otherCopyRunning);
-    RefreshCommands();
-    return started;
 }
 
 void MainWindow::OpenFileAtStart(const std::string& path) {
     model_.OpenFileAtStart(path);
     RefreshCommands();
+}
+
+void MainWindow::TakeHandedOverFile(const std::string& path) {
+    BringForward();
+    if (!path.empty()) {
+        handedOverFiles_.push_back(path);
+        OpenHandedOverFiles();
+    }
+}
+
+void MainWindow::BringForward() {
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+    // A dialog or a question open over the window stays in front of it.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}
+
+// A file is opened only while the program waits for the person: not under a dialog or a message
+// (the preview, a question), whose command is still running, nor while a menu is open.
+void MainWindow::OpenHandedOverFiles() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    bool dialogOpen = std::any_of(windows.begin(), windows.end(),
+                                  [](QWidget* window) { return qobject_cast<QDialog*>(window); });
+    if (dialogOpen || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        handOverRetry_->start();
+        return;
+    }
+    while (!handedOverFiles_.empty()) {
+        std::string path = handedOverFiles_.front();
+        handedOverFiles_.pop_front();
+        model_.OpenHandedOverFile(path);
+        RefreshCommands();
+    }
 }
 
 QAction* MainWindow::AddAction(QWidget* holder, const MainActionEntry& entry) {

@@ -7,8 +7,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QTimer>
 #include <QToolBar>
 #include <array>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -46,11 +48,15 @@ class MainWindow : public QMainWindow,
     MainWindow(AppState& state, PrinterService& printers, QtUi& ui, Clock today = SystemToday);
     ~MainWindow() override;
 
-    // Shows the window and runs the start-up; false when the program must end.
+    // Runs the start-up, which shows the window unless another copy runs; false when the
+    // program must end.
     bool Start(const std::filesystem::path& programFolder,
-               const std::function<bool()>& otherCopyRunning);
+               const std::function<OtherCopy()>& otherCopy);
     // Opens a loan data file named on the command line, as File | Open opens a chosen one.
     void OpenFileAtStart(const std::string& path);
+    // A later copy of the program handed over a loan data file ("" for none): the window comes
+    // forward and opens it as soon as no dialog is open.
+    void TakeHandedOverFile(const std::string& path);
     // Puts another printer dialog in place of the program's own (tests script one). Set it
     // before a form or a schedule opens: they keep the one they were given.
     void SetPrinterDialog(SharedPDialog& printerDialog) { printerDialog_ = &printerDialog; }
@@ -64,6 +70,7 @@ class MainWindow : public QMainWindow,
     QMdiArea* WorkArea() const { return mdiArea_; }
 
     // MainWindowHost
+    void ShowMainWindow() override;
     void ShowAmortForm() override;
     void ShowCalcForm() override;
     void UnloadAmortForm() override;
@@ -106,6 +113,8 @@ class MainWindow : public QMainWindow,
     void LoadAmortWindow();
     void PresentAmortWindow();
     void ShowModalForm(QDialog& form);
+    void BringForward();
+    void OpenHandedOverFiles();
 
     AppState& state_;
     PrinterService& printers_;
@@ -128,6 +137,8 @@ class MainWindow : public QMainWindow,
     QPointer<QMdiSubWindow> amortWindow_;
     QPointer<QMdiSubWindow> calcWindow_;
     std::array<QAction*, kMainActionCount> actions_{};
+    std::deque<std::string> handedOverFiles_;
+    QTimer* handOverRetry_;
 };
 
 }  // namespace quorvia

@@ -223,8 +223,7 @@ void LncalcForm::ApplyToolTips() {
 void LncalcForm::ClickButton(std::string_view name) {
     for (QPushButton* button : buttons_) {
         if (button->objectName().toStdString() == name) {
-            button->setFocus(Qt::OtherFocusReason);
-            button->click();
+            FocusAndPress(*button);
             return;
         }
     }

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpEngine>
-#include <QStandardPaths>
 
 #include "core/help/HelpTopics.h"
 #include "desktop/platform/QtText.h"
@@ -18,18 +17,21 @@ RunError HelpFileError(const std::string& description) {
     return {error_number::kFileNotFound, description};
 }
 
-// The search index is kept beside the collection. When the program's folder cannot be written,
-// the collection is opened from a copy in the user's cache folder instead.
-QString WritableCollection(const std::filesystem::path& helpFile) {
+// The help engine writes its search index beside the collection it opens. Where the index
+// belongs in another folder, the collection is opened from a copy there, made anew whenever the
+// program's collection changes.
+QString CollectionToOpen(const std::filesystem::path& helpFile,
+                         const std::filesystem::path& indexFolder) {
     QFileInfo collection(QString::fromStdString(helpFile.string()));
-    if (QFileInfo(collection.absolutePath()).isWritable()) {
+    QString index = QString::fromStdString(indexFolder.string());
+    if (index.isEmpty() || QFileInfo(index) == QFileInfo(collection.absolutePath())) {
         return collection.absoluteFilePath();
     }
-    QDir cache(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/help");
-    cache.mkpath("help");
+    QDir copies(index + "/help");
+    copies.mkpath("help");
     for (const QString& file : {collection.fileName(), Q(kTopicsFile)}) {
         QString from = collection.absoluteDir().filePath(file);
-        QString to = cache.filePath(file);
+        QString to = copies.filePath(file);
         if (QFileInfo(to).lastModified() != QFileInfo(from).lastModified() ||
             QFileInfo(to).size() != QFileInfo(from).size()) {
             QFile::remove(to);
@@ -38,7 +40,7 @@ QString WritableCollection(const std::filesystem::path& helpFile) {
                                   QFileDevice::FileModificationTime);
         }
     }
-    return cache.filePath(collection.fileName());
+    return copies.filePath(collection.fileName());
 }
 
 }  // namespace
@@ -49,10 +51,12 @@ QtHelpEngine::~QtHelpEngine() {
     Release();
 }
 
-void QtHelpEngine::SetHelpFile(const std::filesystem::path& file) {
-    if (file != helpFile_) {
+void QtHelpEngine::SetHelpFile(const std::filesystem::path& file,
+                               const std::filesystem::path& indexFolder) {
+    if (file != helpFile_ || indexFolder != indexFolder_) {
         Release();
         helpFile_ = file;
+        indexFolder_ = indexFolder;
     }
 }
 
@@ -91,7 +95,7 @@ std::optional<RunError> QtHelpEngine::Open() {
         return HelpFileError("The help file " + helpFile_.string() + " cannot be found.");
     }
     if (!engine_) {
-        auto engine = std::make_unique<QHelpEngine>(WritableCollection(helpFile_));
+        auto engine = std::make_unique<QHelpEngine>(CollectionToOpen(helpFile_, indexFolder_));
         engine->setUsesFilterEngine(true);
         if (!engine->setupData() || engine->registeredDocumentations().isEmpty()) {
             std::string reason = engine->error().toStdString();

@@ -21,7 +21,8 @@ class QtHelpEngine : public HelpEngine {
     explicit QtHelpEngine(QWidget* owner = nullptr);
     ~QtHelpEngine() override;
 
-    void SetHelpFile(const std::filesystem::path& file) override;
+    void SetHelpFile(const std::filesystem::path& file,
+                     const std::filesystem::path& indexFolder) override;
     bool HasHelpFile() const override;
     std::optional<RunError> Call(const HelpCall& call) override;
 
@@ -36,6 +37,7 @@ class QtHelpEngine : public HelpEngine {
 
     QWidget* owner_;
     std::filesystem::path helpFile_;
+    std::filesystem::path indexFolder_;
     std::unique_ptr<QHelpEngine> engine_;
     QPointer<HelpWindow> window_;
 };

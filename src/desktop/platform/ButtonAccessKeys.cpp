@@ -20,13 +20,18 @@ bool ButtonAccessKeys::eventFilter(QObject* watched, QEvent* event) {
         button->focusPolicy() == Qt::NoFocus) {
         return false;
     }
-    button->setFocus(Qt::ShortcutFocusReason);
-    // A leave handler that stopped at its field (a message, the focus sent back) keeps the
-    // button from acting on the entry it just refused.
-    if (button->hasFocus() && button->isEnabled()) {
-        button->click();
-    }
+    FocusAndPress(*button, Qt::ShortcutFocusReason);
     return true;
+}
+
+void FocusAndPress(QAbstractButton& button, Qt::FocusReason reason) {
+    button.setFocus(reason);
+    // A leave handler that stopped at its field (a message, the focus sent back) keeps the
+    // button from acting on the entry it just refused. The window's own focus is asked, not the
+    // application's: a window that is not active yet still moves its focus to the button.
+    if (button.window()->focusWidget() == &button && button.isEnabled()) {
+        button.click();
+    }
 }
 
 bool HearsLeaveEvents(const QWidget* control) {

@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+class QAbstractButton;
+
 namespace quorvia {
 
 class ButtonAccessKeys : public QObject {
@@ -18,6 +20,10 @@ class ButtonAccessKeys : public QObject {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
+
+// Presses a button as its access key does: the focus moves to it first, and it acts only when
+// it got the focus. The toolbar's commands press the forms' buttons this way.
+void FocusAndPress(QAbstractButton& button, Qt::FocusReason reason = Qt::OtherFocusReason);
 
 // Whether a control's leave handler may run: a control that is hidden or disabled is not
 // being left by the person, it is being taken away by the form.

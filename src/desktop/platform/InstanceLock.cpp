@@ -5,12 +5,12 @@
 
 namespace quorvia {
 
-QString InstanceLock::DefaultPath() {
+QString RuntimeFilePath(const QString& name) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) {
         folder = QDir::tempPath();
     }
-    return QDir(folder).filePath("quorvia.lock");
+    return QDir(folder).filePath(name);
 }
 
 InstanceLock::InstanceLock(const QString& path) : lock_(std::make_unique<QLockFile>(path)) {

@@ -8,10 +8,13 @@
 
 namespace quorvia {
 
+// A file of this program for the current user in their runtime folder ("quorvia.lock").
+QString RuntimeFilePath(const QString& name);
+
 class InstanceLock {
   public:
     // The lock file of this program for the current user.
-    static QString DefaultPath();
+    static QString DefaultPath() { return RuntimeFilePath("quorvia.lock"); }
 
     explicit InstanceLock(const QString& path = DefaultPath());
     // True when this object holds the lock; false when another running copy holds it.

@@ -20,6 +20,7 @@ namespace {
 class RecordingHost : public MainWindowHost {
   public:
     explicit RecordingHost(ScriptedUi& ui) : ui_(ui) {}
+    void ShowMainWindow() override { windowShown = true; }
     void ShowAmortForm() override {
         calls.push_back("ShowAmortForm");
         form =
@@ -55,6 +56,7 @@ class RecordingHost : public MainWindowHost {
     void ShowPrtrSelForm() override { calls.push_back("ShowPrtrSelForm"); }
 
     AppState* state = nullptr;
+    bool windowShown = false;
     std::unique_ptr<AmortFormModel> form;
     testing::ScriptedFileChooser files;
     std::string amount;
@@ -77,7 +79,7 @@ class MainWindowModelTest : public ::testing::Test {
         host.state = &state;
     }
 
-    bool Start(bool otherCopy = false) {
+    bool Start(OtherCopy otherCopy = OtherCopy::None) {
         return model.MDIForm_Load(folder.Path(), [otherCopy] { return otherCopy; });
     }
 
@@ -125,19 +127,29 @@ TEST_F(MainWindowModelTest, StartsWithoutAProfileFileWritingNothing) {
     EXPECT_TRUE(commands.Checked(MainAction::mnuHelpTips));
 }
 
-TEST_F(MainWindowModelTest, ASecondCopyIsRefusedBeforeThePreferencesAreRead) {
+// A second copy ends before its window shows or the preferences are read: silently when the
+// running copy took its file over, with the message only when the running copy did not answer.
+TEST_F(MainWindowModelTest, ASecondCopyEndsWithoutAWindow) {
     folder.Write("quorvia.ini", "[Prefs]\r\ndrate=7.5\r\n");
-    EXPECT_FALSE(Start(true));
+    EXPECT_FALSE(Start(OtherCopy::TookOver));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(host.windowShown);
 
+    EXPECT_FALSE(Start(OtherCopy::Unreachable));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].prompt,
-              "Quorvia is already running.  Please press Ctrl-ESC to activate the Win95 'Task "
-              "Bar.'");
+              "Quorvia is already running.  Please switch to its window with Alt+Tab or from "
+              "your desktop's panel.");
     EXPECT_EQ(ui.messages[0].title, "PROGRAM ALREADY ACTIVE");
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::None);
     EXPECT_EQ(ui.messages[0].buttons, MsgButtons::Ok);
+    EXPECT_FALSE(host.windowShown);
     EXPECT_EQ(state.DefaultRate, "0.0000");
     EXPECT_EQ(ui.hourglassDepth, 0);
+
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(host.windowShown);
+    EXPECT_EQ(state.DefaultRate, "7.5");
 }
 
 TEST_F(MainWindowModelTest, EndsWithoutAnyPrinter) {
@@ -439,9 +451,46 @@ TEST_F(MainWindowModelTest, AFileNamedAtStartOpensTheAmortizationForm) {
     EXPECT_EQ(host.calls, std::vector<std::string>{"FocusAmortForm"});
 }
 
+// A file a later copy handed over replaces unsaved input only after File | Open's question;
+// once the input is saved the handed file opens.
+TEST_F(MainWindowModelTest, AHandedOverFileAsksAboutUnsavedInputFirst) {
+    ASSERT_TRUE(Start());
+    std::filesystem::path file =
+        folder.Write("smith.qrv",
+                     "Smith\r\n5000.00\r\n9.0000\r\n24\r\n 2 \r\n 1 \r\n04/10/1998\r\n"
+                     "0.00\r\n 0 \r\n 1 \r\n0\r\n\r\n 0 \r\n 0 \r\n 1 \r\n");
+    OpenAmort();
+    host.form->txtName.text = "Typed";
+    state.InputUnsaved = true;
+    auto handOver = [&](MsgAnswer answer) {
+        ui.Clear();
+        ui.QueueAnswer(answer);
+        model.OpenHandedOverFile(file.string());
+        EXPECT_EQ(ui.messages.at(0).title, "CAUTION");
+        EXPECT_EQ(ui.messages[0].prompt,
+                  "You have not saved your current data.  Do you want to do so now?");
+        return host.form->txtName.text;
+    };
+    EXPECT_EQ(handOver(MsgAnswer::Cancel), "Typed");
+    host.files.Cancel();
+    EXPECT_EQ(handOver(MsgAnswer::Yes), "Typed");
+    EXPECT_TRUE(state.InputUnsaved);
+
+    host.files.Choose((folder / "typed.qrv").string());
+    EXPECT_EQ(handOver(MsgAnswer::Yes), "Smith");
+    EXPECT_TRUE(std::filesystem::exists(folder / "typed.qrv"));
+    EXPECT_EQ(state.LoanFilePath, file.string());
+
+    host.form->txtName.text = "Typed again";
+    state.InputUnsaved = true;
+    EXPECT_EQ(handOver(MsgAnswer::No), "Smith");
+    EXPECT_FALSE(state.InputUnsaved);
+}
+
 TEST_F(MainWindowModelTest, StartNamesTheHelpCollectionBesideTheProgram) {
     ASSERT_TRUE(Start());
     EXPECT_EQ(help.helpFile, folder.Path() / "quorvia.qhc");
+    EXPECT_EQ(help.indexFolder, folder.Path());
 }
 
 TEST_F(MainWindowModelTest, HelpMenuCallsTheHelpWithItsCommandAndTopic) {

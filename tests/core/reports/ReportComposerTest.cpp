@@ -206,6 +206,20 @@ TEST_F(ReportComposerTest, DetailedReportPagesTitleHeaderRowsAndTotals) {
     EXPECT_EQ(captions.back(), "100%");
 }
 
+// Counts whose single precision steps add up to more than 100, and a file with more payment
+// rows than the count (the counter stops at the count).
+TEST_F(ReportComposerTest, TheMeterNeverPassesAHundredPercent) {
+    for (int16_t term : {45, 85, 93}) {
+        WriteLoan(DerivedLoan(10000, 8.5, term, kMonthly, "01/15/2026"));
+        composer.RowCount = static_cast<int16_t>(term == 93 ? 91 : term);
+        progress.clear();
+        composer.ComposeReport();
+        ASSERT_EQ(progress.size(), static_cast<std::size_t>(term)) << term;
+        EXPECT_EQ(*std::max_element(progress.begin(), progress.end()), 100.0) << term;
+        EXPECT_EQ(captions.back(), "100%");
+    }
+}
+
 TEST_F(ReportComposerTest, ReportStylesDrawNoRulesAllRulesOrAGreyHeading) {
     WriteSmallFile(true, {});
     auto compose = [&](int16_t kind) {

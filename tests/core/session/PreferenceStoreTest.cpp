@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
 #include <string>
 
 #include "core/base/ProfileFile.h"
+#include "core/session/ProgramFolders.h"
 #include "support/FakePrinterService.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
@@ -20,7 +19,9 @@ const PrinterInfo kLaser{"Laser", "hpcups", "CUPS:"};
 
 class PreferenceStoreTest : public ::testing::Test {
   protected:
-    PreferenceStoreTest() : printers({kLaser, PdfPrinter()}) { SetIniPaths(state, folder.Path()); }
+    PreferenceStoreTest() : printers({kLaser, PdfPrinter()}) {
+        UseProgramFolders(state, {folder.Path(), folder.Path(), folder.Path()});
+    }
 
     void Load(const std::string& keys) {
         folder.Write("quorvia.ini", "[Prefs]\r\n" + keys);
@@ -189,37 +190,6 @@ TEST_F(PreferenceStoreTest, AFontWithoutNameOrSizeFallsBackToTheDefaultFont) {
     EXPECT_FLOAT_EQ(state.ReportFontSize, 12);
     Load("dfont=Arial\r\ndbold=Bold\r\ndsize=10.3\r\n");
     EXPECT_EQ(state.CurrentReportFont, (std::array<std::string, 3>{"Arial", " 10.3", "Bold"}));
-}
-
-class DataFolderTest : public ::testing::Test {
-  protected:
-    DataFolderTest() {
-        if (const char* old = std::getenv("XDG_DATA_HOME")) {
-            saved = old;
-        }
-        setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
-    }
-    ~DataFolderTest() override {
-        if (saved) {
-            setenv("XDG_DATA_HOME", saved->c_str(), 1);
-        } else {
-            unsetenv("XDG_DATA_HOME");
-        }
-    }
-
-    TempFolder folder;
-    std::optional<std::string> saved;
-};
-
-TEST_F(DataFolderTest, UsesTheProgramFolderWhenItCanWriteThere) {
-    EXPECT_EQ(ChooseDataFolder(folder.Path()), folder.Path());
-    EXPECT_FALSE(fs::exists(folder / "data"));
-}
-
-TEST_F(DataFolderTest, ElseCreatesAndUsesThePerUserFolder) {
-    fs::path blocked = folder.Write("plain-file", "x") / "program";
-    EXPECT_EQ(ChooseDataFolder(blocked), folder / "data" / "Quorvia");
-    EXPECT_TRUE(fs::is_directory(folder / "data" / "Quorvia"));
 }
 
 }  // namespace

@@ -49,5 +49,48 @@ TEST(ReportFontTest, ACancelledOrSizelessChoiceChangesNothing) {
     EXPECT_FALSE(fonts.requests.at(0).initial.bold);
 }
 
+// The font dialog fails while no font is in force: the person hears that a font must be chosen
+// and gets the dialog once more; a dialog that keeps failing does not hold them in a loop.
+TEST(ReportFontTest, AFailedDialogWithoutAFontAsksForOneAndOffersTheDialogAgain) {
+    AppState state;
+    ScriptedUi ui;
+    ScriptedFontChooser fonts;
+    CDialog dialog(ui, fonts);
+    state.ReportFontName = "";
+    fonts.error = 2;
+    fonts.failingCalls = 1;
+    fonts.answer = FontChoice{"Arial", 11};
+    EXPECT_TRUE(ChooseReportFont(state, dialog, ui));
+    EXPECT_EQ(state.ReportFontName, "Arial");
+    EXPECT_EQ(fonts.requests.size(), 2u);
+    ASSERT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(ui.messages[1].title, "Dialog Error...");
+    EXPECT_EQ(ui.messages[2].prompt, "You MUST choose a  font!");
+    EXPECT_EQ(ui.messages[2].title, "NO FONT CHOSEN");
+    EXPECT_EQ(ui.messages[2].icon, MsgIcon::Critical);
+    EXPECT_EQ(ui.beeps, 1);
+
+    state.ReportFontName = " ";
+    fonts.failingCalls = 5;
+    fonts.requests.clear();
+    EXPECT_FALSE(ChooseReportFont(state, dialog, ui));
+    EXPECT_EQ(fonts.requests.size(), 2u);
+    EXPECT_EQ(state.ReportFontName, " ");
+
+    // With a font in force a failure is only reported; a cancel says nothing at all.
+    state.ReportFontName = "Arial";
+    fonts.failingCalls = 1;
+    ui.Clear();
+    EXPECT_FALSE(ChooseReportFont(state, dialog, ui));
+    fonts.error = 0;
+    state.ReportFontName = "";
+    fonts.answer.reset();
+    EXPECT_FALSE(ChooseReportFont(state, dialog, ui));
+    for (const Message& message : ui.messages) {
+        EXPECT_NE(message.title, "NO FONT CHOSEN");
+    }
+    EXPECT_EQ(ui.messages.size(), 3u);
+}
+
 }  // namespace
 }  // namespace quorvia

@@ -195,6 +195,30 @@ TEST_F(AmortFormGuiTest, AnAccessKeyLeavesTheFieldBeforeItsButtonActs) {
     EXPECT_EQ(runner.runs.size(), 1u);
 }
 
+// The toolbar's Print (and New) press the form's buttons the way their access keys do: a field
+// that refuses its entry keeps the focus, and the button does not act on the refused entry.
+TEST_F(AmortFormGuiTest, AButtonPressedForTheToolbarWaitsForTheFieldBeingLeft) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    Edit("txtAmount")->setFocus();
+    QTest::keyClicks(Edit("txtAmount"), "1000");
+    Edit("txtTerm")->setFocus();
+    QTest::keyClicks(Edit("txtTerm"), "12");
+    Edit("txtPymt1")->setFocus();
+    QTest::keyClicks(Edit("txtPymt1"), "13/45/27");
+    messages.clear();
+    form.ClickButton("comOK");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "W A R N I N G");
+    EXPECT_TRUE(Edit("txtPymt1")->hasFocus());
+    EXPECT_TRUE(runner.runs.empty());
+
+    // Once the field takes its entry the button acts: its checks go on to the odd days.
+    QTest::keyClicks(Edit("txtPymt1"), "01/15/2027");
+    form.ClickButton("comOK");
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].prompt.rfind("1st payment date is entered as 01/15/2027", 0), 0u);
+}
+
 // Clearing a semi-monthly loan while its pair list has the focus hides the list; the list is
 // not being left by the person, so its date check does not run on the now-monthly loan.
 TEST_F(AmortFormGuiTest, AHiddenControlIsNotLeft) {

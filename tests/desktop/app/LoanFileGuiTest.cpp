@@ -37,7 +37,7 @@ class LoanFileGuiTest : public ::testing::Test {
     }
 
     void Start() {
-        ASSERT_TRUE(window.Start(folder.Path(), [] { return false; }));
+        ASSERT_TRUE(window.Start(folder.Path(), [] { return OtherCopy::None; }));
         window.findChild<QAction*>("mnuAmort")->trigger();
         form = window.OpenAmortForm();
         ASSERT_NE(form, nullptr);

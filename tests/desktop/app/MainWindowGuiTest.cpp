@@ -3,20 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <chrono>
 #include <deque>
+#include <future>
 #include <vector>
 
+#include "core/about/BuildVersion.h"
 #include "desktop/amortization/AmortForm.h"
 #include "desktop/app/FrmprntgForm.h"
 #include "desktop/app/LogoForm.h"
 #include "desktop/platform/InstanceLock.h"
+#include "desktop/platform/RunningCopy.h"
 #include "support/FakePrinterService.h"
 #include "support/HelpCollection.h"
 #include "support/QueuedAnswers.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempFolder.h"
 
 namespace quorvia {
@@ -29,7 +35,7 @@ class MainWindowGuiTest : public ::testing::Test {
     }
 
     bool Start() {
-        return window.Start(folder.Path(), [] { return false; });
+        return window.Start(folder.Path(), [] { return OtherCopy::None; });
     }
     // Tests and screenshots find the menu items and buttons by their object names.
     QAction* Named(const char* name) const { return window.findChild<QAction*>(name); }
@@ -53,7 +59,12 @@ TEST_F(MainWindowGuiTest, StartsWithTheBackdropAndNothingToSaveOrPrint) {
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(window.windowTitle(), "Quorvia");
     EXPECT_TRUE(window.Logo()->isVisible());
-    EXPECT_EQ(window.Logo()->findChild<QLabel*>("lblVersion")->text(), "Version 1.0");
+    // The backdrop and the about box show the build's one version.
+    std::string version = "Version " + std::to_string(QUORVIA_VERSION_MAJOR) + "." +
+                          std::to_string(QUORVIA_VERSION_MINOR) + "." +
+                          std::to_string(QUORVIA_VERSION_PATCH);
+    EXPECT_EQ(window.Logo()->findChild<QLabel*>("lblVersion")->text().toStdString(), version);
+    EXPECT_EQ(AboutVersionText().rfind(version + " (", 0), 0u);
     EXPECT_FALSE(Enabled("mnuFileSave"));
     EXPECT_FALSE(Enabled("mnuFileSaveAs"));
     EXPECT_FALSE(Enabled("mnuFilePrint"));
@@ -178,19 +189,96 @@ TEST_F(MainWindowGuiTest, CancelKeepsEverythingOpenWhenInputIsUnsaved) {
     EXPECT_FALSE(state.InputUnsaved);
 }
 
-TEST_F(MainWindowGuiTest, ASecondCopyIsRefusedWithItsMessage) {
+// A second copy that found the first holding the lock hands its file over and ends without a
+// window; only when the running copy does not answer does it say so.
+TEST_F(MainWindowGuiTest, ASecondCopyEndsWithoutShowingItsWindow) {
     QString lockPath = QString::fromStdString((folder / "quorvia.lock").string());
     InstanceLock running(lockPath);
     ASSERT_TRUE(running.TryLock());
     InstanceLock second(lockPath);
+    QString nobody = QString::fromStdString((folder / "nobody.socket").string());
 
-    EXPECT_FALSE(window.Start(folder.Path(), [&second] { return !second.TryLock(); }));
+    EXPECT_FALSE(window.Start(folder.Path(), [&] {
+        if (second.TryLock()) {
+            return OtherCopy::None;
+        }
+        return RunningCopy::HandOver("", nobody, 200) ? OtherCopy::TookOver
+                                                      : OtherCopy::Unreachable;
+    }));
+    EXPECT_FALSE(window.isVisible());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "PROGRAM ALREADY ACTIVE");
     EXPECT_EQ(messages[0].prompt,
-              "Quorvia is already running.  Please press Ctrl-ESC to activate the Win95 'Task "
-              "Bar.'");
+              "Quorvia is already running.  Please switch to its window with Alt+Tab or from "
+              "your desktop's panel.");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    messages.clear();
+    EXPECT_FALSE(window.Start(folder.Path(), [] { return OtherCopy::TookOver; }));
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(messages.empty());
+}
+
+// A later copy's file, handed over through the socket, opens in this window; while a dialog is
+// open (its command still running) the file waits for it to close.
+TEST_F(MainWindowGuiTest, AFileHandedOverByALaterCopyOpensHere) {
+    ASSERT_TRUE(Start());
+    QString socket = QString::fromStdString((folder / "quorvia.socket").string());
+    auto running = std::make_unique<RunningCopy>(socket);
+    ASSERT_TRUE(
+        running->Listen([this](const std::string& file) { window.TakeHandedOverFile(file); }));
+    std::string loan = folder
+                           .Write("smith.qrv",
+                                  "Smith\r\n5000.00\r\n9.0000\r\n24\r\n 2 \r\n 1 \r\n04/10/1998\r\n"
+                                  "0.00\r\n 0 \r\n 1 \r\n0\r\n\r\n 0 \r\n 0 \r\n 1 \r\n")
+                           .string();
+    // The later copy is another process: here another thread, which blocks as it waits.
+    auto handOver = [&](const std::string& file) {
+        std::future<bool> taken = std::async(
+            std::launch::async, [&socket, file] { return RunningCopy::HandOver(file, socket); });
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return taken.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }));
+        return taken.get();
+    };
+
+    // Only brought forward.
+    EXPECT_TRUE(handOver(""));
+    EXPECT_EQ(window.OpenAmortForm(), nullptr);
+
+    auto* dialog = new QDialog(&window);
+    EXPECT_TRUE(handOver(loan));
+    QTest::qWait(400);
+    EXPECT_EQ(window.OpenAmortForm(), nullptr);
+    delete dialog;
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window.OpenAmortForm() != nullptr; }));
+    EXPECT_EQ(window.OpenAmortForm()->Model().txtName.text, "Smith");
+    EXPECT_EQ(state.LoanFilePath, loan);
+    EXPECT_TRUE(messages.empty());
+
+    // Nobody listens any more.
+    running.reset();
+    EXPECT_FALSE(RunningCopy::HandOver(loan, socket, 200));
+}
+
+// An installed copy writes nothing beside itself: the profile file lives in the person's
+// configuration folder and the work file in their cache folder.
+TEST_F(MainWindowGuiTest, AnInstalledCopyKeepsItsFilesInThePersonsFolders) {
+    testing::ScopedEnvironment environment;
+    environment.Set("XDG_CONFIG_HOME", (folder / "config").string());
+    environment.Set("XDG_CACHE_HOME", (folder / "cache").string());
+    std::filesystem::create_directories(folder / "prefix" / "share");
+    std::filesystem::create_directories(folder / "prefix" / "bin");
+    std::filesystem::create_directories(folder / "config" / "quorvia");
+    folder.Write("prefix/bin/quorvia.ini", "[Prefs]\r\ndrate=9.2500\r\n");
+    folder.Write("config/quorvia/quorvia.ini", "[Prefs]\r\ndrate=7.2500\r\n");
+
+    ASSERT_TRUE(window.Start(folder / "prefix" / "bin", [] { return OtherCopy::None; }));
+    EXPECT_EQ(state.IniFilePath, folder / "config" / "quorvia" / "quorvia.ini");
+    EXPECT_EQ(state.DefaultRate, "7.2500");
+    EXPECT_EQ(state.WorkFilePath(), folder / "cache" / "quorvia" / "~amort.tmp");
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "cache" / "quorvia"));
+    EXPECT_EQ(TempFolder::Read(folder / "prefix" / "bin" / "quorvia.ini"),
+              "[Prefs]\r\ndrate=9.2500\r\n");
 }
 
 TEST_F(MainWindowGuiTest, FilePrintWithoutTheFormExplains) {

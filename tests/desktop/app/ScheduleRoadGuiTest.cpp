@@ -58,7 +58,7 @@ struct PreviewSeen {
 };
 
 TEST_F(ScheduleRoadGuiTest, OkayComputesPreviewsAndComesBackToTheForm) {
-    ASSERT_TRUE(window.Start(folder.Path(), [] { return false; }));
+    ASSERT_TRUE(window.Start(folder.Path(), [] { return OtherCopy::None; }));
     window.Action(MainAction::mnuAmort)->trigger();
     AmortForm* form = window.OpenAmortForm();
     ASSERT_NE(form, nullptr);

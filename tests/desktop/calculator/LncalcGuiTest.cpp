@@ -31,7 +31,7 @@ class LncalcGuiTest : public ::testing::Test {
     LncalcGuiTest() : printers({PdfPrinter()}) { testing::AnswerFromQueue(ui, messages, answers); }
 
     void Start() {
-        EXPECT_TRUE(window.Start(folder.Path(), [] { return false; }));
+        EXPECT_TRUE(window.Start(folder.Path(), [] { return OtherCopy::None; }));
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
     // Starts the program and opens the calculator from its menu entry.

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -89,7 +90,7 @@ class HelpEngineGuiTest : public ::testing::Test {
   protected:
     HelpEngineGuiTest() {
         testing::InstallHelpCollection(folder.Path());
-        engine.SetHelpFile(folder.Path() / "quorvia.qhc");
+        engine.SetHelpFile(folder.Path() / "quorvia.qhc", {});
     }
 
     HelpWindow* Window() const { return engine.Window(); }
@@ -152,11 +153,36 @@ TEST_F(HelpEngineGuiTest, TheFullTextSearchFindsTheTopicsThatHoldAWord) {
     EXPECT_TRUE(Window()->SearchResults().contains(HelpPageUrl("amortization-info.html")));
 }
 
+// An installed copy's collection is read where it stands; the index goes to the cache folder.
+TEST(HelpEngineIndexTest, AnIndexFolderOfItsOwnLeavesTheCollectionsFolderAsItWas) {
+    TempFolder program;
+    TempFolder cache;
+    testing::InstallHelpCollection(program.Path());
+    auto listing = [&program] {
+        std::vector<fs::path> files;
+        for (const auto& entry : fs::recursive_directory_iterator(program.Path())) {
+            files.push_back(entry.path());
+        }
+        std::sort(files.begin(), files.end());
+        return files;
+    };
+    const std::vector<fs::path> before = listing();
+    QtHelpEngine engine;
+    engine.SetHelpFile(program / "quorvia.qhc", cache.Path());
+    ASSERT_EQ(engine.Call({HelpCommand::Finder, 0, ""}), std::nullopt);
+    engine.Window()->Search("semi-monthly");
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !engine.Window()->SearchResults().isEmpty(); }, 20000));
+    EXPECT_EQ(listing(), before);
+    EXPECT_TRUE(fs::exists(cache / "help" / "quorvia.qhc"));
+    EXPECT_TRUE(fs::exists(cache / "help" / "help" / "quorvia.qch"));
+}
+
 TEST(HelpEngineMissingTest, AMissingCollectionIsNoHelpFileAndACallSaysWhy) {
     TempFolder folder;
     QtHelpEngine engine;
     EXPECT_FALSE(engine.HasHelpFile());
-    engine.SetHelpFile(folder.Path() / "quorvia.qhc");
+    engine.SetHelpFile(folder.Path() / "quorvia.qhc", {});
     EXPECT_FALSE(engine.HasHelpFile());
     std::optional<RunError> failure = engine.Call({HelpCommand::Context, 20, ""});
     ASSERT_TRUE(failure.has_value());
@@ -172,11 +198,11 @@ TEST(HelpEngineMissingTest, AMissingCollectionIsNoHelpFileAndACallSaysWhy) {
                                         " cannot be read: its topics (help/quorvia.qch) are "
                                         "missing.");
     fs::remove(folder.Path() / "quorvia.qhc");
-    engine.SetHelpFile({});
+    engine.SetHelpFile({}, {});
 
     // A file that is not a help collection is found but cannot be read.
     std::ofstream(folder.Path() / "quorvia.qhc") << "not a collection";
-    engine.SetHelpFile(folder.Path() / "quorvia.qhc");
+    engine.SetHelpFile(folder.Path() / "quorvia.qhc", {});
     EXPECT_TRUE(engine.HasHelpFile());
     failure = engine.Call({HelpCommand::Finder, 0, ""});
     ASSERT_TRUE(failure.has_value());

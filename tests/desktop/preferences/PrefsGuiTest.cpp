@@ -42,7 +42,7 @@ class PrefsGuiTest : public ::testing::Test {
         dialogs.fallback = ScriptedPrintDialog::Choice("Laser");
         window.SetPrinterDialog(printerDialog);
         printerDialog.Get();
-        EXPECT_TRUE(window.Start(folder.Path(), [] { return false; }));
+        EXPECT_TRUE(window.Start(folder.Path(), [] { return OtherCopy::None; }));
     }
 
     // Runs the menu command and, once its form shows, `steps` on it; the form must be closed

@@ -1,0 +1,48 @@
+#pragma once
+// Where the program keeps its own files: the profile file, the schedule work file and the help's
+// search index. A copy of the program in a folder of the person's own (a checkout, a folder they
+// unpacked) keeps them beside itself. An installed copy, whose folder belongs to the system,
+// never writes beside itself: the profile file goes to the person's configuration folder, the
+// work file and the help index to their cache folder. The desktop program and quorvia-batch
+// both find their files through LocateProgramFolders.
+
+#include <sys/types.h>
+
+#include <filesystem>
+
+#include "core/session/AppState.h"
+
+namespace quorvia {
+
+struct ProgramFolders {
+    // The folder of the executable; the help collection is read from here.
+    std::filesystem::path program;
+    // The folder of the profile file.
+    std::filesystem::path profile;
+    // The folder of the work file and of the help's search index.
+    std::filesystem::path cache;
+};
+
+// Whether the person with user id `person` may keep the program's files in `folder`: they own
+// it, its owner may write in it, and it is not the bin folder of an installation (a folder
+// named "bin" with a "share" folder beside it: /usr/bin, /usr/local/bin, ~/.local/bin,
+// /opt/quorvia/bin). Ownership and the owner's write permission decide rather than whether
+// this process could write there, so the answer is the same for root, who may write anywhere.
+bool IsPersonsOwnFolder(const std::filesystem::path& folder, uid_t person);
+
+// The folders of the program started from `programFolder` by the person running this process.
+// For an installed copy they follow the XDG base directories: $XDG_CONFIG_HOME/quorvia (else
+// ~/.config/quorvia) and $XDG_CACHE_HOME/quorvia (else ~/.cache/quorvia). Nothing is created.
+ProgramFolders LocateProgramFolders(const std::filesystem::path& programFolder);
+
+// The folder of the running executable, links resolved.
+std::filesystem::path ExecutableFolder();
+
+// Creates the profile and cache folders when they are missing, open to their owner only. False
+// when one cannot be created; the program then reports the failure where it first writes there.
+bool CreateProgramFolders(const ProgramFolders& folders);
+
+// AppPath (the profile file's folder), the profile file and the work file's folder.
+void UseProgramFolders(AppState& state, const ProgramFolders& folders);
+
+}  // namespace quorvia
