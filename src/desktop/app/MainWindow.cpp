@@ -72,6 +72,9 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::Start(const std::filesystem::path& programFolder,
                        const std::function<bool()>& otherCopyRunning) {
+    if (state_.DocumentsFolder.empty()) {
+        state_.DocumentsFolder = PersonsDocumentsFolder();
+    }
     resize(kWindowWidth, kWindowHeight);
     KeepOnScreen(*this);
     if (QScreen* screen = QApplication::primaryScreen()) {
