@@ -15,10 +15,14 @@ namespace quorvia::testing {
 class ScriptedFileChooser : public FileChooser {
   public:
     // The person picks this path (the dialog's flags come back as they went in).
-    void Choose(std::string path) { answers_.push_back(Answer{std::move(path), 0}); }
+    void Choose(std::string path) { answers_.push_back(Answer{{std::move(path)}, 0, {}}); }
+    // The person picks several files of one folder.
+    void ChooseSeveral(std::string folder, std::vector<std::string> names) {
+        answers_.push_back(Answer{{std::move(folder)}, 0, std::move(names)});
+    }
     // The person cancels, or the dialog fails with this extended error.
     void Cancel(uint32_t extendedError = 0) {
-        answers_.push_back(Answer{std::nullopt, extendedError});
+        answers_.push_back(Answer{std::nullopt, extendedError, {}});
     }
 
     // The dialog itself fails with a run-time error of its own.
@@ -40,15 +44,21 @@ class ScriptedFileChooser : public FileChooser {
         if (!answer.path) {
             return std::nullopt;
         }
-        return FileAnswer{*answer.path, request.filterIndex, request.flags};
+        FileAnswer chosen = answer.names.empty()
+                                ? FileAnswer{*answer.path, 1, 0, request.flags}
+                                : ChosenFilesAnswer(*answer.path, answer.names, request.flags);
+        chosen.filterIndex = request.filterIndex;
+        return chosen;
     }
 
     std::vector<FileRequest> requests;
 
   private:
     struct Answer {
+        // The path, or the folder of several names.
         std::optional<std::string> path;
         uint32_t error = 0;
+        std::vector<std::string> names;
     };
     std::deque<Answer> answers_;
     std::optional<RunError> raise_;

@@ -210,9 +210,14 @@ TEST(BatchReliability, ALoanDataFileThatIsNoneSaysWhatItIs) {
     }
     folder.Write("binary.qrv", binary);
     folder.Write("large.qrv", std::string(65 * 1024, 'x'));
+    folder.Write("notes.qrv", "Quorvia\n\n    make run     # installs, builds, starts\n" +
+                                  std::string(20, '\n'));
+    folder.Write("empty.qrv", "");
     const std::pair<std::string, std::string> cases[] = {
         {"folder.qrv", " is a folder"},
         {"binary.qrv", " is not a loan data file"},
+        {"notes.qrv", " is not a loan data file"},
+        {"empty.qrv", " is empty, not a loan data file"},
         {"large.qrv", " is too large for a loan data file (over 64 KB)"},
         {"/dev/zero", "/dev/zero is not a regular file"},
     };

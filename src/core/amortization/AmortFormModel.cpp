@@ -137,6 +137,7 @@ bool AmortFormModel::Form_Unload() {
         return true;
     }
     state_.InputUnsaved = false;
+    state_.LoanFilePath.clear();
     state_.FormOpen[1] = false;
     host_.UpdateMainCommands();
     return false;
@@ -177,6 +178,8 @@ void AmortFormModel::comClr_Click() {
     if (!InputMayGo(SaveDefault::Yes, false)) {
         return;
     }
+    // A new loan: File | Save asks for its name instead of offering to replace the last file.
+    state_.LoanFilePath.clear();
     SuppressChangeTracking = true;
     ClearForm();
     ApplyFormDefaults();

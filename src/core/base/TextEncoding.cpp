@@ -1,11 +1,15 @@
 #include "core/base/TextEncoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace quorvia {
 
 namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // Code points of Windows-1252 bytes 0x80 to 0x9F; 0 where the byte is unassigned.
 constexpr std::array<char32_t, 32> kHighControls = {
@@ -79,28 +83,23 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
-std::optional<std::string> Utf8ToWindows1252(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();) {
-        std::optional<char32_t> cp = DecodeUtf8(text, pos);
-        if (!cp) {
-            return std::nullopt;
-        }
-        if (*cp < 0x80 || (*cp >= 0xA0 && *cp <= 0xFF)) {
-            out += static_cast<char>(*cp);
-            continue;
-        }
-        std::size_t index = 0;
-        while (index < kHighControls.size() && kHighControls[index] != *cp) {
-            ++index;
-        }
-        if (index == kHighControls.size()) {
-            return std::nullopt;
-        }
-        out += static_cast<char>(0x80 + index);
+std::string DecodeFileText(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8Bom) && IsValidUtf8(bytes.substr(kUtf8Bom.size()))) {
+        return std::string(bytes.substr(kUtf8Bom.size()));
     }
-    return out;
+    if (IsValidUtf8(bytes)) {
+        return std::string(bytes);
+    }
+    return Windows1252ToUtf8(bytes);
+}
+
+std::string EncodeFileText(std::string_view text) {
+    bool ascii = std::all_of(text.begin(), text.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) {
+        return std::string(text);
+    }
+    return std::string(kUtf8Bom) + std::string(text);
 }
 
 }  // namespace quorvia

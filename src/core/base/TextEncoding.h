@@ -1,8 +1,7 @@
 #pragma once
-// Text inside the program is UTF-8. Files from older copies of the program are 8-bit
-// Windows-1252; these convert between the two.
+// Text inside the program is UTF-8. Files come as UTF-8, from this program and from the
+// person's other tools, or as 8-bit Windows-1252 from older copies of the program.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,7 +11,13 @@ bool IsValidUtf8(std::string_view bytes);
 
 std::string Windows1252ToUtf8(std::string_view bytes);
 
-// The text in Windows-1252, or nothing when a character has no place there.
-std::optional<std::string> Utf8ToWindows1252(std::string_view text);
+// The text of a file's bytes: UTF-8 when they start with the byte-order mark (which is dropped)
+// or are valid UTF-8, else Windows-1252.
+std::string DecodeFileText(std::string_view bytes);
+
+// The bytes to write for a text so that DecodeFileText gives it back: plain ASCII as it is,
+// anything else as UTF-8 after a byte-order mark (without the mark, text such as "Â£" would
+// read back as its Windows-1252 look-alike).
+std::string EncodeFileText(std::string_view text);
 
 }  // namespace quorvia

@@ -28,11 +28,16 @@ void ShowFolderError(Ui& ui, std::string_view title, int error) {
          std::string(title), MsgButtons::Ok, MsgIcon::Information, 1});
 }
 
-// Whether `path` is `folder` or lies inside it.
-bool IsInside(const std::string& path, std::string folder) {
+std::string WithoutTrailingSlashes(std::string folder) {
     while (folder.size() > 1 && folder.back() == '/') {
         folder.pop_back();
     }
+    return folder;
+}
+
+// Whether `path` is `folder` or lies inside it.
+bool IsInside(const std::string& path, std::string folder) {
+    folder = WithoutTrailingSlashes(std::move(folder));
     if (folder == "/") {
         return StartsWith(path, "/");
     }
@@ -41,6 +46,13 @@ bool IsInside(const std::string& path, std::string folder) {
 
 std::string DataDirectoryOf(const AppState& state) {
     return state.DataDirectory.empty() ? state.DataDrive : state.DataDirectory;
+}
+
+// The preferences name no data folder until the person chooses one: they hold the program's
+// own folder then, where no one keeps loans (an installed copy's folder cannot even be written).
+bool DataFolderChosen(const AppState& state) {
+    return !state.DataDrive.empty() && WithoutTrailingSlashes(DataDirectoryOf(state)) !=
+                                           WithoutTrailingSlashes(state.AppPath.string());
 }
 
 // The program's own drive needs no test: a mount point that holds the program's folder, or the
@@ -57,37 +69,37 @@ std::optional<int> DriveError(const AppState& state) {
 }  // namespace
 
 std::string SelectDataFolder(const AppState& state, Ui& ui) {
-    std::string appFolder = state.AppPath.string();
-    if (state.DataDrive.empty()) {
-        return appFolder;
+    std::string documents = state.DocumentsFolder.string();
+    if (!DataFolderChosen(state)) {
+        return documents;
     }
     if (std::optional<int> error = DriveError(state)) {
         ShowFolderError(ui, "Error accessing default drive...", *error);
-        return appFolder;
+        return documents;
     }
     std::string folder = DataDirectoryOf(state);
     if (std::optional<int> error = FolderError(folder)) {
         ShowFolderError(ui, "Error accessing default path...", *error);
-        return appFolder;
+        return documents;
     }
     return folder;
 }
 
 std::string SelectSaveAsFolder(const AppState& state) {
-    std::string appFolder = state.AppPath.string();
+    std::string documents = state.DocumentsFolder.string();
     const std::string& current = state.LoanFilePath;
     if (!current.empty()) {
         std::size_t slash = current.rfind('/');
         if (slash == std::string::npos) {
-            return appFolder;
+            return documents;
         }
         return slash == 0 ? "/" : current.substr(0, slash);
     }
-    if (state.DataDrive.empty() || DriveError(state)) {
-        return appFolder;
+    if (!DataFolderChosen(state) || DriveError(state)) {
+        return documents;
     }
     std::string folder = DataDirectoryOf(state);
-    return FolderError(folder) ? appFolder : folder;
+    return FolderError(folder) ? documents : folder;
 }
 
 }  // namespace quorvia

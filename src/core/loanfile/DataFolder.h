@@ -10,13 +10,14 @@
 
 namespace quorvia {
 
-// The folder File | Open starts in: the program's folder when no data drive is set, or when
-// the drive or the folder cannot be reached, which the person is told ("Error accessing
-// default drive..." or "...path...", with the system's description and error number).
+// The folder File | Open starts in: the data folder of the preferences; the person's documents
+// folder when none is chosen, or when the drive or the folder cannot be reached, which the
+// person is told ("Error accessing default drive..." or "...path...", with the system's
+// description and error number). Never the program's own folder.
 std::string SelectDataFolder(const AppState& state, Ui& ui);
 
-// The folder File | Save As starts in: the current loan file's folder, else the data folder
-// as for File | Open but without any message.
+// The folder File | Save As starts in: the current loan file's folder, else the folder File |
+// Open starts in, without any message.
 std::string SelectSaveAsFolder(const AppState& state);
 
 }  // namespace quorvia

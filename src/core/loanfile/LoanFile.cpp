@@ -1,10 +1,14 @@
 #include "core/loanfile/LoanFile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <vector>
 
 #include "core/base/AtomicFile.h"
+#include "core/base/Dates.h"
 #include "core/base/InputFile.h"
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
@@ -17,31 +21,18 @@ namespace {
 constexpr int kRequiredLines = 13;
 // A real loan data file is under 1 KB.
 constexpr std::size_t kLoanFileLimit = 64 * 1024;
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-// Windows-1252, as older copies of the program read and write, when every character fits and
-// the bytes cannot be mistaken for the mark; else UTF-8 after a byte-order mark. Reading
-// follows the mark, so a saved file always loads back as the same text.
-std::string Encoded(const std::string& text) {
-    std::optional<std::string> ansi = Utf8ToWindows1252(text);
-    if (ansi && !ansi->starts_with(kUtf8Bom)) {
-        return *ansi;
-    }
-    return std::string(kUtf8Bom) + text;
-}
-
-std::string Decoded(std::string_view bytes) {
-    if (bytes.starts_with(kUtf8Bom)) {
-        bytes.remove_prefix(kUtf8Bom.size());
-        if (IsValidUtf8(bytes)) {
-            return std::string(bytes);
-        }
-    }
-    return Windows1252ToUtf8(bytes);
-}
+// The lines written as numbers (print-statement form), 1-based; 14 and 15 may be missing.
+constexpr int kNumberLines[] = {5, 6, 9, 10, 13};
+// The lines that hold a field's number as typed, and those that hold a date.
+constexpr int kNumberFieldLines[] = {2, 3, 4, 8, 11};
+constexpr int kDateLines[] = {7, 12};
 
 RunError NotALoanFile(const std::filesystem::path& path) {
     return {error_number::kPathFileAccess, path.string() + " is not a loan data file"};
+}
+
+RunError EmptyFile(const std::filesystem::path& path) {
+    return {error_number::kPathFileAccess, path.string() + " is empty, not a loan data file"};
 }
 
 std::string FileBytes(const LoanFileEntries& e) {
@@ -65,17 +56,129 @@ std::string FileBytes(const LoanFileEntries& e) {
     line(LoanFileNumberLine(e.interestMethod));
     line(LoanFileNumberLine(e.numberPayments));
     line(LoanFileNumberLine(e.reportStyle));
-    return Encoded(text);
+    return EncodeFileText(text);
 }
 
-// A number line read as a 16-bit integer, blanks around it ignored.
-std::optional<int16_t> NumberLine(const std::string& line) {
-    double value = RoundHalfEven(NumericValue(line));
-    if (!std::isfinite(value) || value < std::numeric_limits<int16_t>::min() ||
-        value > std::numeric_limits<int16_t>::max()) {
+// Digits, at most one decimal point and at least one digit, then an optional exponent.
+bool IsPlainNumber(std::string_view text) {
+    std::size_t digits = 0;
+    std::size_t pos = 0;
+    bool point = false;
+    for (; pos < text.size(); ++pos) {
+        if (std::isdigit(static_cast<unsigned char>(text[pos]))) {
+            ++digits;
+        } else if (text[pos] == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) {
+        return false;
+    }
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        ++pos;
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+            ++pos;
+        }
+        std::size_t exponentStart = pos;
+        while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos]))) {
+            ++pos;
+        }
+        if (pos == exponentStart) {
+            return false;
+        }
+    }
+    return pos == text.size();
+}
+
+std::string WithoutBlanks(std::string_view text) {
+    std::string kept;
+    for (char c : text) {
+        if (c != ' ' && c != '\t') {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
+// A number as the form's fields take one: blanks anywhere, an optional sign, an optional
+// dollar sign, thousands separators between the digits and a percent sign after a rate ("-12",
+// "$250,000.00", "0.5000%").
+bool IsNumberText(std::string_view line) {
+    std::string text = WithoutBlanks(line);
+    std::string_view rest = text;
+    if (rest.starts_with('+') || rest.starts_with('-')) {
+        rest.remove_prefix(1);
+    }
+    if (rest.starts_with('$')) {
+        rest.remove_prefix(1);
+    }
+    if (rest.ends_with('%')) {
+        rest.remove_suffix(1);
+    }
+    std::string digits;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        bool betweenDigits = i > 0 && i + 1 < rest.size() &&
+                             std::isdigit(static_cast<unsigned char>(rest[i - 1])) &&
+                             std::isdigit(static_cast<unsigned char>(rest[i + 1]));
+        if (rest[i] != ',' || !betweenDigits) {
+            digits += rest[i];
+        }
+    }
+    return IsPlainNumber(digits);
+}
+
+// A field that holds a number, or nothing (a term or odd days not given).
+bool IsNumberOrEmpty(std::string_view line) {
+    return TrimView(line).empty() || IsNumberText(line);
+}
+
+bool IsDateOrEmpty(std::string_view line) {
+    return TrimView(line).empty() || ParseDate(line).has_value();
+}
+
+// A number line: a whole number, blanks around it ignored. Nothing when it is no number.
+std::optional<double> NumberLineValue(const std::string& line) {
+    std::string_view text = TrimView(line);
+    std::string_view magnitude = text;
+    if (magnitude.starts_with('+') || magnitude.starts_with('-')) {
+        magnitude.remove_prefix(1);
+    }
+    if (!IsPlainNumber(magnitude)) {
         return std::nullopt;
     }
-    return static_cast<int16_t>(value);
+    return RoundHalfEven(NumericValue(text));
+}
+
+bool FitsInt16(double value) {
+    return std::isfinite(value) && value >= std::numeric_limits<int16_t>::min() &&
+           value <= std::numeric_limits<int16_t>::max();
+}
+
+// Lines 14 and 15 fall back to the preferences when they are missing or hold no number.
+int16_t OptionalNumberLine(const std::vector<std::string>& lines, std::size_t index,
+                           int16_t fallback) {
+    if (index >= lines.size()) {
+        return fallback;
+    }
+    std::optional<double> value = NumberLineValue(lines[index]);
+    return value && FitsInt16(*value) ? static_cast<int16_t>(*value) : fallback;
+}
+
+// The first thirteen lines are what makes a file a loan data file: the numbers are numbers,
+// the dates dates. Anything else (a letter, notes, a list renamed .qrv) is refused before a
+// single field is filled.
+bool HoldsLoanEntries(const std::vector<std::string>& lines) {
+    if (lines.size() < kRequiredLines) {
+        return false;
+    }
+    auto all = [&lines](const auto& numbers, auto holdsWhatItShould) {
+        return std::all_of(std::begin(numbers), std::end(numbers),
+                           [&](int number) { return holdsWhatItShould(lines[number - 1]); });
+    };
+    return all(kNumberLines, [](const std::string& line) { return NumberLineValue(line); }) &&
+           all(kNumberFieldLines, IsNumberOrEmpty) && all(kDateLines, IsDateOrEmpty);
 }
 
 }  // namespace
@@ -95,39 +198,40 @@ std::optional<RunError> ReadLoanFile(const std::filesystem::path& path, LoanFile
     if (auto error = ReadInputFile(path, kLoanFileLimit, "loan data file", bytes)) {
         return error;
     }
-    if (!HoldsOnlyText(bytes)) {
+    if (bytes.empty()) {
+        return EmptyFile(path);
+    }
+    std::vector<std::string> lines;
+    if (HoldsOnlyText(bytes)) {
+        lines = SplitLines(DecodeFileText(bytes));
+    }
+    if (!HoldsLoanEntries(lines)) {
         return NotALoanFile(path);
     }
-    std::vector<std::string> lines = SplitLines(Decoded(bytes));
-    if (lines.size() < kRequiredLines) {
-        return RunError{error_number::kInputPastEnd, "Input past end of file"};
-    }
     LoanFileEntries read;
-    const int numberLines[] = {5, 6, 9, 10, 13};
-    std::optional<int16_t> numbers[5];
-    for (int i = 0; i < 5; ++i) {
-        numbers[i] = NumberLine(lines[numberLines[i] - 1]);
-        if (!numbers[i]) {
+    int16_t numbers[std::size(kNumberLines)];
+    for (std::size_t i = 0; i < std::size(kNumberLines); ++i) {
+        double value = *NumberLineValue(lines[kNumberLines[i] - 1]);
+        if (!FitsInt16(value)) {
             return RunError{error_number::kOverflow, "Overflow"};
         }
+        numbers[i] = static_cast<int16_t>(value);
     }
     read.name = lines[0];
     read.amount = lines[1];
     read.rate = lines[2];
     read.term = lines[3];
-    read.frequency = *numbers[0];
-    read.semiMonthlyPair = *numbers[1];
+    read.frequency = numbers[0];
+    read.semiMonthlyPair = numbers[1];
     read.firstPayment = lines[6];
     read.payment = lines[7];
-    read.fixedPrincipal = *numbers[2];
-    read.fullPayout = *numbers[3];
+    read.fixedPrincipal = numbers[2];
+    read.fullPayout = numbers[3];
     read.oddDays = lines[10];
     read.fundingDate = lines[11];
-    read.interestMethod = *numbers[4];
-    std::optional<int16_t> line14 = lines.size() > 13 ? NumberLine(lines[13]) : std::nullopt;
-    std::optional<int16_t> line15 = lines.size() > 14 ? NumberLine(lines[14]) : std::nullopt;
-    read.numberPayments = line14.value_or(defaultNumberPayments);
-    read.reportStyle = line15.value_or(defaultReportStyle);
+    read.interestMethod = numbers[4];
+    read.numberPayments = OptionalNumberLine(lines, 13, defaultNumberPayments);
+    read.reportStyle = OptionalNumberLine(lines, 14, defaultReportStyle);
     entries = std::move(read);
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #include "core/loanfile/LoanFileMenu.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -24,17 +25,26 @@ void ReportUnexpected(Ui& ui, const RunError& error, std::string_view title) {
                MsgButtons::Ok, MsgIcon::None, 1});
 }
 
-// A name typed without an extension, or ending in a point, gets "QRV". Only the file's own
-// name counts: a point in a folder name ("/home/ann.lee/loan") is no extension.
+// The extension added to a name typed without one: lower case, as file names are written on
+// this system, unless the name itself is typed in capitals ("SMITH" gets ".QRV").
+std::string AddedExtension(std::string_view name) {
+    bool upper = std::any_of(name.begin(), name.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    bool lower = std::any_of(name.begin(), name.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    return std::string(upper && !lower ? kLoanFileExtension : kFilePattern.substr(1));
+}
+
+// A name typed without an extension, or ending in a point, gets one. Only the file's own name
+// counts: a point in a folder name ("/home/ann.lee/loan") is no extension.
 std::string WithLoanFileExtension(std::string path) {
     std::size_t slash = path.rfind('/');
     std::string_view name =
         std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
     std::size_t point = name.find('.');
+    std::string extension = AddedExtension(name);
     if (point == std::string_view::npos) {
-        path += kLoanFileExtension;
+        path += extension;
     } else if (point + 1 == name.size()) {
-        path += kLoanFileExtension.substr(1);
+        path += extension.substr(1);
     }
     return path;
 }
@@ -133,8 +143,11 @@ bool LoanFileMenu::OpenChosenFile(const std::string& path, std::string_view file
         state_.LoanFilePath.clear();
         return false;
     }
-    if (!FileExists(path)) {
-        ui_.MsgBox({"Cannot find '" + UpperCase(path) + "'", "UNABLE TO OPEN FILE", MsgButtons::Ok,
+    // A file that is there but empty or unreadable is no missing file: the loader says what
+    // is wrong with it.
+    std::error_code error;
+    if (!std::filesystem::exists(path, error) && !error) {
+        ui_.MsgBox({"Cannot find '" + path + "'", "UNABLE TO OPEN FILE", MsgButtons::Ok,
                     MsgIcon::Exclamation, 1});
         state_.LoanFilePath.clear();
         return true;
@@ -218,11 +231,11 @@ void LoanFileMenu::mnuFileSaveAs_Click() {
     }
 }
 
+// A new loan proposes no name: the pattern only filters the dialog's list, and taken as a name
+// it would write a file called "*.qrv".
 bool LoanFileMenu::SaveAsOnce(bool& saved) {
-    std::string current =
-        state_.LoanFilePath.empty() ? std::string(kFilePattern) : state_.LoanFilePath;
-    SetUpDialog("Save a Quorvia File", current, kSaveFlags, kConfirmOverwritePathMustExist,
-                SelectSaveAsFolder(state_));
+    SetUpDialog("Save a Quorvia File", state_.LoanFilePath, kSaveFlags,
+                kConfirmOverwritePathMustExist, SelectSaveAsFolder(state_));
     if (!dialog_.ShowSave()) {
         return true;
     }

@@ -97,6 +97,24 @@ std::vector<std::string> SplitAt(const std::string& text, char separator) {
 
 }  // namespace
 
+FileAnswer ChosenFilesAnswer(const std::string& folder, const std::vector<std::string>& names,
+                             uint32_t flags) {
+    FileAnswer answer;
+    answer.flags = flags;
+    answer.fileCount = names.size();
+    if (names.size() == 1) {
+        answer.fileName = InFolder(folder, names.front());
+        return answer;
+    }
+    char separator = (flags & kOfnExplorer) ? '\0' : ' ';
+    answer.fileName = folder;
+    for (const std::string& name : names) {
+        answer.fileName += separator;
+        answer.fileName += name;
+    }
+    return answer;
+}
+
 std::optional<ControlKind> ControlKindOfTarget(std::string_view target) {
     if (EqualsIgnoreCase(target, "TextRTF")) {
         return ControlKind::RichText;
@@ -259,14 +277,15 @@ bool CDialog::ShowFileDialog(FileDialogKind kind, DialogControl* control) {
     return true;
 }
 
-// A single choice is a full path. A multiple choice is a folder and names, separated by NULs
-// (explorer style) or blanks (old style); one file chosen that way still comes as a full path.
+// A single choice is a full path, blanks and all. A multiple choice is a folder and names,
+// separated by NULs (explorer style) or blanks (old style); one file chosen that way still
+// comes as a full path.
 void CDialog::TakeAnswer(const FileAnswer& answer) {
     Flags = answer.flags;
     FilterIndex = static_cast<int16_t>(answer.filterIndex);
     selected_.clear();
     std::vector<std::string> parts;
-    if (MultiSelect() != 0) {
+    if (MultiSelect() != 0 && answer.fileCount > 1) {
         parts = SplitAt(answer.fileName, MultiSelect() == 2 ? '\0' : ' ');
     }
     if (parts.size() > 1) {

@@ -2,6 +2,7 @@
 // The platform's file dialogs (open and save), as CDialog hands them a request and reads the
 // answer back. The flag values are those of the published common-dialog interface.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -42,10 +43,17 @@ struct FileRequest {
 struct FileAnswer {
     // The chosen full path. With multiple selection and more than one file chosen: the folder
     // followed by the names, separated by NUL characters (explorer style) or blanks (old style).
+    // Never a pattern: a pattern typed into the dialog filters its list.
     std::string fileName;
+    // How many files fileName names: a single path is whole, blanks and all.
+    std::size_t fileCount = 1;
     int filterIndex = 1;
     uint32_t flags = 0;
 };
+
+// The answer for the files chosen in one folder, as the request's flags ask it to be written.
+FileAnswer ChosenFilesAnswer(const std::string& folder, const std::vector<std::string>& names,
+                             uint32_t flags);
 
 class FileChooser {
   public:

@@ -32,6 +32,9 @@ struct AppState {
     std::array<bool, 3> FormOpen{};
     bool InputUnsaved = false;
     std::string LoanFilePath;
+    // Where the file dialogs start when the preferences name no data folder; the desktop
+    // program sets it to the person's documents folder.
+    std::filesystem::path DocumentsFolder;
     MainWindowTag MainTag = MainWindowTag::None;
 
     // Preference settings.

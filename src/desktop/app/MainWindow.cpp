@@ -79,6 +79,9 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::Start(const std::filesystem::path& programFolder,
                        const std::function<OtherCopy()>& otherCopy) {
+    if (state_.DocumentsFolder.empty()) {
+        state_.DocumentsFolder = PersonsDocumentsFolder();
+    }
     bool started = model_.MDIForm_Load(programFolder, otherCopy);
     RefreshCommands();
     return started;

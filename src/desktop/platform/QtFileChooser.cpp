@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QStandardPaths>
 
 #include "desktop/platform/QtText.h"
 
@@ -31,19 +33,42 @@ QFileDialog::FileMode ModeFor(const FileRequest& request) {
     return (request.flags & kOfnFileMustExist) ? QFileDialog::ExistingFile : QFileDialog::AnyFile;
 }
 
-// Several files come back as the folder and the names, separated as the request's style asks.
-std::string AnswerText(const QStringList& files, uint32_t flags) {
-    if (files.size() == 1) {
-        return files.front().toStdString();
-    }
-    char separator = (flags & kOfnExplorer) ? '\0' : ' ';
-    std::string text = QFileInfo(files.front()).absolutePath().toStdString();
-    for (const QString& file : files) {
-        text += separator;
-        text += QFileInfo(file).fileName().toStdString();
-    }
-    return text;
+bool IsPattern(const QString& name) {
+    return name.contains('*') || name.contains('?');
 }
+
+// The chosen files, each a full path, as the request's flags ask them to be written.
+FileAnswer AnswerFor(const QStringList& files, uint32_t flags) {
+    std::vector<std::string> names;
+    for (const QString& file : files) {
+        names.push_back(QFileInfo(file).fileName().toStdString());
+    }
+    return ChosenFilesAnswer(QFileInfo(files.front()).absolutePath().toStdString(), names, flags);
+}
+
+// Qt's dialog takes whatever is typed as a name, "*.qrv" too. A person who types a pattern
+// means the list, as in other file dialogs: it shows only the files that match, and the
+// dialog stays open for a name.
+class FileDialog : public QFileDialog {
+  public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        auto* name = findChild<QLineEdit*>("fileNameEdit");
+        if (!name || !IsPattern(name->text())) {
+            QFileDialog::accept();
+            return;
+        }
+        QString pattern = name->text().trimmed();
+        QStringList filters = nameFilters();
+        if (!filters.contains(pattern)) {
+            filters << pattern;
+            setNameFilters(filters);
+        }
+        selectNameFilter(pattern);
+        name->clear();
+    }
+};
 
 }  // namespace
 
@@ -55,11 +80,19 @@ QStringList QtNameFilters(const std::vector<FileFilter>& filters) {
     return names;
 }
 
+std::filesystem::path PersonsDocumentsFolder() {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty() || !QFileInfo(documents).isDir()) {
+        documents = QDir::homePath();
+    }
+    return documents.toStdString();
+}
+
 std::optional<FileAnswer> QtFileChooser::ChooseFile(const FileRequest& request,
                                                     uint32_t& extendedError) {
     extendedError = 0;
     QWidget* owner = owner_ ? owner_.data() : QApplication::activeWindow();
-    QFileDialog dialog(owner, Q(request.title), Q(request.initDir));
+    FileDialog dialog(owner, Q(request.title), Q(request.initDir));
     dialog.setObjectName(request.kind == FileDialogKind::Save ? "SaveFileDialog"
                                                               : "OpenFileDialog");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -77,16 +110,17 @@ std::optional<FileAnswer> QtFileChooser::ChooseFile(const FileRequest& request,
     if (!request.defaultExt.empty()) {
         dialog.setDefaultSuffix(Q(request.defaultExt));
     }
-    if (!request.fileName.empty()) {
+    // A pattern in place of a name ("*.qrv") is what the filter already shows.
+    if (!request.fileName.empty() && !IsPattern(Q(request.fileName))) {
         dialog.selectFile(Q(request.fileName));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    FileAnswer answer;
-    answer.fileName = AnswerText(dialog.selectedFiles(), request.flags);
-    answer.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
-    answer.flags = request.flags;
+    FileAnswer answer = AnswerFor(dialog.selectedFiles(), request.flags);
+    // A pattern the person typed is no filter of the request.
+    qsizetype shown = filters.indexOf(dialog.selectedNameFilter());
+    answer.filterIndex = shown < 0 ? request.filterIndex : static_cast<int>(shown) + 1;
     return answer;
 }
 

@@ -420,8 +420,8 @@ TEST_F(MainWindowModelTest, CloseAllClosesTheFormOnceItsInputIsSaved) {
     ui.QueueAnswer(MsgAnswer::Yes);
     host.files.Choose((folder / "closing").string());
     model.mnuWinClose_Click();
-    EXPECT_TRUE(std::filesystem::exists(folder / "closing.QRV"));
-    EXPECT_EQ(state.LoanFilePath, (folder / "closing.QRV").string());
+    EXPECT_TRUE(std::filesystem::exists(folder / "closing.qrv"));
+    EXPECT_EQ(state.LoanFilePath, (folder / "closing.qrv").string());
     EXPECT_FALSE(state.FormOpen[1]);
     EXPECT_EQ(host.calls, std::vector<std::string>{"UnloadAmortForm"});
     EXPECT_EQ(state.MainTag, MainWindowTag::None);

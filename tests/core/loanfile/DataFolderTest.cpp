@@ -15,7 +15,9 @@ class DataFolderTest : public ::testing::Test {
     DataFolderTest() {
         fs::create_directories(folder / "app");
         fs::create_directories(folder / "loans");
+        fs::create_directories(folder / "documents");
         state.AppPath = folder / "app";
+        state.DocumentsFolder = folder / "documents";
     }
 
     std::string Path(std::string_view name) const { return (folder / name).string(); }
@@ -25,10 +27,18 @@ class DataFolderTest : public ::testing::Test {
     ScriptedUi ui;
 };
 
-TEST_F(DataFolderTest, WithoutADataDriveTheDialogsStartInTheProgramsFolder) {
+// No one keeps loans in the program's folder (an installed copy's cannot even be written).
+TEST_F(DataFolderTest, WithoutADataFolderTheDialogsStartInTheDocumentsFolder) {
     state.DataDirectory = Path("loans");
-    EXPECT_EQ(SelectDataFolder(state, ui), Path("app"));
-    EXPECT_EQ(SelectSaveAsFolder(state), Path("app"));
+    EXPECT_EQ(SelectDataFolder(state, ui), Path("documents"));
+    EXPECT_EQ(SelectSaveAsFolder(state), Path("documents"));
+
+    // The preferences hold the program's folder until the person chooses a data folder.
+    state.DataDrive = state.AppPath.string().substr(0, 2);
+    state.DataDirectory = state.AppPath.string();
+    EXPECT_EQ(SelectDataFolder(state, ui), Path("documents"));
+    state.DataDirectory = state.AppPath.string() + "/";
+    EXPECT_EQ(SelectSaveAsFolder(state), Path("documents"));
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -51,7 +61,7 @@ TEST_F(DataFolderTest, AReachableDataFolderIsWhereTheDialogsStart) {
 TEST_F(DataFolderTest, AnUnreachableFolderIsToldWithTheSystemsWords) {
     state.DataDrive = "/";
     state.DataDirectory = Path("gone");
-    EXPECT_EQ(SelectDataFolder(state, ui), Path("app"));
+    EXPECT_EQ(SelectDataFolder(state, ui), Path("documents"));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].prompt, "No such file or directory\r\n[#2]");
     EXPECT_EQ(ui.messages[0].title, "Error accessing default path...");
@@ -59,7 +69,7 @@ TEST_F(DataFolderTest, AnUnreachableFolderIsToldWithTheSystemsWords) {
     EXPECT_EQ(ui.messages[0].buttons, MsgButtons::Ok);
 
     // Save As says nothing about it.
-    EXPECT_EQ(SelectSaveAsFolder(state), Path("app"));
+    EXPECT_EQ(SelectSaveAsFolder(state), Path("documents"));
     EXPECT_EQ(ui.messages.size(), 1u);
 
     folder.Write("file", "x");
@@ -71,11 +81,11 @@ TEST_F(DataFolderTest, AnUnreachableFolderIsToldWithTheSystemsWords) {
 TEST_F(DataFolderTest, AnUnreachableDriveIsToldAndTheFolderNotTried) {
     state.DataDrive = Path("no-mount");
     state.DataDirectory = Path("loans");
-    EXPECT_EQ(SelectDataFolder(state, ui), Path("app"));
+    EXPECT_EQ(SelectDataFolder(state, ui), Path("documents"));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "Error accessing default drive...");
     EXPECT_EQ(ui.messages[0].prompt, "No such file or directory\r\n[#2]");
-    EXPECT_EQ(SelectSaveAsFolder(state), Path("app"));
+    EXPECT_EQ(SelectSaveAsFolder(state), Path("documents"));
     EXPECT_EQ(ui.messages.size(), 1u);
 }
 
@@ -87,7 +97,7 @@ TEST_F(DataFolderTest, SaveAsStartsInTheCurrentFilesFolder) {
     state.LoanFilePath = "/A.QRV";
     EXPECT_EQ(SelectSaveAsFolder(state), "/");
     state.LoanFilePath = "A.QRV";
-    EXPECT_EQ(SelectSaveAsFolder(state), Path("app"));
+    EXPECT_EQ(SelectSaveAsFolder(state), Path("documents"));
 }
 
 }  // namespace

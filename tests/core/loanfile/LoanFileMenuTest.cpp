@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "core/base/Text.h"
 #include "core/loanfile/LoanFile.h"
 #include "support/AmortFormFixture.h"
 #include "support/FileSizeLimit.h"
@@ -50,7 +49,9 @@ class LoanFileMenuTest : public testing::AmortFormTest {
   protected:
     LoanFileMenuTest() {
         fs::create_directory(folder / "app");
+        fs::create_directory(folder / "documents");
         state.AppPath = folder / "app";
+        state.DocumentsFolder = folder / "documents";
     }
 
     // The amortization form open with a typed, unsaved loan.
@@ -95,7 +96,7 @@ TEST_F(LoanFileMenuTest, OpenShowsTheOpenDialogAndLoadsTheChosenFile) {
     ASSERT_EQ(request.filters.size(), 1u);
     EXPECT_EQ(request.filters[0].description, "Quorvia Files  (*.qrv)");
     EXPECT_EQ(request.filters[0].pattern, "*.qrv");
-    EXPECT_EQ(request.initDir, state.AppPath.string());
+    EXPECT_EQ(request.initDir, Path("documents"));
 
     EXPECT_EQ(windows.calls, std::vector<std::string>{"ShowAmortForm"});
     EXPECT_TRUE(state.FormOpen[1]);
@@ -120,18 +121,29 @@ TEST_F(LoanFileMenuTest, AThirteenLineFileOpensWithThePreferenceDefaults) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(LoanFileMenuTest, AnEmptyOrMissingFileCannotBeFound) {
-    folder.Write("empty.qrv", "");
-    files.Choose(Path("empty.qrv"));
+// The path is shown as it is: on this system "Smith.qrv" and "SMITH.QRV" are two files.
+TEST_F(LoanFileMenuTest, AMissingFileCannotBeFoundAndAnEmptyOneIsToldAsEmpty) {
+    files.Choose(Path("Gone Smith.qrv"));
     menu.mnuFileOpen_Click();
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].prompt, "Cannot find '" + UpperCase(Path("empty.qrv")) + "'");
+    EXPECT_EQ(ui.messages[0].prompt, "Cannot find '" + Path("Gone Smith.qrv") + "'");
     EXPECT_EQ(ui.messages[0].title, "UNABLE TO OPEN FILE");
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(ui.messages[0].buttons, MsgButtons::Ok);
     EXPECT_TRUE(state.LoanFilePath.empty());
     EXPECT_TRUE(windows.calls.empty());
     EXPECT_EQ(files.requests.size(), 1u);
+
+    ui.Clear();
+    folder.Write("empty.qrv", "");
+    files.Choose(Path("empty.qrv"));
+    menu.mnuFileOpen_Click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].prompt, "Error loading " + Path("empty.qrv") + " ...\r\n" +
+                                         Path("empty.qrv") + " is empty, not a loan data file");
+    EXPECT_EQ(ui.messages[0].title, "FILE ERROR");
+    EXPECT_TRUE(state.LoanFilePath.empty());
+    EXPECT_TRUE(windows.calls.empty());
 }
 
 TEST_F(LoanFileMenuTest, AFileOfAnotherTypeIsRefusedAndTheDialogShownAgain) {
@@ -149,17 +161,55 @@ TEST_F(LoanFileMenuTest, AFileOfAnotherTypeIsRefusedAndTheDialogShownAgain) {
     EXPECT_TRUE(windows.calls.empty());
 }
 
-TEST_F(LoanFileMenuTest, AnUnreadableFileIsToldAndForgotten) {
+TEST_F(LoanFileMenuTest, AFileThatIsNoLoanFileIsToldAndForgottenAndFillsNothing) {
     folder.Write("short.qrv", "Someone\r\n5000\r\n");
-    files.Choose(Path("short.qrv"));
-    menu.mnuFileOpen_Click();
-    EXPECT_EQ(ui.beeps, 1);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].title, "FILE ERROR");
-    EXPECT_EQ(ui.messages[0].prompt.rfind("Error loading " + Path("short.qrv") + " ...\r\n", 0),
-              0u);
-    EXPECT_TRUE(windows.calls.empty());
-    EXPECT_TRUE(state.LoanFilePath.empty());
+    std::string readme =
+        "# Quorvia\n\n    make run     # installs missing packages, builds, starts\n";
+    for (int line = 0; line < 20; ++line) {
+        readme += "Quorvia is a desktop loan-amortization workbench.\n";
+    }
+    folder.Write("notes.qrv", readme);
+    form.Form_Load();
+    std::string nameBefore = form.txtName.text;
+    for (std::string name : {"short.qrv", "notes.qrv"}) {
+        ui.Clear();
+        files.Choose(Path(name));
+        menu.mnuFileOpen_Click();
+        EXPECT_EQ(ui.beeps, 1);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].title, "FILE ERROR");
+        EXPECT_EQ(ui.messages[0].prompt, "Error loading " + Path(name) + " ...\r\n" + Path(name) +
+                                             " is not a loan data file");
+        EXPECT_TRUE(windows.calls.empty());
+        EXPECT_TRUE(state.LoanFilePath.empty());
+        EXPECT_EQ(form.txtName.text, nameBefore);
+    }
+}
+
+// Another borrower typed after Clear Values must never replace the file that was open.
+TEST_F(LoanFileMenuTest, ClearValuesAndClosingTheFormStartANewLoanThatSaveAsksToName) {
+    fs::path smith = folder.Write("smith.qrv", kThirteenLines);
+    for (bool closing : {false, true}) {
+        files.Choose(smith.string());
+        menu.mnuFileOpen_Click();
+        ASSERT_EQ(state.LoanFilePath, smith.string());
+        if (closing) {
+            ASSERT_FALSE(form.Form_Unload());
+            state.FormOpen[1] = true;
+            form.Form_Load();
+        } else {
+            form.comClr_Click();
+        }
+        EXPECT_TRUE(state.LoanFilePath.empty());
+        Type(F::Name, "New Borrower");
+        files.Cancel();
+        menu.mnuFileSave_Click();
+        EXPECT_TRUE(ui.messages.empty());
+        EXPECT_EQ(LastRequest().kind, FileDialogKind::Save);
+        EXPECT_EQ(LastRequest().fileName, "");
+        EXPECT_EQ(TempFolder::Read(smith), kThirteenLines);
+        state.InputUnsaved = false;
+    }
 }
 
 TEST_F(LoanFileMenuTest, OpenWithUnsavedInputAsksFirst) {
@@ -184,7 +234,7 @@ TEST_F(LoanFileMenuTest, OpenWithUnsavedInputAsksFirst) {
     menu.mnuFileOpen_Click();
     ASSERT_EQ(files.requests.size(), 1u);
     EXPECT_EQ(LastRequest().kind, FileDialogKind::Save);
-    EXPECT_EQ(state.LoanFilePath, Path("mine.QRV"));
+    EXPECT_EQ(state.LoanFilePath, Path("mine.qrv"));
     EXPECT_EQ(form.txtName.text, "Ann Lender");
     EXPECT_FALSE(state.InputUnsaved);
 
@@ -197,6 +247,8 @@ TEST_F(LoanFileMenuTest, OpenWithUnsavedInputAsksFirst) {
     EXPECT_EQ(form.txtName.text, "Old Loan");
 }
 
+// A new loan proposes no name: the pattern "*.qrv" is the dialog's filter, and as a name it
+// would write a file called "*.qrv".
 TEST_F(LoanFileMenuTest, SaveAsGivesANameWithoutExtensionTheLoanFileExtension) {
     TypeALoan();
     files.Choose(Path("loan"));
@@ -205,13 +257,13 @@ TEST_F(LoanFileMenuTest, SaveAsGivesANameWithoutExtensionTheLoanFileExtension) {
     const FileRequest& request = LastRequest();
     EXPECT_EQ(request.kind, FileDialogKind::Save);
     EXPECT_EQ(request.title, "Save a Quorvia File");
-    EXPECT_EQ(request.fileName, "*.qrv");
+    EXPECT_EQ(request.fileName, "");
     EXPECT_EQ(request.flags, 0x802u);
-    EXPECT_EQ(request.initDir, state.AppPath.string());
+    EXPECT_EQ(request.initDir, Path("documents"));
     EXPECT_EQ(request.filters.at(0).pattern, "*.qrv");
 
-    EXPECT_TRUE(fs::exists(folder / "loan.QRV"));
-    EXPECT_EQ(state.LoanFilePath, Path("loan.QRV"));
+    EXPECT_TRUE(fs::exists(folder / "loan.qrv"));
+    EXPECT_EQ(state.LoanFilePath, Path("loan.qrv"));
     EXPECT_FALSE(state.InputUnsaved);
     EXPECT_TRUE(ui.messages.empty());
 
@@ -219,21 +271,29 @@ TEST_F(LoanFileMenuTest, SaveAsGivesANameWithoutExtensionTheLoanFileExtension) {
     Type(F::Name, "Second");
     files.Choose(Path("second."));
     menu.mnuFileSaveAs_Click();
-    EXPECT_EQ(LastRequest().fileName, Path("loan.QRV"));
+    EXPECT_EQ(LastRequest().fileName, Path("loan.qrv"));
     EXPECT_EQ(LastRequest().initDir, folder.Path().string());
-    EXPECT_TRUE(fs::exists(folder / "second.QRV"));
+    EXPECT_TRUE(fs::exists(folder / "second.qrv"));
 
     // A point in a folder's name is not the file's extension.
     fs::create_directory(folder / "ann.lee");
     files.Choose(Path("ann.lee/third"));
     menu.mnuFileSaveAs_Click();
-    EXPECT_TRUE(fs::exists(folder / "ann.lee" / "third.QRV"));
+    EXPECT_TRUE(fs::exists(folder / "ann.lee" / "third.qrv"));
+
+    // A name typed in capitals gets its extension in capitals.
+    files.Choose(Path("FOURTH"));
+    menu.mnuFileSaveAs_Click();
+    files.Choose(Path("FIFTH."));
+    menu.mnuFileSaveAs_Click();
+    EXPECT_TRUE(fs::exists(folder / "FOURTH.QRV"));
+    EXPECT_TRUE(fs::exists(folder / "FIFTH.QRV"));
     EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(LoanFileMenuTest, AFileUnderTheNameWithTheExtensionAddedIsReplacedOnlyWhenConfirmed) {
     TypeALoan();
-    fs::path existing = folder.Write("loan.QRV", "older loan");
+    fs::path existing = folder.Write("loan.qrv", "older loan");
     ui.QueueAnswer(MsgAnswer::No);
     files.Choose(Path("loan"));
     files.Cancel();
@@ -381,7 +441,7 @@ TEST_F(LoanFileMenuTest, OnlyASuccessfulSaveClosesTheFormThatAskedForIt) {
     menu.mnuFileSaveAs_Click();
     EXPECT_EQ(windows.calls, std::vector<std::string>{"UnloadAmortForm"});
     EXPECT_EQ(state.MainTag, MainWindowTag::None);
-    EXPECT_TRUE(fs::exists(folder / "closing.QRV"));
+    EXPECT_TRUE(fs::exists(folder / "closing.qrv"));
 }
 
 TEST_F(LoanFileMenuTest, ADialogThatFailsIsReportedButACancelIsNot) {

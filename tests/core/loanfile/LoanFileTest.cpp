@@ -39,12 +39,19 @@ LoanFileEntries SampleEntries() {
     return e;
 }
 
+// Plain ASCII is written as it is; anything else as UTF-8 after the byte-order mark.
 TEST(LoanFile, WritesFifteenLinesWithPrintStyleNumbers) {
     TempFolder folder;
-    ASSERT_FALSE(WriteLoanFile(folder / "a.qrv", SampleEntries()));
+    LoanFileEntries plain = SampleEntries();
+    plain.name = "Joe Miller, Esq.";
+    ASSERT_FALSE(WriteLoanFile(folder / "a.qrv", plain));
     EXPECT_EQ(Contents(folder / "a.qrv"),
-              "Jos\xE9 M\xFCller, Esq.\r\n100000.00\r\n8.5000\r\n360\r\n 6 \r\n 4 \r\n"
+              "Joe Miller, Esq.\r\n100000.00\r\n8.5000\r\n360\r\n 6 \r\n 4 \r\n"
               "02/15/1999\r\n0.00\r\n 1 \r\n 1 \r\n\r\n01/20/1999\r\n 1 \r\n 1 \r\n 3 \r\n");
+    ASSERT_FALSE(WriteLoanFile(folder / "b.qrv", SampleEntries()));
+    EXPECT_EQ(Contents(folder / "b.qrv").substr(0, 24),
+              "\xEF\xBB\xBF"
+              "Jos\xC3\xA9 M\xC3\xBCller, Esq.\r\n");
     EXPECT_EQ(LoanFileNumberLine(-1), "-1 ");
 }
 
@@ -121,26 +128,87 @@ TEST(LoanFile, ReadsThirteenLinesWithTheDefaultsForTheRest) {
 TEST(LoanFile, ShortOrEmptyFilesLeaveTheEntriesAlone) {
     TempFolder folder;
     std::ofstream(folder / "empty.qrv", std::ios::binary) << "";
-    std::ofstream(folder / "short.qrv", std::ios::binary) << "a\r\nb\r\nc\r\n";
+    std::ofstream(folder / "short.qrv", std::ios::binary)
+        << "a\r\n1\r\n2\r\n3\r\n 1 \r\n 1 \r\n04/10/1998\r\n0\r\n 0 \r\n 0 \r\n\r\n\r\n";
     std::ofstream(folder / "bad.qrv", std::ios::binary)
-        << "a\r\n1\r\n2\r\n3\r\n99999\r\n1\r\nx\r\ny\r\n0\r\n0\r\n\r\n\r\n0\r\n";
+        << "a\r\n1\r\n2\r\n3\r\n99999\r\n1\r\n04/10/1998\r\n0\r\n0\r\n0\r\n\r\n\r\n0\r\n";
     LoanFileEntries entries = SampleEntries();
     EXPECT_TRUE(ReadLoanFile(folder / "empty.qrv", entries, 0, 0));
     EXPECT_TRUE(ReadLoanFile(folder / "short.qrv", entries, 0, 0));
     EXPECT_TRUE(ReadLoanFile(folder / "bad.qrv", entries, 0, 0));
     EXPECT_TRUE(ReadLoanFile(folder / "missing.qrv", entries, 0, 0));
     EXPECT_EQ(entries.name, SampleEntries().name);
+    EXPECT_EQ(ReadLoanFile(folder / "empty.qrv", entries, 0, 0)->description,
+              (folder / "empty.qrv").string() + " is empty, not a loan data file");
+    EXPECT_EQ(ReadLoanFile(folder / "short.qrv", entries, 0, 0)->description,
+              (folder / "short.qrv").string() + " is not a loan data file");
+    EXPECT_EQ(ReadLoanFile(folder / "bad.qrv", entries, 0, 0)->description, "Overflow");
 }
 
-TEST(LoanFile, ReadsAWindows1252FileFromAnOlderCopy) {
+TEST(LoanFile, ReadsPlainUtf8FromOtherToolsAndWindows1252FromAnOlderCopy) {
     TempFolder folder;
-    std::ofstream(folder / "w.qrv", std::ios::binary)
-        << "Fran\xE7oise \x93"
-           "Fifi\x94 L\xE9vy\r\n1\r\n2\r\n3\r\n 1 \r\n 1 \r\nx\r\ny\r\n 0 \r\n"
-           " 0 \r\n\r\n\r\n 0 \r\n 0 \r\n 0 \r\n";
+    const std::string rest =
+        "\r\n1\r\n2\r\n3\r\n 1 \r\n 1 \r\n04/10/1998\r\n0\r\n 0 \r\n 0 \r\n\r\n\r\n 0 \r\n";
+    folder.Write("w.qrv",
+                 "Fran\xE7oise \x93"
+                 "Fifi\x94 L\xE9vy" +
+                     rest);
+    folder.Write("u.qrv",
+                 "Ren\xC3\xA9"
+                 "e M\xC3\xBCller" +
+                     rest);
+    folder.Write("bom.qrv",
+                 "\xEF\xBB\xBF\xC2\xA3"
+                 "100 Club" +
+                     rest);
+    const std::pair<const char*, const char*> files[] = {
+        {"w.qrv", "Françoise “Fifi” Lévy"}, {"u.qrv", "Renée Müller"}, {"bom.qrv", "£100 Club"}};
+    for (const auto& [file, name] : files) {
+        LoanFileEntries read;
+        ASSERT_FALSE(ReadLoanFile(folder / file, read, 0, 0)) << file;
+        EXPECT_EQ(read.name, name);
+    }
+}
+
+// A file is refused whole, before any field is filled, unless its numbers are numbers and its
+// dates dates: a text file renamed .qrv never puts its lines into the form.
+TEST(LoanFile, RefusesAFileWhoseNumbersOrDatesAreNot) {
+    TempFolder folder;
+    const std::vector<std::string> valid = {
+        "Ann", "$250,000.00", "0.5000%", "", " 1 ", "1",   "04/10/1998", "1,621.50",
+        " 0 ", "-1",          " 12",     "", "0",   " 1 ", " 3 "};
+    auto fileWith = [&](std::size_t line, const std::string& text) {
+        std::vector<std::string> lines = valid;
+        lines[line - 1] = text;
+        std::string content;
+        for (const std::string& each : lines) {
+            content += each + "\r\n";
+        }
+        return folder.Write("loan.qrv", content);
+    };
     LoanFileEntries read;
-    ASSERT_FALSE(ReadLoanFile(folder / "w.qrv", read, 0, 0));
-    EXPECT_EQ(read.name, "Françoise “Fifi” Lévy");
+    ASSERT_FALSE(ReadLoanFile(fileWith(1, "Ann"), read, 0, 0));
+    EXPECT_EQ(read.amount, "$250,000.00");
+    EXPECT_EQ(read.fullPayout, -1);
+
+    const std::pair<std::size_t, std::string> refused[] = {
+        {2, "abc12x5"}, {3, "make run  # installs"},
+        {4, "3 years"}, {5, "Monthly"},
+        {6, ""},        {7, "13/45/1998"},
+        {8, "1,2,,3"},  {9, "yes"},
+        {11, "1.2.3"},  {12, "soon"},
+        {13, "1 0"},
+    };
+    for (const auto& [line, text] : refused) {
+        LoanFileEntries entries = SampleEntries();
+        std::optional<RunError> error = ReadLoanFile(fileWith(line, text), entries, 0, 0);
+        ASSERT_TRUE(error) << "line " << line << ": " << text;
+        EXPECT_EQ(error->description, (folder / "loan.qrv").string() + " is not a loan data file");
+        EXPECT_EQ(entries.name, SampleEntries().name);
+    }
+    // Lines 14 and 15 that hold no number take the preferences, as missing ones do.
+    ASSERT_FALSE(ReadLoanFile(fileWith(15, "summary"), read, 0, 2));
+    EXPECT_EQ(read.reportStyle, 2);
 }
 
 TEST(LoanFile, AFailedSaveKeepsThePreviousFile) {

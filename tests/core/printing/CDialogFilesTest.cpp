@@ -169,7 +169,7 @@ TEST_F(CDialogFilesTest, ASingleChoiceGivesThePathItsNameAndExtensionOffsets) {
 
 TEST_F(CDialogFilesTest, MultipleSelectionsBecomeFullPathsInOrder) {
     dialog.SetMultiSelect(2);
-    files.Choose(std::string("/home/ann\0b.qrv\0a.qrv", 21));
+    files.ChooseSeveral("/home/ann", {"b.qrv", "a.qrv"});
     ASSERT_TRUE(dialog.ShowOpen());
     ASSERT_EQ(dialog.SelectedFileCount(), 2);
     EXPECT_EQ(dialog.SelectedFile(1), "/home/ann/b.qrv");
@@ -178,7 +178,7 @@ TEST_F(CDialogFilesTest, MultipleSelectionsBecomeFullPathsInOrder) {
     EXPECT_EQ(dialog.FileOffset, 10);
 
     // The folder's own "/" is not doubled; one file comes as a full path.
-    files.Choose(std::string("/\0x.qrv", 7));
+    files.ChooseSeveral("/", {"x.qrv", "y.qrv"});
     ASSERT_TRUE(dialog.ShowOpen());
     EXPECT_EQ(dialog.SelectedFile(1), "/x.qrv");
     files.Choose("/home/ann/only one.qrv");
@@ -187,11 +187,18 @@ TEST_F(CDialogFilesTest, MultipleSelectionsBecomeFullPathsInOrder) {
     EXPECT_EQ(dialog.SelectedFile(1), "/home/ann/only one.qrv");
 
     dialog.SetMultiSelect(1);
-    files.Choose("/tmp/ a.qrv b.qrv c.qrv");
+    files.ChooseSeveral("/tmp/", {"a.qrv", "b.qrv", "c.qrv"});
     ASSERT_TRUE(dialog.ShowOpen());
     ASSERT_EQ(dialog.SelectedFileCount(), 3);
     EXPECT_EQ(dialog.SelectedFile(1), "/tmp/a.qrv");
     EXPECT_EQ(dialog.SelectedFile(3), "/tmp/c.qrv");
+
+    // The old style separates names with blanks, but one chosen file is one path, blanks and all.
+    files.Choose("/home/ann/My Loans/only one.qrv");
+    ASSERT_TRUE(dialog.ShowOpen());
+    ASSERT_EQ(dialog.SelectedFileCount(), 1);
+    EXPECT_EQ(dialog.SelectedFile(1), "/home/ann/My Loans/only one.qrv");
+    EXPECT_EQ(dialog.FileTitle, "only one.qrv");
 }
 
 TEST_F(CDialogFilesTest, ACancelRaisesTheCancelErrorOnlyWhenAskedAndStartsAFreshFilterList) {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <deque>
 #include <vector>
 
@@ -34,6 +35,7 @@ class LoanFileGuiTest : public ::testing::Test {
   protected:
     LoanFileGuiTest() : printers({PdfPrinter()}) {
         testing::AnswerFromQueue(ui, messages, answers);
+        state.DocumentsFolder = folder.Path();
     }
 
     void Start() {
@@ -90,8 +92,8 @@ TEST_F(LoanFileGuiTest, ALoanSavedAsANewFileComesBackThroughOpen) {
     EXPECT_EQ(seen[0].title, "Save a Quorvia File");
     EXPECT_EQ(seen[0].mode, QFileDialog::AcceptSave);
     EXPECT_EQ(seen[0].folder.toStdString(), folder.Path().string());
-    ASSERT_TRUE(fs::exists(folder / "carla.QRV"));
-    EXPECT_EQ(state.LoanFilePath, (folder / "carla.QRV").string());
+    ASSERT_TRUE(fs::exists(folder / "carla.qrv"));
+    EXPECT_EQ(state.LoanFilePath, (folder / "carla.qrv").string());
     EXPECT_FALSE(state.InputUnsaved);
 
     form->findChild<QPushButton*>("comClr")->click();
@@ -99,7 +101,7 @@ TEST_F(LoanFileGuiTest, ALoanSavedAsANewFileComesBackThroughOpen) {
     EXPECT_EQ(Edit("txtAmount")->text(), "0.00");
     EXPECT_TRUE(messages.empty());
 
-    TypeIntoNextFileDialog("carla.QRV");
+    TypeIntoNextFileDialog("carla.qrv");
     Trigger("mnuFileOpen");
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[1].title, "Open a Quorvia File");
@@ -125,7 +127,7 @@ TEST_F(LoanFileGuiTest, QuitAnsweredYesSavesAndThenClosesTheForm) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "CAUTION");
     // The save runs once the button's handler has returned.
-    QTRY_VERIFY(fs::exists(folder / "dev.QRV"));
+    QTRY_VERIFY(fs::exists(folder / "dev.qrv"));
     QTRY_VERIFY(window.OpenAmortForm() == nullptr);
     EXPECT_FALSE(state.FormOpen[1]);
     EXPECT_EQ(messages.size(), 1u);
@@ -141,7 +143,7 @@ TEST_F(LoanFileGuiTest, NewAnsweredYesSavesTheInputInsteadOfClearingIt) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].prompt,
               "You have not saved your current input.  Do you want to do so now?");
-    QTRY_VERIFY(fs::exists(folder / "eve.QRV"));
+    QTRY_VERIFY(fs::exists(folder / "eve.qrv"));
     EXPECT_EQ(window.OpenAmortForm(), form);
     EXPECT_EQ(Edit("txtName")->text(), "Eve Ng");
     EXPECT_EQ(Edit("txtAmount")->text(), "900.00");
@@ -151,6 +153,71 @@ TEST_F(LoanFileGuiTest, NewAnsweredYesSavesTheInputInsteadOfClearingIt) {
     Trigger("tbNew");
     EXPECT_EQ(Edit("txtAmount")->text(), "0.00");
     EXPECT_EQ(messages.size(), 1u);
+}
+
+// The Save As dialog of a new loan proposes no name, and a pattern typed into it filters the
+// list instead of becoming a file called "*.qrv".
+TEST_F(LoanFileGuiTest, SavingANewLoanNeverWritesAFileNamedAfterThePattern) {
+    Start();
+    Type("txtName", "Jane Borrower");
+    folder.Write("notes.txt", "not a loan");
+    QString proposed = "unset";
+    bool stayedForAName = false;
+    QString filterAfterPattern;
+    testing::WhenTheDialogShows([&](QFileDialog& dialog) {
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        proposed = name->text();
+        QTest::keyClick(name, Qt::Key_Return);
+        QTest::keyClicks(name, "*.txt");
+        QTest::keyClick(name, Qt::Key_Return);
+        stayedForAName = dialog.isVisible() && name->text().isEmpty();
+        filterAfterPattern = dialog.selectedNameFilter();
+        testing::TypeName(dialog, "jane");
+    });
+    Trigger("mnuFileSave");
+    EXPECT_EQ(proposed, "");
+    EXPECT_TRUE(stayedForAName);
+    EXPECT_EQ(filterAfterPattern, "*.txt");
+    EXPECT_TRUE(messages.empty());
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder.Path())) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"jane.qrv", "notes.txt"}));
+}
+
+// After Clear Values the form holds a new loan: Save asks for its name and never offers to
+// replace the file that was open.
+TEST_F(LoanFileGuiTest, SaveAfterClearValuesAsksForANewName) {
+    Start();
+    Type("txtName", "Smith");
+    TypeIntoNextFileDialog("smith");
+    Trigger("mnuFileSaveAs");
+    std::string smith = TempFolder::Read(folder / "smith.qrv");
+
+    form->findChild<QPushButton*>("comClr")->click();
+    Type("txtName", "Other Borrower");
+    TypeIntoNextFileDialog("other");
+    Trigger("mnuFileSave");
+    EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].title, "Save a Quorvia File");
+    EXPECT_EQ(TempFolder::Read(folder / "smith.qrv"), smith);
+    EXPECT_EQ(TempFolder::Read(folder / "other.qrv").rfind("Other Borrower\r\n", 0), 0u);
+}
+
+// A loan file written by another tool as plain UTF-8, without the byte-order mark.
+TEST_F(LoanFileGuiTest, APlainUtf8FileShowsItsNameAsWritten) {
+    Start();
+    folder.Write("renee.qrv",
+                 "Ren\xC3\xA9"
+                 "e M\xC3\xBCller\n250000.00\n6.7500\n360\n 1 \n 1 \n01/01/2027\n"
+                 "0.00\n 0 \n 1 \n0\n\n 0 \n 0 \n 0 \n");
+    TypeIntoNextFileDialog("renee.qrv");
+    Trigger("mnuFileOpen");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Edit("txtName")->text(), QString::fromUtf8("Renée Müller"));
 }
 
 }  // namespace
