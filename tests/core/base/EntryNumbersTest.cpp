@@ -86,15 +86,5 @@ TEST(RateTitleTextTest, APercentageAsTypedAFractionAsItsPercentage) {
     EXPECT_EQ(RateTitleText("0.5000%"), "0.5000");
 }
 
-TEST(NotANumberMessageTest, NamesTheFieldAndWhatItTakes) {
-    Message message = NotANumberMessage("Loan Amount", kAmountExample);
-    EXPECT_EQ(message.prompt,
-              "The Loan Amount entered is not a number!\r\n\r\nEnter an amount such as 250000, "
-              "250,000 or $250,000.00.");
-    EXPECT_EQ(message.title, "NOT A NUMBER");
-    EXPECT_EQ(message.icon, MsgIcon::Exclamation);
-    EXPECT_EQ(message.buttons, MsgButtons::Ok);
-}
-
 }  // namespace
 }  // namespace quorvia

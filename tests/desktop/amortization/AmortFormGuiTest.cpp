@@ -195,25 +195,6 @@ TEST_F(AmortFormGuiTest, AnAccessKeyLeavesTheFieldBeforeItsButtonActs) {
     EXPECT_EQ(runner.runs.size(), 1u);
 }
 
-// A field refuses an amount that is not a number once, keeps the focus, and lets the person
-// go to Clear Values without a word.
-TEST_F(AmortFormGuiTest, AnAmountThatIsNotANumberKeepsTheFocusInItsField) {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    Edit("txtAmount")->setFocus();
-    QTest::keyClicks(Edit("txtAmount"), "12x5");
-    QTest::keyClick(Edit("txtAmount"), Qt::Key_Tab);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].title, "NOT A NUMBER");
-    EXPECT_TRUE(Edit("txtAmount")->hasFocus());
-    EXPECT_EQ(Edit("txtAmount")->text(), "12x5");
-
-    // Only the question about the unsaved input, answered No.
-    QTest::mouseClick(Control<QPushButton>("comClr"), Qt::LeftButton);
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].title, "CAUTION");
-    EXPECT_EQ(Edit("txtAmount")->text(), "0.00");
-}
-
 // Clearing a semi-monthly loan while its pair list has the focus hides the list; the list is
 // not being left by the person, so its date check does not run on the now-monthly loan.
 TEST_F(AmortFormGuiTest, AHiddenControlIsNotLeft) {
