@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/base/EntryNumbers.h"
+
 namespace quorvia {
 
 namespace {
@@ -60,6 +62,21 @@ bool BatchOptions::Has(std::string_view name) const {
 std::string BatchOptions::Value(std::string_view name, std::string_view fallback) const {
     auto found = values_.find(name);
     return found == values_.end() ? std::string(fallback) : found->second;
+}
+
+bool BatchOptions::NumbersReadable(std::initializer_list<std::string_view> amounts,
+                                   std::string_view rate, std::string& error) const {
+    for (std::string_view name : amounts) {
+        if (Has(name) && !AmountValue(Value(name, ""))) {
+            error = std::string(name) + " must be " + std::string(kAmountExample);
+            return false;
+        }
+    }
+    if (Has(rate) && !RatePercent(Value(rate, ""))) {
+        error = std::string(rate) + " must be " + std::string(kRateExample);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace quorvia

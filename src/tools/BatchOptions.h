@@ -1,6 +1,7 @@
 #pragma once
 // The options of a quorvia-batch command: "--name value" pairs and bare "--flag"s.
 
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <set>
@@ -33,6 +34,11 @@ class BatchOptions {
 
     bool Has(std::string_view name) const;
     std::string Value(std::string_view name, std::string_view fallback) const;
+
+    // Whether each given amount option (--amount, --payment) and the rate option hold what
+    // their fields take; otherwise `error` names the first that does not.
+    bool NumbersReadable(std::initializer_list<std::string_view> amounts, std::string_view rate,
+                         std::string& error) const;
 
   private:
     std::map<std::string, std::string, std::less<>> values_;

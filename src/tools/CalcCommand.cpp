@@ -30,7 +30,7 @@ int RunCalcCommand(const CommandArgs& args, std::ostream& out, std::ostream& err
     std::string error;
     std::optional<BatchOptions> options = BatchOptions::Parse(
         args, {{"--amount", "--rate", "--months", "--payment", "--freq"}, {"--yes"}}, error);
-    if (!options) {
+    if (!options || !options->NumbersReadable({"--amount", "--payment"}, "--rate", error)) {
         err << "quorvia-batch calc: " << error << "\n";
         return kExitUsage;
     }

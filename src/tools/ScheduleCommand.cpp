@@ -151,11 +151,12 @@ class BatchHost : public AmortFormHost {
     void UpdateMainCommands() override {}
 };
 
-// A person typing into a field and leaving it.
-void Type(AmortFormModel& form, AmortField field, const std::string& text) {
+// A person typing into a field and leaving it; false when the field refuses the entry (the
+// person was told).
+bool Type(AmortFormModel& form, AmortField field, const std::string& text) {
     form.Field_GotFocus(field);
     form.SetFieldText(field, text);
-    form.Field_LostFocus(field, "");
+    return form.Field_LostFocus(field, "");
 }
 
 // A semi-monthly loan takes the pair from its list, as a person choosing it would; any other
@@ -169,19 +170,23 @@ void KeepSemiMonthlyPair(AmortFormModel& form, AppState& state, int pair) {
     }
 }
 
+enum class Typing { Done, UsageError, Refused };
+
 // The form's fields as the options give them, in the order a person would fill them in: the
-// interest method and the dates before the frequency and its due-day pair.
-bool TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& options,
-                 std::string& error) {
+// interest method and the dates before the frequency and its due-day pair. A field that refuses
+// its entry keeps a person in it: nothing is typed after it.
+Typing TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& options,
+                   std::string& error) {
+    bool refused = false;
     auto typeIfGiven = [&](std::string_view name, AmortField field) {
-        if (options.Has(name)) {
-            Type(form, field, options.Value(name, ""));
+        if (!refused && options.Has(name)) {
+            refused = !Type(form, field, options.Value(name, ""));
         }
     };
     if (options.Has("--method")) {
         std::optional<int> method = Choice(options, "--method", 0, 1, error);
         if (!method) {
-            return false;
+            return Typing::UsageError;
         }
         form.optCalc_Click(*method);
         form.optCalc_LostFocus();
@@ -191,7 +196,7 @@ bool TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& opti
     if (options.Has("--freq")) {
         std::optional<int> frequency = Choice(options, "--freq", 1, 6, error);
         if (!frequency) {
-            return false;
+            return Typing::UsageError;
         }
         form.optFreq_Click(*frequency);
         form.optFreq_LostFocus("");
@@ -199,7 +204,7 @@ bool TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& opti
     if (options.Has("--pair")) {
         std::optional<int> pair = Choice(options, "--pair", 1, 4, error);
         if (!pair) {
-            return false;
+            return Typing::UsageError;
         }
         KeepSemiMonthlyPair(form, state, *pair);
     }
@@ -217,7 +222,7 @@ bool TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& opti
         if (options.Has(name)) {
             std::optional<int> value = Choice(options, name, 0, 1, error);
             if (!value) {
-                return false;
+                return Typing::UsageError;
             }
             form.Check_Click(check, *value);
         }
@@ -225,13 +230,13 @@ bool TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& opti
     if (options.Has("--style")) {
         std::optional<int> style = Choice(options, "--style", 0, 3, error);
         if (!style) {
-            return false;
+            return Typing::UsageError;
         }
         form.vsTab_Switch(AmortFormModel::kStyleTab);
         form.optStyle_Click(*style);
         form.comOK_Click();
     }
-    return true;
+    return refused ? Typing::Refused : Typing::Done;
 }
 
 // The --font-size value: a number of points the font dialog allows.
@@ -317,6 +322,9 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream&
     }
     std::string error;
     std::optional<BatchOptions> options = BatchOptions::Parse(optionArgs, kScheduleOptions, error);
+    if (options && !options->NumbersReadable({"--amount", "--payment"}, "--rate", error)) {
+        options.reset();
+    }
     std::optional<Date> today = SystemToday();
     if (options && options->Has("--today")) {
         today = ParseDate(options->Value("--today", ""));
@@ -379,9 +387,13 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream&
     if (!loanFile.empty() && !LoadLoanFile(loanFile, form, state, ui)) {
         return kExitFailure;
     }
-    if (!TypeOptions(form, state, *options, error)) {
+    Typing typing = TypeOptions(form, state, *options, error);
+    if (typing == Typing::UsageError) {
         err << "quorvia-batch schedule: " << error << "\n";
         return kExitUsage;
+    }
+    if (typing == Typing::Refused) {
+        return kExitFailure;
     }
     form.comOK_Click();
     // Only entries that passed validation are saved, with the payment or term it derived.

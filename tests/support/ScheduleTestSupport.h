@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/base/Dates.h"
+#include "core/base/EntryNumbers.h"
 #include "core/base/NumberText.h"
 #include "core/schedule/AmortInputs.h"
 #include "core/schedule/ScheduleEngine.h"
@@ -21,7 +22,7 @@ inline AmortInputs Loan(double amount, double ratePercent, int months, int frequ
     in.AmountText = FormatNumber(amount, "########0.00");
     in.LoanAmount = amount;
     in.RateText = FormatNumber(ratePercent, "#0.0000");
-    in.AnnualRate = AnnualRateFromTyped(ratePercent);
+    in.AnnualRate = *RatePercent(in.RateText) / 100;
     in.TermMonths = static_cast<int16_t>(months);
     ApplyFrequency(in, frequency);
     in.FirstPaymentDateText = firstPayment;

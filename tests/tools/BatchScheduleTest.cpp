@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <regex>
+#include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/base/Text.h"
@@ -11,6 +16,7 @@
 namespace quorvia {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::BatchRun;
 using testing::RunBatch;
 
@@ -136,11 +142,127 @@ TEST(BatchSchedule, AWindowsFontNamePrintsWithItsStandIn) {
 }
 
 TEST(BatchSchedule, BadOptionValuesAreUsageErrors) {
-    for (const char* options : {"--style 5", "--freq 0", "--pair 9", "--fixed 2", "--today soon",
-                                "--amount", "--colour red"}) {
+    for (const char* options :
+         {"--style 5", "--freq 0", "--pair 9", "--fixed 2", "--today soon", "--amount",
+          "--colour red", "--amount '(250000)'", "--payment 12x5", "--rate 6.7.5"}) {
         BatchRun run = RunBatch(std::string("schedule --no-prefs ") + options);
         EXPECT_EQ(run.exitCode, 2) << options;
         EXPECT_NE(run.err.find("usage: quorvia-batch"), std::string::npos) << options;
+    }
+    // An amount or a rate that is not a number names its option.
+    EXPECT_EQ(RunBatch(kLoan + "--amount abc")
+                  .err.find("quorvia-batch schedule: --amount must be "
+                            "an amount such as 250000, 250,000 or "
+                            "$250,000.00\n"),
+              0u);
+}
+
+// Typed as a fraction and with separators, it is the same loan, and the title says so.
+TEST(BatchSchedule, AFractionalRateAndASeparatedAmountGiveTheSameLoan) {
+    TempFolder folder;
+    const std::string loan =
+        "schedule --no-prefs --today 03/10/1998 --term 360 --first 04/10/1998 ";
+    BatchRun plain = RunBatch(loan + "--amount 250000 --rate 6.75 --work-file " +
+                              (folder / "plain.tmp").string());
+    BatchRun typed =
+        RunBatch(loan + "--amount '$250,000.00' --rate .0675 --work-file " +
+                 (folder / "typed.tmp").string() + " --pdf " + (folder / "t.pdf").string());
+    ASSERT_EQ(typed.exitCode, 0) << typed.err;
+    EXPECT_EQ(TempFolder::Read(folder / "typed.tmp"), TempFolder::Read(folder / "plain.tmp"));
+    std::string text = folder.Path().string();
+    ASSERT_EQ(std::system(("pdftotext -layout " + text + "/t.pdf " + text + "/t.txt").c_str()), 0);
+    std::string pdf = TempFolder::Read(folder / "t.txt");
+    EXPECT_NE(pdf.find("Amortization of a $250,000.00 Loan at 6.7500% with 360 Monthly Payments"),
+              std::string::npos)
+        << pdf;
+    EXPECT_NE(pdf.find("1,621.50"), std::string::npos);
+}
+
+TEST(BatchSchedule, AnAmountTooLargeToPrintIsRefusedOnce) {
+    TempFolder folder;
+    BatchRun run = RunBatch(
+        "schedule --no-prefs --today 03/10/1998 --amount 99,999,999,999 --rate 6.75 --term 360 "
+        "--first 04/10/1998 --csv " +
+        (folder / "o.csv").string());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err,
+              "AMOUNT TOO LARGE: The Loan Amount entered is too large to print!\n\nReports print "
+              "amounts up to 99,999,999.99.\n");
+    EXPECT_FALSE(std::filesystem::exists(folder / "o.csv"));
+}
+
+// The words of a PDF as pdftotext places them, in points, page by page and on each page line by
+// line from the left.
+struct PlacedWord {
+    int page;
+    double top;
+    double left;
+    double right;
+    std::string text;
+    bool operator<(const PlacedWord& other) const {
+        return std::tie(page, top, left) < std::tie(other.page, other.top, other.left);
+    }
+};
+
+std::vector<PlacedWord> PlacedWords(const std::string& bbox) {
+    static const std::regex word(
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");
+    std::vector<PlacedWord> words;
+    int page = 0;
+    for (auto it = std::sregex_iterator(bbox.begin(), bbox.end(), word);
+         it != std::sregex_iterator(); ++it) {
+        if (!(*it)[1].matched) {
+            ++page;
+            continue;
+        }
+        words.push_back(
+            {page, std::stod((*it)[2]), std::stod((*it)[1]), std::stod((*it)[3]), (*it)[4]});
+    }
+    std::sort(words.begin(), words.end());
+    return words;
+}
+
+// The largest amounts accepted, in the largest report font: every amount prints whole on its
+// line, and amounts side by side keep clear of each other.
+TEST(BatchSchedule, TheLargestAmountsPrintApartInTheLargestFont) {
+    TempFolder folder;
+    const std::string loans[] = {
+        "--amount 99,999,999.99 --rate 0 --term 2",
+        "--amount 89,999,999.99 --rate 133 --term 1",           // interest 9,975,000.00
+        "--amount 90,000,000 --rate 10 --term 12 --payment 1",  // negative principal
+    };
+    const std::regex amount(R"(-?[\d,]*\d\.\d\d\*?)");
+    const std::regex broken(R"(-?[\d,]+,|\.\d\d\*?)");
+    for (const std::string& loan : loans) {
+        for (const char* style : {"1", "3"}) {
+            SCOPED_TRACE(loan + " style " + style);
+            fs::path pdf = folder / "r.pdf";
+            BatchRun run = RunBatch(
+                "schedule --no-prefs --yes --today 03/10/2026 --first "
+                "04/10/2026 --font-size 14 --bold --style " +
+                std::string(style) + " " + loan + " --pdf " + pdf.string());
+            ASSERT_EQ(run.exitCode, 0) << run.err;
+            fs::path bbox = folder / "r.html";
+            ASSERT_EQ(
+                std::system(("pdftotext -bbox " + pdf.string() + " " + bbox.string()).c_str()), 0);
+            std::vector<PlacedWord> words = PlacedWords(TempFolder::Read(bbox));
+            ASSERT_GT(words.size(), 20u);
+            int amounts = 0;
+            for (std::size_t i = 0; i < words.size(); ++i) {
+                EXPECT_FALSE(std::regex_match(words[i].text, broken) && words[i].text != ".00" &&
+                             words[i].text != ".00*")
+                    << words[i].text << " is an amount cut in two";
+                bool isAmount = std::regex_match(words[i].text, amount);
+                amounts += isAmount ? 1 : 0;
+                if (i + 1 < words.size() && isAmount && words[i + 1].page == words[i].page &&
+                    words[i + 1].top == words[i].top &&
+                    std::regex_match(words[i + 1].text, amount)) {
+                    EXPECT_GE(words[i + 1].left - words[i].right, 6)
+                        << words[i].text << " and " << words[i + 1].text;
+                }
+            }
+            EXPECT_GT(amounts, 5);
+        }
     }
 }
 

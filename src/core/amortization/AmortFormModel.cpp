@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/amortization/PaymentDates.h"
+#include "core/base/EntryNumbers.h"
 #include "core/base/FormTexts.h"
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
@@ -175,10 +176,13 @@ void AmortFormModel::comClr_Click() {
         SelectedStyle = AcceptedStyle;
         return;
     }
-    if (!InputMayGo(SaveDefault::Yes, false)) {
-        return;
+    if (InputMayGo(SaveDefault::Yes, false)) {
+        StartNewLoan();
     }
-    // A new loan: File | Save asks for its name instead of offering to replace the last file.
+}
+
+// A new loan: File | Save asks for its name instead of offering to replace the last file.
+void AmortFormModel::StartNewLoan() {
     state_.LoanFilePath.clear();
     SuppressChangeTracking = true;
     ClearForm();
@@ -357,20 +361,44 @@ AmortControl AmortFormModel::NextInTabOrder(AmortControl control) const {
     return AmortControl::comOK;
 }
 
-void AmortFormModel::Field_LostFocus(AmortField field, std::string_view nextControl) {
+bool AmortFormModel::Field_LostFocus(AmortField field, std::string_view nextControl) {
     const AmortFieldRow& row = FieldRow(field);
     if (row.mask == kDateFieldText) {
-        CheckDateField(field, nextControl);
-        return;
+        return CheckDateField(field, nextControl);
     }
-    if (!row.mask.empty()) {
-        SetFieldText(field, FormatNumber(NumericValue(FieldOf(field).text), row.mask));
+    if (row.mask.empty()) {
+        return true;
     }
-    if (field == AmortField::Rate) {
-        WarningShown = false;
-        if (!SuppressChangeTracking) {
-            txtNoInt.enabled = NumericValue(txtRate.text) != 0;
+    // A field left while the focus returns to an entry just refused is not checked itself.
+    bool returningToRefusal = WarningShown;
+    WarningShown = false;
+    if (std::optional<Message> refusal = EntryRefusal(field, FieldOf(field).text)) {
+        if (returningToRefusal || IsOtherCommandButton(nextControl)) {
+            return true;
         }
+        WarningShown = true;
+        ui_.Beep();
+        ui_.MsgBox(*refusal);
+        Focus(row.control);
+        return false;
+    }
+    SetFieldText(field, TidiedText(field));
+    if (field == AmortField::Rate && !SuppressChangeTracking) {
+        txtNoInt.enabled = RatePercent(txtRate.text) != 0.0;
+    }
+    return true;
+}
+
+std::string AmortFormModel::TidiedText(AmortField field) {
+    const std::string& text = FieldOf(field).text;
+    switch (field) {
+        case AmortField::Amount:
+        case AmortField::Payment:
+            return FormatNumber(AmountValue(text).value_or(0), FieldRow(field).mask);
+        case AmortField::Rate:
+            return RateFieldText(RatePercent(text).value_or(0));
+        default:
+            return FormatNumber(NumericValue(text), FieldRow(field).mask);
     }
 }
 

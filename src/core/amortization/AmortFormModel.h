@@ -127,7 +127,8 @@ class AmortFormModel {
     void Field_GotFocus(AmortField field);
     // Returns whether the key is swallowed.
     bool Field_KeyPress(AmortField field, int key);
-    void Field_LostFocus(AmortField field, std::string_view nextControl);
+    // Returns false when the field refuses its entry and keeps the focus.
+    bool Field_LostFocus(AmortField field, std::string_view nextControl);
     void Field_Change(AmortField field);
     // Writes a field's text the way typing does: its change handler runs when the text differs.
     void SetFieldText(AmortField field, std::string text);
@@ -159,6 +160,8 @@ class AmortFormModel {
     void comOK_GotFocus();
     void comClr_GotFocus();
     void comQuit_GotFocus();
+    // Every field as a new loan has it: what Clear Values leaves once the input may go.
+    void StartNewLoan();
 
     // Validation and computing (data tab).
     void ValidateAndCompute();
@@ -186,7 +189,9 @@ class AmortFormModel {
     static bool IsStyleOption(std::string_view control);
     void ApplyFormDefaults();
     void DefaultFirstPaymentDate();
-    void CheckDateField(AmortField field, std::string_view nextControl);
+    bool CheckDateField(AmortField field, std::string_view nextControl);
+    // A number field's text as it shows once left: its value with the field's mask.
+    std::string TidiedText(AmortField field);
     AmortEntries Entries() const;
     const PaymentFrequency& Frequency() const { return FrequencyOf(optFreq); }
     Date Today() const { return today_(); }

@@ -5,8 +5,10 @@
 #include "core/amortization/AmortValidation.h"
 
 #include "core/amortization/PaymentDates.h"
+#include "core/base/EntryNumbers.h"
 #include "core/base/FormTexts.h"
 #include "core/base/NumberText.h"
+#include "core/reports/PrintableAmounts.h"
 #include "core/schedule/ScheduleEngine.h"
 
 namespace quorvia {
@@ -36,7 +38,43 @@ std::optional<int16_t> SixteenBitCount(std::string_view text) {
     return static_cast<int16_t>(value);
 }
 
+constexpr std::string_view kTooLargeTitle = "AMOUNT TOO LARGE";
+
+std::string LargestPrinted(double amount) {
+    return FormatNumber(amount, "###,###,##0.00");
+}
+
+std::optional<Message> AmountRefusal(std::string_view fieldName, std::string_view text) {
+    std::optional<double> amount = AmountValue(text);
+    if (!amount) {
+        return NotANumberMessage(fieldName, kAmountExample);
+    }
+    if (FitsAReportColumn(std::fabs(*amount))) {
+        return std::nullopt;
+    }
+    return Message{"The " + std::string(fieldName) + " entered is too large to print!" +
+                       std::string(CrLf) + std::string(CrLf) + "Reports print amounts up to " +
+                       LargestPrinted(kLargestPrintedAmount) + ".",
+                   std::string(kTooLargeTitle), MsgButtons::Ok, MsgIcon::Exclamation, 1};
+}
+
 }  // namespace
+
+std::optional<Message> EntryRefusal(AmortField field, std::string_view text) {
+    switch (field) {
+        case AmortField::Amount:
+            return AmountRefusal("Loan Amount", text);
+        case AmortField::Payment:
+            return AmountRefusal("Periodic Payment", text);
+        case AmortField::Rate:
+            if (!RatePercent(text)) {
+                return NotANumberMessage("Interest Rate", kRateExample);
+            }
+            return std::nullopt;
+        default:
+            return std::nullopt;
+    }
+}
 
 AmortValidation::AmortValidation(AppState& state, Ui& ui, Clock today)
     : state_(state), ui_(ui), today_(std::move(today)) {}
@@ -56,7 +94,7 @@ AmortValidationResult AmortValidation::Validate(const AmortEntries& entries) {
 
 AmortValidation::Outcome AmortValidation::ValidationPass() {
     using Step = Outcome (AmortValidation::*)();
-    static constexpr std::array<Step, 20> kSteps{
+    static constexpr std::array<Step, 21> kSteps{
         &AmortValidation::ReadFields,
         &AmortValidation::CheckTermLimit,
         &AmortValidation::CheckFundingGap,
@@ -75,6 +113,7 @@ AmortValidation::Outcome AmortValidation::ValidationPass() {
         &AmortValidation::FixPaymentDate,
         &AmortValidation::DerivePayment,
         &AmortValidation::CheckInterestFreeCount,
+        &AmortValidation::CheckAmountsPrint,
         &AmortValidation::ConfirmPayOut,
         &AmortValidation::ReadReportOptions,
     };
@@ -89,9 +128,22 @@ AmortValidation::Outcome AmortValidation::ValidationPass() {
 
 AmortValidation::Outcome AmortValidation::StopWithError(const std::string& prompt, MsgIcon icon,
                                                         std::string focus, std::string_view title) {
+    return StopWith({prompt, std::string(title), MsgButtons::Ok, icon, 1}, std::move(focus));
+}
+
+AmortValidation::Outcome AmortValidation::StopWith(const Message& message, std::string focus) {
     ui_.Beep();
-    ui_.MsgBox({prompt, std::string(title), MsgButtons::Ok, icon, 1});
+    ui_.MsgBox(message);
     return Stop(std::move(focus));
+}
+
+// An entry the field refuses when it is left can still reach validation: loaded from a file,
+// or left for Clear or Quit.
+AmortValidation::Outcome AmortValidation::StopAtRefusedEntry(AmortField field) {
+    if (std::optional<Message> refusal = EntryRefusal(field, Text(field))) {
+        return StopWith(*refusal, std::string(ControlName(FieldRow(field).control)));
+    }
+    return Outcome::Continue;
 }
 
 AmortValidation::Outcome AmortValidation::Stop(std::string focus) {
@@ -134,11 +186,16 @@ std::optional<Date> AmortValidation::DateForValidation(AmortField field) {
 
 AmortValidation::Outcome AmortValidation::ReadFields() {
     inputs_ = AmortInputs{};
+    for (AmortField field : {AmortField::Amount, AmortField::Rate}) {
+        if (StopAtRefusedEntry(field) == Outcome::Stop) {
+            return Outcome::Stop;
+        }
+    }
     inputs_.BorrowerName = Text(AmortField::Name);
     inputs_.ExactDays = result_.entries.optCalc == 1;
     inputs_.AmountText = Text(AmortField::Amount);
-    inputs_.LoanAmount = NumericValue(Text(AmortField::Amount));
-    inputs_.AnnualRate = AnnualRateFromTyped(NumericValue(Text(AmortField::Rate)));
+    inputs_.LoanAmount = *AmountValue(Text(AmortField::Amount));
+    inputs_.AnnualRate = *RatePercent(Text(AmortField::Rate)) / 100;
     inputs_.RateText = Text(AmortField::Rate);
     std::optional<int16_t> term = SixteenBitCount(Text(AmortField::Term));
     termTooLarge_ = !term;
@@ -216,7 +273,10 @@ AmortValidation::Outcome AmortValidation::SetStartValues() {
 }
 
 AmortValidation::Outcome AmortValidation::ReadPaymentOptions() {
-    inputs_.Payment = NumericValue(Text(AmortField::Payment));
+    if (StopAtRefusedEntry(AmortField::Payment) == Outcome::Stop) {
+        return Outcome::Stop;
+    }
+    inputs_.Payment = *AmountValue(Text(AmortField::Payment));
     inputs_.OddDays = std::floor(NumericValue(Text(AmortField::OddDays)));
     inputs_.FixedPrincipal = result_.entries.chkFix == 1;
     inputs_.FixedPrincipalAmount = inputs_.FixedPrincipal ? inputs_.Payment : 0;
@@ -393,6 +453,25 @@ AmortValidation::Outcome AmortValidation::CheckInterestFreeCount() {
             ") equals or exceeds the number of periodic payments (" + std::to_string(scheduled) +
             ")." + crlf + crlf + "Do you really want to exclude ALL interest accruals?",
         "NO INTEREST ACCRUAL", 2, AmortControl::txtNoInt);
+}
+
+// The schedule is worked out once ahead of the run: an amount too large for its report column
+// would print run into the next one.
+AmortValidation::Outcome AmortValidation::CheckAmountsPrint() {
+    AmortInputs trial = inputs_;
+    SemiMonthlyChoice semiMonthly = state_.SemiMonthly;
+    Schedule schedule;
+    // A schedule that cannot be computed at all is the run's to report.
+    if (ComputeSchedule(trial, semiMonthly, {}, schedule) || FitsTheReports(schedule)) {
+        return Outcome::Continue;
+    }
+    std::string crlf(CrLf);
+    return StopWith({"This loan's schedule holds amounts too large to print!" + crlf + crlf +
+                         "Reports print amounts up to " + LargestPrinted(kLargestPrintedAmount) +
+                         ", and a year's interest or a negative amount up to " +
+                         LargestPrinted(kLargestMarkedAmount) + ".",
+                     std::string(kTooLargeTitle), MsgButtons::Ok, MsgIcon::Exclamation, 1},
+                    std::string(ControlName(AmortControl::txtAmount)));
 }
 
 AmortValidation::Outcome AmortValidation::ConfirmPayOut() {

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/amortization/AmortControls.h"
 #include "core/base/Clock.h"
@@ -45,6 +46,10 @@ struct AmortValidationResult {
     std::optional<std::string> computedDateText;
 };
 
+// How the amount, payment and rate fields take their text: the message that refuses it (not a
+// number, or an amount too large to print), or nothing when the field takes it.
+std::optional<Message> EntryRefusal(AmortField field, std::string_view text);
+
 class AmortValidation {
   public:
     // The session state's semi-monthly choice is brought in line with the loan as it is checked.
@@ -74,12 +79,15 @@ class AmortValidation {
     Outcome FixPaymentDate();
     Outcome DerivePayment();
     Outcome CheckInterestFreeCount();
+    Outcome CheckAmountsPrint();
     Outcome ConfirmPayOut();
     Outcome ReadReportOptions();
 
     std::optional<Date> DateForValidation(AmortField field);
     void SetFirstPaymentDate(Date date);
     Outcome Stop(std::string focus);
+    Outcome StopWith(const Message& message, std::string focus);
+    Outcome StopAtRefusedEntry(AmortField field);
     Outcome Stop(AmortControl focus) { return Stop(std::string(ControlName(focus))); }
     Outcome StopWithError(const std::string& prompt, MsgIcon icon, std::string focus,
                           std::string_view title = "ERROR");

@@ -132,29 +132,29 @@ void AmortFormModel::AdvancePastFunding(Date funding, bool includeFundingDay) {
     }
 }
 
-void AmortFormModel::CheckDateField(AmortField field, std::string_view nextControl) {
+bool AmortFormModel::CheckDateField(AmortField field, std::string_view nextControl) {
     if (IsOtherCommandButton(nextControl)) {
-        return;
+        return true;
     }
     if (WarningShown) {
         WarningShown = false;
-        return;
+        return true;
     }
     std::optional<Date> date = ParseDate(FieldOf(field).text);
     if (!date) {
         WarningShown = true;
         ShowDateFormatWarning(ui_, field);
         Focus(FieldRow(field).control);
-        return;
+        return false;
     }
     SetFieldText(field, FormatDate(*date, kDateFieldText));
     if (field == AmortField::FirstPayment) {
         PaymentDate = *date;
-        return;
+        return true;
     }
     std::optional<Date> first = ParseDate(txtPymt1.text);
     if (!first || *first > *date) {
-        return;
+        return true;
     }
     if (optFreq == kSemiMonthly) {
         EnsurePairDays(state_.SemiMonthly);
@@ -167,6 +167,7 @@ void AmortFormModel::CheckDateField(AmortField field, std::string_view nextContr
             {std::string(kLaterThanFunding), "REMINDER", MsgButtons::Ok, MsgIcon::Information, 1});
     }
     Focus(AmortControl::txtPymt1);
+    return true;
 }
 
 void AmortFormModel::SelectSemiMonthlyDates(bool moveFocusOn, std::string_view nextControl) {

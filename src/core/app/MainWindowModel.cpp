@@ -2,7 +2,7 @@
 
 #include "core/amortization/AmortControls.h"
 #include "core/app/ProgramVersion.h"
-#include "core/base/NumberText.h"
+#include "core/base/EntryNumbers.h"
 #include "core/base/RunError.h"
 #include "core/help/HelpTopics.h"
 #include "core/session/PreferenceStore.h"
@@ -264,7 +264,9 @@ void MainWindowModel::ToolBar_ButtonClick(MainAction key) {
             mnuFileSave_Click();
             break;
         case MainAction::tbPrint:
-            if (NumericValue(host_.AmortLoanAmountText()) > 0) {
+            // An amount that is not a number is for the form's check to refuse, with its message.
+            if (std::optional<double> amount = AmountValue(host_.AmortLoanAmountText());
+                !amount || *amount > 0) {
                 host_.FocusAmortForm();
                 host_.ClickAmortButton("comOK");
             } else {

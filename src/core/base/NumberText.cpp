@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -27,6 +28,11 @@ class NumberCursor {
     }
 
     void Skip() { ++pos_; }
+
+    bool AtEnd() {
+        Peek();
+        return pos_ >= text_.size();
+    }
 
     bool Take(char c) {
         if (Peek() != c) {
@@ -142,7 +148,7 @@ long ExponentOf(NumberCursor& cursor) {
     return negative ? -exponent : exponent;
 }
 
-double DecimalNumber(NumberCursor& cursor) {
+std::optional<double> DecimalNumber(NumberCursor& cursor) {
     bool negative = cursor.Take('-');
     if (!negative) {
         cursor.Take('+');
@@ -162,10 +168,23 @@ double DecimalNumber(NumberCursor& cursor) {
         cursor.Skip();
     }
     if (!sawDigit) {
-        return 0;
+        return std::nullopt;
     }
     long exponent = ExponentOf(cursor);
     return digits.Value(negative, exponent);
+}
+
+// The number at the cursor, or nothing when none stands there.
+std::optional<double> LeadingNumber(NumberCursor& cursor) {
+    if (!cursor.Take('&')) {
+        return DecimalNumber(cursor);
+    }
+    int base = cursor.TakeIgnoringCase('H') ? 16 : cursor.TakeIgnoringCase('O') ? 8 : 0;
+    int digit = HexDigitValue(cursor.Peek());
+    if (digit < 0 || digit >= base) {
+        return std::nullopt;
+    }
+    return WholeNumberInBase(cursor, base);
 }
 
 // Text for a value with up to 15 significant digits, as the program shows counts and sizes.
@@ -377,17 +396,17 @@ class MaskWriter {
 
 double NumericValue(std::string_view text) {
     NumberCursor cursor(text);
-    if (cursor.Take('&')) {
-        if (cursor.TakeIgnoringCase('H')) {
-            return WholeNumberInBase(cursor, 16);
-        }
-        if (cursor.TakeIgnoringCase('O')) {
-            return WholeNumberInBase(cursor, 8);
-        }
-        return 0;
-    }
-    double value = DecimalNumber(cursor);
+    double value = LeadingNumber(cursor).value_or(0);
     return value == 0 ? 0 : value;
+}
+
+std::optional<double> WholeNumericValue(std::string_view text) {
+    NumberCursor cursor(text);
+    std::optional<double> value = LeadingNumber(cursor);
+    if (!value || !cursor.AtEnd()) {
+        return std::nullopt;
+    }
+    return *value == 0 ? 0 : *value;
 }
 
 std::string NumberToText(double value) {

@@ -1,6 +1,7 @@
 #pragma once
 // Numbers as the program reads them from fields and shows them in fields and reports.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@ namespace quorvia {
 // ("1,000" is 1). "&H" and "&O" prefixes read hexadecimal and octal whole numbers. Text
 // without a number is 0.
 double NumericValue(std::string_view text);
+
+// The numeric value when the number is the whole text, blanks aside ("1 000", "8.5", "1E5");
+// nothing when other characters follow it ("1,000", "12x5") or the text holds no number.
+std::optional<double> WholeNumericValue(std::string_view text);
 
 // The number-to-text form used for counts and sizes: one blank before a number that is not
 // negative (" 360", " 10.5", "-2").

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/base/EntryNumbers.h"
 #include "core/base/FormTexts.h"
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
@@ -88,6 +89,53 @@ double RoundToFourDecimals(double value) {
     return std::floor(value * 10000 + 0.5) / 10000;
 }
 
+// An amount or rate field: its control, the name its messages give it, and how it reads and
+// shows its text.
+struct NumberField {
+    std::string_view control;
+    std::string_view name;
+    std::string_view example;
+    std::optional<double> (*read)(std::string_view);
+    std::string (*show)(double);
+};
+
+const NumberField kAmountField{"txtLnAmt", "Loan Amount", kAmountExample, AmountValue,
+                               [](double amount) { return FormatNumber(amount, kAmountMask); }};
+const NumberField kRateField{"txtRate", "Annual Interest Rate", kRateExample, RatePercent,
+                             RateFieldText};
+const NumberField kPaymentField{"txtPymt", "Periodic Payment", kAmountExample, AmountValue,
+                                [](double payment) { return FormatNumber(payment, kPaymentMask); }};
+
+// Tells the person that the field's entry is not a number and puts the focus on it.
+void Refuse(Ui& ui, const NumberField& field) {
+    ui.Beep();
+    ui.MsgBox(NotANumberMessage(field.name, field.example));
+    ui.SetFocus(field.control);
+}
+
+std::optional<double> Read(Ui& ui, const std::string& text, const NumberField& field) {
+    std::optional<double> value = field.read(text);
+    if (!value) {
+        Refuse(ui, field);
+    }
+    return value;
+}
+
+// Leaving the field tidies its text. An entry that is not a number stays as typed, and unless the
+// focus is on its way back to an entry just refused, or goes to Clear Values or Quit, the person
+// is told and kept in the field.
+void LeaveNumberField(Ui& ui, bool& warningShown, std::string& text, const NumberField& field,
+                      std::string_view nextControl) {
+    bool returningToRefusal = warningShown;
+    warningShown = false;
+    if (std::optional<double> value = field.read(text)) {
+        text = field.show(*value);
+    } else if (!returningToRefusal && nextControl != "cmdClear" && nextControl != "cmdQuit") {
+        warningShown = true;
+        Refuse(ui, field);
+    }
+}
+
 }  // namespace
 
 CalculatorModel::CalculatorModel(AppState& state, Ui& ui) : state_(state), ui_(ui) {}
@@ -124,14 +172,16 @@ void CalculatorModel::ResetCalculator() {
 
 bool CalculatorModel::cmdCalc_Click() {
     std::string failure(kMustEnterValues);
-    double p = FrequencyOf(optFreq).paymentsPerYear;
-    double P = NumericValue(txtLnAmt);
-    double n = std::floor(NumericValue(txtMonths) / (12 / p));
-    double A = NumericValue(txtPymt);
-    if (txtRate.ends_with('%')) {
-        txtRate.pop_back();
+    DropPercentSign();
+    std::optional<Entries> entries = ReadEntries();
+    if (!entries) {
+        return false;
     }
-    double i = NumericValue(txtRate) / p;
+    double p = FrequencyOf(optFreq).paymentsPerYear;
+    double P = entries->amount;
+    double n = std::floor(NumericValue(txtMonths) / (12 / p));
+    double A = entries->payment;
+    double i = entries->ratePercent / p;
     if (n > 0 && P > 0 && i > 0 && A > 0) {
         A = 0;
     }
@@ -147,9 +197,34 @@ bool CalculatorModel::cmdCalc_Click() {
     txtLnAmt = FormatNumber(CentsHalfUp(solution->amount), kPaymentMask);
     txtMonths = GeneralNumber(CentsHalfUp(solution->payments * (12 / p)));
     txtPymt = FormatNumber(CentsHalfUp(solution->payment), kPaymentMask);
-    txtRate = FormatNumber(RoundToFourDecimals((solution->growth - 1) * p * 100), kRateMask);
+    txtRate = RateFieldText(RoundToFourDecimals((solution->growth - 1) * p * 100));
     ui_.SetFocus("txtLnAmt");
     return true;
+}
+
+std::optional<CalculatorModel::Entries> CalculatorModel::ReadEntries() {
+    std::optional<double> amount = Read(ui_, txtLnAmt, kAmountField);
+    if (!amount) {
+        return std::nullopt;
+    }
+    std::optional<double> rate = Read(ui_, txtRate, kRateField);
+    if (!rate) {
+        return std::nullopt;
+    }
+    std::optional<double> payment = Read(ui_, txtPymt, kPaymentField);
+    if (!payment) {
+        return std::nullopt;
+    }
+    return Entries{*amount, *rate, *payment};
+}
+
+void CalculatorModel::DropPercentSign() {
+    if (txtRate.ends_with('%')) {
+        std::string plain = txtRate.substr(0, txtRate.size() - 1);
+        if (RatePercent(plain) == RatePercent(txtRate)) {
+            txtRate = std::move(plain);
+        }
+    }
 }
 
 void CalculatorModel::ShowFailure(const std::string& message) {
@@ -207,23 +282,21 @@ bool CalculatorModel::txtPymt_KeyPress(int key) {
     return FieldKeyPress(txtPymt, key, OptionName(optFreq));
 }
 
-void CalculatorModel::txtLnAmt_LostFocus() {
-    txtLnAmt = FormatNumber(NumericValue(txtLnAmt), kAmountMask);
+void CalculatorModel::txtLnAmt_LostFocus(std::string_view nextControl) {
+    LeaveNumberField(ui_, WarningShown, txtLnAmt, kAmountField, nextControl);
 }
 
-void CalculatorModel::txtRate_LostFocus() {
-    if (txtRate.ends_with('%')) {
-        txtRate.pop_back();
-    }
-    txtRate = FormatNumber(NumericValue(txtRate), kRateMask);
+void CalculatorModel::txtRate_LostFocus(std::string_view nextControl) {
+    LeaveNumberField(ui_, WarningShown, txtRate, kRateField, nextControl);
 }
 
-void CalculatorModel::txtMonths_LostFocus() {
+void CalculatorModel::txtMonths_LostFocus(std::string_view /*nextControl*/) {
+    WarningShown = false;
     txtMonths = FormatNumber(NumericValue(txtMonths), kCountMask);
 }
 
-void CalculatorModel::txtPymt_LostFocus() {
-    txtPymt = FormatNumber(NumericValue(txtPymt), kPaymentMask);
+void CalculatorModel::txtPymt_LostFocus(std::string_view nextControl) {
+    LeaveNumberField(ui_, WarningShown, txtPymt, kPaymentField, nextControl);
 }
 
 void CalculatorModel::optFreq_GotFocus(int index) {

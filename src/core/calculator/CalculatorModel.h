@@ -11,6 +11,7 @@
 // The batch tool drives this model alone; the calculator window's opening, closing and Copy
 // Values are LncalcModel's.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -70,10 +71,13 @@ class CalculatorModel {
     bool txtMonths_KeyPress(int key);
     bool txtPymt_KeyPress(int key);
 
-    void txtLnAmt_LostFocus();
-    void txtRate_LostFocus();
-    void txtMonths_LostFocus();
-    void txtPymt_LostFocus();
+    // Each tidies its field, given the control the focus goes to (empty when unknown). An
+    // amount or rate that is not a number stays as typed, and the person is told and kept in
+    // the field unless the focus goes to Clear Values or Quit.
+    void txtLnAmt_LostFocus(std::string_view nextControl = {});
+    void txtRate_LostFocus(std::string_view nextControl = {});
+    void txtMonths_LostFocus(std::string_view nextControl = {});
+    void txtPymt_LostFocus(std::string_view nextControl = {});
 
     void optFreq_GotFocus(int index);
     bool optFreq_KeyPress(int index, int key);
@@ -91,7 +95,24 @@ class CalculatorModel {
     bool FieldKeyPress(std::string& text, int key, std::string_view next);
     void ShowFailure(const std::string& message);
 
+    // True from a refused entry until the next field is left: the field the focus leaves on
+    // its way back to the refused one is not checked itself.
+    bool WarningShown = false;
+
   protected:
+    // The amount, rate in percent and payment as the fields hold them.
+    struct Entries {
+        double amount;
+        double ratePercent;
+        double payment;
+    };
+    // The entries, or nothing when one is not a number: the person is told and the focus goes
+    // to its field.
+    std::optional<Entries> ReadEntries();
+    // One trailing "%" leaves the rate field when the rate reads the same without it; below
+    // 1 % the number alone would read as a fraction, so the sign stays.
+    void DropPercentSign();
+
     AppState& state_;
     Ui& ui_;
 };

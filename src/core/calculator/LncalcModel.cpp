@@ -4,6 +4,7 @@
 
 #include "core/amortization/PaymentDates.h"
 #include "core/base/Dates.h"
+#include "core/base/EntryNumbers.h"
 #include "core/base/FormTexts.h"
 #include "core/base/NumberText.h"
 #include "core/schedule/AmortInputs.h"
@@ -42,7 +43,12 @@ void LncalcModel::cmdQuit_Click() {
 
 void LncalcModel::cmdCopy_Click() {
     ui_.SetFocus("txtLnAmt");
-    if (NumericValue(txtLnAmt) == 0) {
+    DropPercentSign();
+    std::optional<Entries> entries = ReadEntries();
+    if (!entries) {
+        return;
+    }
+    if (entries->amount == 0) {
         ui_.Beep();
         ui_.MsgBox({std::string(kNoPrincipal), "Unable to proceed...", MsgButtons::Ok,
                     MsgIcon::Information, 1});
@@ -56,7 +62,7 @@ void LncalcModel::cmdCopy_Click() {
         }
         state_.InputUnsaved = false;
     }
-    CopyInto(form);
+    CopyInto(form, *entries);
     state_.FormOpen[1] = true;
     host_.UpdateMainCommands();
     host_.BringAmortFormForward();
@@ -74,16 +80,17 @@ bool LncalcModel::AmortInputMayBeOverwritten() {
     return answer == MsgAnswer::No;
 }
 
-// The amortization form hears each value as if typed, so the copied loan counts as unsaved
-// input. Its activation then reads the marker and dates the first payment one period ahead.
-void LncalcModel::CopyInto(AmortFormModel& form) {
-    if (txtRate.ends_with('%')) {
-        txtRate.pop_back();
-    }
-    form.SetFieldText(AmortField::Amount, txtLnAmt);
-    form.SetFieldText(AmortField::Rate, FormatNumber(NumericValue(txtRate), kRateMask));
+// The copied loan is the calculator's alone: the form starts a new loan, and every field the
+// calculator does not fill keeps what a new loan has. The form hears each copied value as if
+// typed, so the loan counts as unsaved input; its activation then reads the marker and dates
+// the first payment one period ahead.
+void LncalcModel::CopyInto(AmortFormModel& form, const Entries& entries) {
+    form.StartNewLoan();
+    form.SetFieldText(AmortField::Amount, FormatNumber(entries.amount, kAmountMask));
+    form.SetFieldText(AmortField::Rate, RateFieldText(entries.ratePercent));
     form.SetFieldText(AmortField::Term, txtMonths);
-    form.SetFieldText(AmortField::Payment, txtPymt);
+    form.SetFieldText(AmortField::Payment,
+                      FormatNumber(entries.payment, FieldRow(AmortField::Payment).mask));
 
     const PaymentFrequency& frequency = FrequencyOf(optFreq);
     form.optFreq_Click(frequency.index);

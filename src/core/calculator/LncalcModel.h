@@ -48,7 +48,7 @@ class LncalcModel : public CalculatorModel {
   private:
     // False when the person keeps the amortization form's unsaved input (saving it first).
     bool AmortInputMayBeOverwritten();
-    void CopyInto(AmortFormModel& form);
+    void CopyInto(AmortFormModel& form, const Entries& entries);
 
     Clock today_;
     CalculatorHost& host_;

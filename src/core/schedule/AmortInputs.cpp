@@ -29,8 +29,4 @@ void ApplyFrequency(AmortInputs& inputs, int frequencyIndex) {
     inputs.PeriodicRate = inputs.AnnualRate / inputs.PaymentsPerYear;
 }
 
-double AnnualRateFromTyped(double typed) {
-    return typed >= 1 ? typed / 100 : typed;
-}
-
 }  // namespace quorvia

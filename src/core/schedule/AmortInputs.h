@@ -84,7 +84,4 @@ struct AmortInputs {
 // Sets the frequency fields (payments per year, name, date step, periodic rate) from an index.
 void ApplyFrequency(AmortInputs& inputs, int frequencyIndex);
 
-// The annual rate as typed: a value of 1 or more is a percentage, below 1 a fraction already.
-double AnnualRateFromTyped(double typed);
-
 }  // namespace quorvia

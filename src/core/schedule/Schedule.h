@@ -20,6 +20,8 @@ struct ScheduleHeading {
     std::string borrowerName;
     // The amount as the person typed it, which the title quotes.
     double statedAmount = 0;
+    // The rate in percent as the title quotes it: as typed, or its percentage when typed as a
+    // fraction.
     std::string rateText;
     std::string frequencyName;
     // The funding date when interest runs on exact days.

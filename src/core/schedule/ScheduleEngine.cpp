@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/base/Dates.h"
+#include "core/base/EntryNumbers.h"
 #include "core/base/NumberText.h"
 #include "core/schedule/WorkFile.h"
 
@@ -180,8 +181,8 @@ bool ScheduleBuilder::StateTheLoan() {
     ScheduleHeading heading;
     heading.exactDays = in_.ExactDays;
     heading.borrowerName = in_.BorrowerName;
-    heading.statedAmount = NumericValue(in_.AmountText);
-    heading.rateText = in_.RateText;
+    heading.statedAmount = AmountValue(in_.AmountText).value_or(in_.LoanAmount);
+    heading.rateText = RateTitleText(in_.RateText);
     heading.frequencyName = in_.FrequencyName;
     if (in_.ExactDays) {
         heading.fundingDate = fundingDate_;

@@ -29,7 +29,7 @@ struct CalcFieldRow {
     std::string CalculatorModel::*text;
     void (CalculatorModel::*gotFocus)();
     bool (CalculatorModel::*keyPress)(int);
-    void (CalculatorModel::*lostFocus)();
+    void (CalculatorModel::*lostFocus)(std::string_view);
 };
 
 const CalcFieldRow kFieldRows[] = {
@@ -259,7 +259,7 @@ void LncalcForm::FocusChanged(QWidget* now) {
     const Control* previous = ControlOf(lastFocused_);
     lastFocused_ = now;
     if (previous && HearsLeaveEvents(previous->widget)) {
-        LostFocus(*previous);
+        LostFocus(*previous, now->objectName().toStdString());
     }
     if (QApplication::focusWidget() == now) {
         GotFocus(*next);
@@ -294,9 +294,9 @@ void LncalcForm::GotFocus(const Control& control) {
     }
 }
 
-void LncalcForm::LostFocus(const Control& control) {
+void LncalcForm::LostFocus(const Control& control, std::string_view nextControl) {
     if (control.kind == Kind::Field) {
-        (model_.*kFieldRows[control.index].lostFocus)();
+        (model_.*kFieldRows[control.index].lostFocus)(nextControl);
     }
 }
 

@@ -61,7 +61,7 @@ class LncalcForm : public QWidget {
 
     void FocusChanged(QWidget* now);
     void GotFocus(const Control& control);
-    void LostFocus(const Control& control);
+    void LostFocus(const Control& control, std::string_view nextControl);
     bool KeyPress(const Control& control, int key);
     void ButtonClicked(int button);
 

@@ -74,13 +74,25 @@ TEST_F(AmortFormModelTest, OpensWithThePreferences) {
 TEST_F(AmortFormModelTest, FieldsAreReformattedOnLeaving) {
     Open();
     Type(F::Amount, "1,234.5");
-    EXPECT_EQ(form.txtAmount.text, "1.00");
+    EXPECT_EQ(form.txtAmount.text, "1234.50");
     Type(F::Amount, "1 234.5");
     EXPECT_EQ(form.txtAmount.text, "1234.50");
+    Type(F::Amount, "$250,000.00");
+    EXPECT_EQ(form.txtAmount.text, "250000.00");
     Type(F::Payment, "99.999");
     EXPECT_EQ(form.txtPymt.text, "100.00");
+    Type(F::Payment, "$1,621.50");
+    EXPECT_EQ(form.txtPymt.text, "1621.50");
     Type(F::Rate, "8.5");
     EXPECT_EQ(form.txtRate.text, "8.5000");
+    // A rate below 1 is a fraction: the field shows the percentage the loan is computed at.
+    Type(F::Rate, ".0675");
+    EXPECT_EQ(form.txtRate.text, "6.7500");
+    Type(F::Rate, "0.75");
+    EXPECT_EQ(form.txtRate.text, "75.0000");
+    Type(F::Rate, ".005");
+    EXPECT_EQ(form.txtRate.text, "0.5000%");
+    EXPECT_TRUE(ui.messages.empty());
     Type(F::Term, "359.5");
     EXPECT_EQ(form.txtTerm.text, "360");
 
@@ -89,6 +101,54 @@ TEST_F(AmortFormModelTest, FieldsAreReformattedOnLeaving) {
     EXPECT_FALSE(form.txtNoInt.enabled);
     Type(F::Rate, "6");
     EXPECT_TRUE(form.txtNoInt.enabled);
+}
+
+TEST_F(AmortFormModelTest, AnEntryThatIsNotANumberIsRefusedAtItsField) {
+    Open();
+    struct Case {
+        AmortField field;
+        const char* text;
+        const char* focus;
+    };
+    const Case cases[] = {
+        {F::Payment, "(250000)", "txtPymt"},
+        {F::Rate, "6.7.5", "txtRate"},
+        {F::Amount, "abc12x5", "txtAmount"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        ui.Clear();
+        form.Field_GotFocus(c.field);
+        form.SetFieldText(c.field, c.text);
+        EXPECT_FALSE(form.Field_LostFocus(c.field, "txtTerm"));
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.events.front(), "beep");
+        EXPECT_EQ(ui.messages[0].title, "NOT A NUMBER");
+        EXPECT_EQ(ui.messages[0].icon, MsgIcon::Exclamation);
+        EXPECT_EQ(ui.LastFocus(), c.focus);
+        // Kept as typed, never read as 0.
+        EXPECT_EQ(form.FieldOf(c.field).text, c.text);
+
+        // The field left as the focus comes back is not checked; the next leaving is.
+        form.Field_GotFocus(F::Term);
+        form.SetFieldText(F::Term, "x");
+        EXPECT_TRUE(form.Field_LostFocus(F::Term, c.focus));
+        EXPECT_EQ(ui.messages.size(), 1u);
+        EXPECT_FALSE(form.Field_LostFocus(c.field, "txtTerm"));
+        EXPECT_EQ(ui.messages.size(), 2u);
+        form.Field_LostFocus(F::Term, c.focus);
+    }
+
+    EXPECT_EQ(ui.messages[0].prompt,
+              "The Loan Amount entered is not a number!\r\n\r\nEnter an amount such as 250000, "
+              "250,000 or $250,000.00.");
+
+    // Leaving for Clear Values or Quit checks nothing.
+    ui.Clear();
+    EXPECT_TRUE(form.Field_LostFocus(F::Amount, "comClr"));
+    EXPECT_TRUE(form.Field_LostFocus(F::Amount, "comQuit"));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(form.txtAmount.text, "abc12x5");
 }
 
 TEST_F(AmortFormModelTest, EscRestoresTheTextTheFieldHadOnFocus) {

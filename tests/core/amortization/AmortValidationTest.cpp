@@ -21,6 +21,19 @@ class ValidationTest : public AmortFormTest {
         runsBefore = runner.runs.size();
         form.comOK_Click();
     }
+    // A loan that passes but for one entry, written into its field as a loan data file writes
+    // it: Okay stops at that field with one message after a beep, and leaves the entry as it
+    // was. The field then gets back what it held.
+    void ExpectEntryStops(AmortField field, const std::string& text, std::string_view title) {
+        EnterPlainLoan();
+        const std::string typed = form.FieldOf(field).text;
+        form.SetFieldText(field, text);
+        Okay();
+        ExpectStop(title, ControlName(FieldRow(field).control));
+        EXPECT_EQ(ui.events.front(), "beep");
+        EXPECT_EQ(form.FieldOf(field).text, text) << "a refused entry is left as it was";
+        form.SetFieldText(field, typed);
+    }
     size_t runsBefore = 0;
 };
 
@@ -51,9 +64,17 @@ TEST_F(ValidationTest, RateAsPercentOrFractionIsTheSame) {
     Type(F::Rate, "0.085");
     Type(F::Payment, "0");
     Okay();
-    ASSERT_EQ(runner.runs.size(), 2u);
-    EXPECT_DOUBLE_EQ(runner.runs[0].AnnualRate, runner.runs[1].AnnualRate);
-    EXPECT_DOUBLE_EQ(runner.runs[0].Payment, runner.runs[1].Payment);
+    // A fraction from a loan data file, as it stands in the field.
+    form.SetFieldText(F::Rate, ".085");
+    form.SetFieldText(F::Payment, "0");
+    Okay();
+    ASSERT_EQ(runner.runs.size(), 3u);
+    for (const AmortInputs& run : runner.runs) {
+        EXPECT_EQ(run.AnnualRate, runner.runs[0].AnnualRate);
+        EXPECT_EQ(run.Payment, runner.runs[0].Payment);
+    }
+    EXPECT_EQ(runner.runs[1].RateText, "8.5000");
+    EXPECT_EQ(runner.runs[2].RateText, ".085");
 }
 
 TEST_F(ValidationTest, TermAbove600IsRefusedAndNeverWrapsToSixteenBits) {
@@ -246,29 +267,21 @@ TEST_F(ValidationTest, NegativeEntriesAreRefusedAtTheirField) {
         AmortField field;
         const char* text;
         const char* prompt;
-        const char* focus;
     };
     const Case cases[] = {
-        {F::Amount, "-5000", "Loan Amount cannot be negative!", "txtAmount"},
-        {F::Rate, "-1", "Interest Rate cannot be negative!", "txtRate"},
-        {F::Term, "-12", "Term cannot be negative!", "txtTerm"},
-        {F::Term, "-40000", "Term cannot be negative!", "txtTerm"},
-        {F::Payment, "-100", "Periodic Payment cannot be negative!", "txtPymt"},
-        {F::InterestFree, "-40000", "The number of 'Interest Free' payments cannot be negative!",
-         "txtNoInt"},
+        {F::Amount, "-5000", "Loan Amount cannot be negative!"},
+        {F::Rate, "-1", "Interest Rate cannot be negative!"},
+        {F::Term, "-12", "Term cannot be negative!"},
+        {F::Term, "-40000", "Term cannot be negative!"},
+        {F::Payment, "-100", "Periodic Payment cannot be negative!"},
+        {F::InterestFree, "-40000", "The number of 'Interest Free' payments cannot be negative!"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        EnterPlainLoan();
-        const std::string typed = form.FieldOf(c.field).text;
-        form.SetFieldText(c.field, c.text);
-        Okay();
-        ExpectStop("ERROR", c.focus);
+        ExpectEntryStops(c.field, c.text, "ERROR");
+        ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].prompt, c.prompt);
         EXPECT_EQ(ui.messages[0].icon, MsgIcon::Critical);
-        EXPECT_EQ(ui.events.front(), "beep");
-        EXPECT_EQ(form.FieldOf(c.field).text, c.text) << "a refused entry is left as it was";
-        form.SetFieldText(c.field, typed);
     }
 
     // Odd days may subtract days from the first period.
@@ -277,6 +290,59 @@ TEST_F(ValidationTest, NegativeEntriesAreRefusedAtTheirField) {
     ui.QueueAnswer(MsgAnswer::Yes);
     Okay();
     EXPECT_EQ(runner.runs.size(), 1u) << ::testing::PrintToString(Titles());
+}
+
+// An entry the field would refuse can still reach validation (from a loan data file, or left
+// for Clear Values): it stops at its field with the field's message, never read as 0.
+TEST_F(ValidationTest, AnEntryThatIsNotANumberStopsAtItsField) {
+    ExpectEntryStops(F::Amount, "abc12x5", "NOT A NUMBER");
+    ExpectEntryStops(F::Rate, "8.5x", "NOT A NUMBER");
+    ExpectEntryStops(F::Payment, "$ 1 0 0,0", "NOT A NUMBER");
+    ExpectEntryStops(F::Amount, "100,000,000.00", "AMOUNT TOO LARGE");
+    ExpectEntryStops(F::Payment, "-100,000,000", "AMOUNT TOO LARGE");
+
+    // The same amounts written the way a lender writes them are one and the same loan.
+    for (const char* amount : {"100000", "100,000", "$100,000.00"}) {
+        EnterPlainLoan();
+        form.SetFieldText(F::Amount, amount);
+        form.SetFieldText(F::Payment, "0");
+        Okay();
+    }
+    ASSERT_EQ(runner.runs.size(), 3u) << ::testing::PrintToString(Titles());
+    for (const AmortInputs& run : runner.runs) {
+        EXPECT_EQ(run.LoanAmount, 100000);
+        EXPECT_DOUBLE_EQ(run.Payment, 768.91);
+    }
+}
+
+// Every amount of the schedule must fit its report column: the loan amount, the totals, a
+// year's interest.
+TEST_F(ValidationTest, ASchedulesAmountsTooLargeToPrintStopAtTheLoanAmount) {
+    EnterPlainLoan();
+    Type(F::Amount, "60,000,000");  // the payments total 166 million
+    Okay();
+    ExpectStop("AMOUNT TOO LARGE", "txtAmount");
+    EXPECT_EQ(ui.messages[0].prompt,
+              "This loan's schedule holds amounts too large to print!\r\n\r\nReports print "
+              "amounts up to 99,999,999.99, and a year's interest or a negative amount up to "
+              "9,999,999.99.");
+
+    // The largest amount at no interest, repaid in one payment, prints.
+    Type(F::Amount, "99,999,999.99");
+    Type(F::Rate, "0");
+    Type(F::Term, "1");
+    Type(F::Payment, "0");
+    Okay();
+    EXPECT_EQ(runner.runs.size(), 1u) << ::testing::PrintToString(Titles());
+
+    // A year's interest carries an asterisk: 12.5 million of it does not print, though the
+    // payments total 92.5 million.
+    Type(F::Amount, "80,000,000");
+    Type(F::Rate, "36");
+    Type(F::Term, "9");
+    Type(F::Payment, "0");
+    Okay();
+    ExpectStop("AMOUNT TOO LARGE", "txtAmount");
 }
 
 TEST_F(ValidationTest, DerivedTermAbove360IsCheckedAgainstTheMaximum) {

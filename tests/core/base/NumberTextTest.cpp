@@ -58,6 +58,16 @@ TEST(NumericValueTest, ReadsHexadecimalAndOctalWholeNumbers) {
     EXPECT_EQ(NumericValue("&H" + std::string(300, 'F')), std::numeric_limits<double>::max());
 }
 
+TEST(WholeNumericValueTest, TheNumberMustBeTheWholeText) {
+    EXPECT_EQ(WholeNumericValue(" 1 000 "), 1000.0);
+    EXPECT_EQ(WholeNumericValue("-2.5E3"), -2500.0);
+    EXPECT_EQ(WholeNumericValue("&H1F"), 31.0);
+    EXPECT_FALSE(std::signbit(*WholeNumericValue("-0")));
+    for (const char* text : {"", " ", "1,000", "12abc", "8%", "1.5.3", "-", ".", "&H", "&X5"}) {
+        EXPECT_EQ(WholeNumericValue(text), std::nullopt) << text;
+    }
+}
+
 TEST(NumberToTextTest, PutsABlankBeforeANumberThatIsNotNegative) {
     EXPECT_EQ(NumberToText(360), " 360");
     EXPECT_EQ(NumberToText(10.5), " 10.5");

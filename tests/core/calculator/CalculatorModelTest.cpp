@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "support/ScriptedUi.h"
 
 namespace quorvia {
@@ -113,19 +115,84 @@ TEST_F(CalculatorModelTest, AmountAndPaymentBothZeroFails) {
 }
 
 TEST_F(CalculatorModelTest, FieldsAreReformattedOnLeaving) {
-    calc.txtLnAmt = "1,000";
-    calc.txtLnAmt_LostFocus();
-    EXPECT_EQ(calc.txtLnAmt, "1.00");
-    calc.txtLnAmt = "1 000";
-    calc.txtLnAmt_LostFocus();
-    EXPECT_EQ(calc.txtLnAmt, "1000.00");
+    using Field = std::string CalculatorModel::*;
+    using LostFocus = void (CalculatorModel::*)(std::string_view);
+    auto leave = [this](Field field, LostFocus lostFocus, const char* typed) {
+        calc.*field = typed;
+        (calc.*lostFocus)({});
+        return calc.*field;
+    };
+    const Field amount = &CalculatorModel::txtLnAmt;
+    const LostFocus amountLeft = &CalculatorModel::txtLnAmt_LostFocus;
+    EXPECT_EQ(leave(amount, amountLeft, "1,000"), "1000.00");
+    EXPECT_EQ(leave(amount, amountLeft, "1 000"), "1000.00");
+    EXPECT_EQ(leave(amount, amountLeft, "$250,000.00"), "250000.00");
+    const Field rate = &CalculatorModel::txtRate;
+    const LostFocus rateLeft = &CalculatorModel::txtRate_LostFocus;
+    EXPECT_EQ(leave(rate, rateLeft, ".0675"), "6.7500");
+    EXPECT_EQ(leave(rate, rateLeft, "0.5%"), "0.5000%");
+    EXPECT_EQ(leave(&CalculatorModel::txtMonths, &CalculatorModel::txtMonths_LostFocus, "359.5"),
+              "360");
+    EXPECT_EQ(leave(&CalculatorModel::txtPymt, &CalculatorModel::txtPymt_LostFocus, "733.755"),
+              "733.76");
+    EXPECT_TRUE(ui.messages.empty());
+}
 
-    calc.txtMonths = "359.5";
-    calc.txtMonths_LostFocus();
-    EXPECT_EQ(calc.txtMonths, "360");
-    calc.txtPymt = "733.755";
-    calc.txtPymt_LostFocus();
-    EXPECT_EQ(calc.txtPymt, "733.76");
+// The calculator reads amounts and rates as the amortization form does.
+TEST_F(CalculatorModelTest, SeparatorsAndAFractionalRateGiveTheSameLoan) {
+    for (const auto& [amount, rate] : {std::pair{"250000", "6.75"}, std::pair{"250,000", ".0675"},
+                                       std::pair{"$250,000.00", "6.75%"}}) {
+        SCOPED_TRACE(amount);
+        Enter(amount, rate, "360", "0");
+        EXPECT_TRUE(calc.cmdCalc_Click());
+        ExpectFields("250000.00", "6.7500", "360", "1621.50");
+    }
+
+    // A rate solved below 1 % keeps its percent sign, so that calculating again reads it as the
+    // same rate and gives the same payment.
+    Enter("100000", "0", "360", "290.00");
+    EXPECT_TRUE(calc.cmdCalc_Click());
+    EXPECT_EQ(calc.txtRate, "0.2884%");
+    calc.txtPymt = "0";
+    EXPECT_TRUE(calc.cmdCalc_Click());
+    ExpectFields("100000.00", "0.2884%", "360", "290.00");
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(CalculatorModelTest, AnEntryThatIsNotANumberIsRefusedNotCalculated) {
+    for (const auto& [field, focus] : {std::pair{&CalculatorModel::txtLnAmt, "txtLnAmt"},
+                                       std::pair{&CalculatorModel::txtRate, "txtRate"},
+                                       std::pair{&CalculatorModel::txtPymt, "txtPymt"}}) {
+        SCOPED_TRACE(focus);
+        ui.Clear();
+        Enter("100000", "8", "360", "733.76");
+        calc.*field = "abc12x5";
+        EXPECT_FALSE(calc.cmdCalc_Click());
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].title, "NOT A NUMBER");
+        EXPECT_EQ(ui.LastFocus(), focus);
+        EXPECT_EQ(calc.*field, "abc12x5");
+    }
+
+    // Leaving the field says so and keeps the focus there; the field left as the focus comes
+    // back, and leaving for Clear Values or Quit, check nothing.
+    ui.Clear();
+    calc.txtRate = "6.7.5";
+    calc.txtRate_LostFocus("txtMonths");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].prompt,
+              "The Annual Interest Rate entered is not a number!\r\n\r\nEnter a rate in percent "
+              "such as 6.75, or .0675.");
+    EXPECT_EQ(ui.LastFocus(), "txtRate");
+    calc.txtPymt = "(733.76)";
+    calc.txtPymt_LostFocus("txtRate");
+    calc.txtRate_LostFocus("cmdClear");
+    calc.txtPymt_LostFocus("cmdQuit");
+    EXPECT_EQ(ui.messages.size(), 1u);
+    calc.txtRate_LostFocus("txtMonths");
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(calc.txtRate, "6.7.5");
+    EXPECT_EQ(calc.txtPymt, "(733.76)");
 }
 
 TEST_F(CalculatorModelTest, EscRestoresTheTextTheFieldHadOnEntry) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/base/EntryNumbers.h"
 #include "support/AmortFormFixture.h"
 #include "support/ScriptedUi.h"
 
@@ -156,7 +157,7 @@ TEST_F(LncalcModelTest, EachFrequencyLeavesItsMarkerAndFirstPaymentDate) {
     EXPECT_EQ(host.loads, 1);
 }
 
-TEST_F(LncalcModelTest, QuarterlyStepsCalendarMonthsAndKeepsTheInterestMethod) {
+TEST_F(LncalcModelTest, QuarterlyStepsCalendarMonthsAndTakesANewLoansInterestMethod) {
     today = MakeDate(1998, 11, 30);
     Enter("20000.00", "7.0000", "36", "0.00", 2);
     calc.cmdCopy_Click();
@@ -164,12 +165,17 @@ TEST_F(LncalcModelTest, QuarterlyStepsCalendarMonthsAndKeepsTheInterestMethod) {
     EXPECT_EQ(host.amort.txtPymt1.text, "02/28/1999");
     EXPECT_EQ(host.amort.optCalc, 0);
 
-    // An open form on exact days stays on exact days.
+    // An open form on exact days goes back to the method a new loan has.
     host.amort.optCalc_Click(1);
     state.InputUnsaved = false;
     today = MakeDate(1999, 1, 31);
     calc.cmdCopy_Click();
     EXPECT_EQ(host.amort.txtPymt1.text, "04/30/1999");
+    EXPECT_EQ(host.amort.optCalc, 0);
+
+    state.DefaultCalcMethod = 1;
+    state.InputUnsaved = false;
+    calc.cmdCopy_Click();
     EXPECT_EQ(host.amort.optCalc, 1);
 }
 
@@ -210,7 +216,7 @@ TEST_F(LncalcModelTest, PercentSignLeavesTheCalculatorAndTheRateArrivesFormatted
 }
 
 TEST_F(LncalcModelTest, OnlyAnAmountOfExactlyZeroIsRefused) {
-    for (const char* zero : {"0.00", "", "abc", "-0"}) {
+    for (const char* zero : {"0.00", "", "$0", "-0"}) {
         SCOPED_TRACE(zero);
         Enter(zero, "8.0000", "360", "733.76");
         calc.cmdCopy_Click();
@@ -230,6 +236,65 @@ TEST_F(LncalcModelTest, OnlyAnAmountOfExactlyZeroIsRefused) {
     calc.cmdCopy_Click();
     EXPECT_EQ(host.amort.txtAmount.text, "-5000.00");
     EXPECT_EQ(host.handovers.size(), 1u);
+
+    // Text that is not a number is no amount at all: it is refused as such.
+    ui.Clear();
+    Enter("abc", "8.0000", "12", "0.00");
+    calc.cmdCopy_Click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "NOT A NUMBER");
+    EXPECT_EQ(ui.LastFocus(), "txtLnAmt");
+    EXPECT_EQ(host.handovers.size(), 1u);
+}
+
+// The copied loan is the calculator's: its rate read by the form's rule and its payment
+// unchanged, every other field as a new loan has it, whatever the form held before.
+TEST_F(LncalcModelTest, TheCopiedLoanIsTheCalculatorsLoan) {
+    OpenAmortWithUnsavedLoan();
+    AmortFormModel& amort = host.amort;
+    amort.SetFieldText(AmortField::Name, "Smith");
+    amort.SetFieldText(AmortField::OddDays, "15");
+    amort.SetFieldText(AmortField::InterestFree, "2");
+    amort.Check_Click(AmortCheck::Fix, 1);
+    amort.vsTab_Switch(AmortFormModel::kStyleTab);
+    amort.optStyle_Click(kFancyGrid);
+    amort.comOK_Click();
+
+    Enter("250,000", ".0675", "360", "0");
+    ASSERT_TRUE(calc.cmdCalc_Click());
+    EXPECT_EQ(calc.txtPymt, "1621.50");
+    ui.QueueAnswer(MsgAnswer::No);
+    calc.cmdCopy_Click();
+
+    EXPECT_EQ(amort.txtRate.text, "6.7500");
+    EXPECT_EQ(amort.txtName.text, "");
+    EXPECT_EQ(amort.txtOdd.text, "");
+    EXPECT_EQ(amort.txtNoInt.text, "0");
+    EXPECT_EQ(amort.chkFix, 0);
+    EXPECT_EQ(amort.optStyle, kColumnarNoGrid);
+    ui.Clear();
+    amort.comOK_Click();
+    EXPECT_TRUE(ui.messages.empty());
+    ASSERT_EQ(host.runner.runs.size(), 1u);
+    const AmortInputs& loan = host.runner.runs[0];
+    EXPECT_EQ(loan.LoanAmount, 250000);
+    EXPECT_EQ(loan.AnnualRate, 0.0675);
+    EXPECT_EQ(loan.Payment, 1621.50);
+    EXPECT_EQ(loan.OddDays, 0);
+    EXPECT_EQ(loan.InterestFreeCount, 0);
+    EXPECT_FALSE(loan.FixedPrincipal);
+    EXPECT_EQ(loan.SelectedStyle, kColumnarNoGrid);
+
+    // A rate solved below 1 % arrives as that rate, not as a fraction of 100 %.
+    state.InputUnsaved = false;
+    Enter("100000", "0", "360", "290.00");
+    ASSERT_TRUE(calc.cmdCalc_Click());
+    calc.cmdCopy_Click();
+    EXPECT_EQ(amort.txtRate.text, calc.txtRate);
+    amort.comOK_Click();
+    ASSERT_EQ(host.runner.runs.size(), 2u);
+    EXPECT_NEAR(host.runner.runs[1].AnnualRate * 100, *RatePercent(calc.txtRate), 1e-12);
+    EXPECT_EQ(host.runner.runs[1].Payment, 290);
 }
 
 TEST_F(LncalcModelTest, UnsavedInputOnTheOpenFormIsAskedAbout) {

@@ -36,9 +36,16 @@ TEST(ScheduleCsv, OneLinePerPaymentWithIsoDatesAndPlainAmounts) {
 TEST(ScheduleCsv, LargeAndNegativeAmountsKeepEveryDigitAndTheirSign) {
     Schedule schedule;
     schedule.rows.push_back({7, MakeDate(1998, 4, 10), 1e15, 0.005, -50, 123456789012.34});
-    EXPECT_EQ(ScheduleCsv(schedule),
+    schedule.rows.push_back({8, MakeDate(1998, 5, 10), 0, 0, 0, 1e62});
+    std::string csv = ScheduleCsv(schedule);
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n8,") + 2),
               "number,due_date,payment,interest,principal,balance\r\n"
               "7,1998-04-10,1000000000000000.00,0.01,-50.00,123456789012.34\r\n");
+    // All 63 integer digits, and the two decimals.
+    std::string balance = csv.substr(csv.rfind(',') + 1);
+    EXPECT_EQ(balance.size(), 68u) << balance;
+    EXPECT_EQ(balance.substr(0, 17), "10000000000000000") << balance;
+    EXPECT_TRUE(balance.ends_with(".00\r\n")) << balance;
 }
 
 TEST(ScheduleCsv, ReplacesAnExistingFileWhole) {

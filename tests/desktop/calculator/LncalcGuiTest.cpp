@@ -208,6 +208,25 @@ TEST_F(LncalcGuiTest, FieldsKeepTheirEntryTextsAndTheFailureBoxNamesTheFault) {
     EXPECT_FALSE(state.FormOpen[1]);
 }
 
+// An amount that is not a number is said so once, and keeps the focus; Clear Values is
+// reached without a word.
+TEST_F(LncalcGuiTest, AnAmountThatIsNotANumberKeepsTheFocusInItsField) {
+    LncalcForm* calc = OpenCalculator();
+    ASSERT_NE(calc, nullptr);
+    QLineEdit* amount = Control(calc, "txtLnAmt");
+    amount->setFocus();
+    QTest::keyClicks(amount, "(250000)");
+    QTest::keyClick(amount, Qt::Key_Tab);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "NOT A NUMBER");
+    EXPECT_EQ(Focused(), amount);
+    EXPECT_EQ(amount->text(), "(250000)");
+
+    QTest::mouseClick(Control<QPushButton>(calc, "cmdClear"), Qt::LeftButton);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(amount->text(), "0.00");
+}
+
 TEST_F(LncalcGuiTest, ClosingLeavesNothingBehindAndTheNextOpeningStartsAfresh) {
     folder.Write("quorvia.ini", "[Prefs]\r\ndrate=9.2500\r\n");
     LncalcForm* calc = OpenCalculator();
