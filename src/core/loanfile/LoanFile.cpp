@@ -9,6 +9,7 @@
 
 #include "core/base/AtomicFile.h"
 #include "core/base/Dates.h"
+#include "core/base/EntryNumbers.h"
 #include "core/base/InputFile.h"
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
@@ -92,46 +93,10 @@ bool IsPlainNumber(std::string_view text) {
     return pos == text.size();
 }
 
-std::string WithoutBlanks(std::string_view text) {
-    std::string kept;
-    for (char c : text) {
-        if (c != ' ' && c != '\t') {
-            kept += c;
-        }
-    }
-    return kept;
-}
-
-// A number as the form's fields take one: blanks anywhere, an optional sign, an optional
-// dollar sign, thousands separators between the digits and a percent sign after a rate ("-12",
-// "$250,000.00", "0.5000%").
-bool IsNumberText(std::string_view line) {
-    std::string text = WithoutBlanks(line);
-    std::string_view rest = text;
-    if (rest.starts_with('+') || rest.starts_with('-')) {
-        rest.remove_prefix(1);
-    }
-    if (rest.starts_with('$')) {
-        rest.remove_prefix(1);
-    }
-    if (rest.ends_with('%')) {
-        rest.remove_suffix(1);
-    }
-    std::string digits;
-    for (std::size_t i = 0; i < rest.size(); ++i) {
-        bool betweenDigits = i > 0 && i + 1 < rest.size() &&
-                             std::isdigit(static_cast<unsigned char>(rest[i - 1])) &&
-                             std::isdigit(static_cast<unsigned char>(rest[i + 1]));
-        if (rest[i] != ',' || !betweenDigits) {
-            digits += rest[i];
-        }
-    }
-    return IsPlainNumber(digits);
-}
-
-// A field that holds a number, or nothing (a term or odd days not given).
+// A field that holds an amount or a rate as the form's fields take them ("250,000",
+// "$1,000.00", "0.5000%"), or nothing (a term or odd days not given).
 bool IsNumberOrEmpty(std::string_view line) {
-    return TrimView(line).empty() || IsNumberText(line);
+    return AmountValue(line).has_value() || RatePercent(line).has_value();
 }
 
 bool IsDateOrEmpty(std::string_view line) {
