@@ -14,11 +14,14 @@ namespace quorvia::testing {
 
 class ScriptedFileChooser : public FileChooser {
   public:
-    // The person picks this path (the dialog's flags come back as they went in).
-    void Choose(std::string path) { answers_.push_back(Answer{std::move(path), 0}); }
+    // The person picks this path, under the filter of this index (0: the one the dialog
+    // opened with); the dialog's flags come back as they went in.
+    void Choose(std::string path, int filterIndex = 0) {
+        answers_.push_back(Answer{std::move(path), 0, filterIndex});
+    }
     // The person cancels, or the dialog fails with this extended error.
     void Cancel(uint32_t extendedError = 0) {
-        answers_.push_back(Answer{std::nullopt, extendedError});
+        answers_.push_back(Answer{std::nullopt, extendedError, 0});
     }
 
     // The dialog itself fails with a run-time error of its own.
@@ -40,7 +43,9 @@ class ScriptedFileChooser : public FileChooser {
         if (!answer.path) {
             return std::nullopt;
         }
-        return FileAnswer{*answer.path, request.filterIndex, request.flags};
+        return FileAnswer{*answer.path,
+                          answer.filterIndex != 0 ? answer.filterIndex : request.filterIndex,
+                          request.flags};
     }
 
     std::vector<FileRequest> requests;
@@ -49,6 +54,7 @@ class ScriptedFileChooser : public FileChooser {
     struct Answer {
         std::optional<std::string> path;
         uint32_t error = 0;
+        int filterIndex = 0;
     };
     std::deque<Answer> answers_;
     std::optional<RunError> raise_;

@@ -83,11 +83,18 @@ std::string SelectSaveAsFolder(const AppState& state) {
         }
         return slash == 0 ? "/" : current.substr(0, slash);
     }
+    return ReachableDataFolder(state).value_or(appFolder);
+}
+
+std::optional<std::string> ReachableDataFolder(const AppState& state) {
     if (state.DataDrive.empty() || DriveError(state)) {
-        return appFolder;
+        return std::nullopt;
     }
     std::string folder = DataDirectoryOf(state);
-    return FolderError(folder) ? appFolder : folder;
+    if (FolderError(folder)) {
+        return std::nullopt;
+    }
+    return folder;
 }
 
 }  // namespace quorvia

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "desktop/platform/QtText.h"
 
@@ -46,6 +47,11 @@ std::string AnswerText(const QStringList& files, uint32_t flags) {
 }
 
 }  // namespace
+
+std::string DocumentsFolder() {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return (QDir(documents).exists() ? documents : QDir::homePath()).toStdString();
+}
 
 QStringList QtNameFilters(const std::vector<FileFilter>& filters) {
     QStringList names;

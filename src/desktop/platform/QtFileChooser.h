@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
+#include <string>
 
 #include "core/printing/FileChooser.h"
 
@@ -20,6 +21,9 @@ class QtFileChooser : public FileChooser {
   private:
     QPointer<QWidget> owner_;
 };
+
+// The person's documents folder, or the home folder where there is none.
+std::string DocumentsFolder();
 
 // Qt's name filters for the filter pairs: the description with the pattern in parentheses,
 // the masks separated by blanks ("Quorvia Files  (*.qrv)").
