@@ -35,7 +35,7 @@ constexpr std::string_view kDateText = "mm/dd/yyyy";
 // Room beside a column's widest text, and the widest column a spreadsheet takes, in characters.
 constexpr double kColumnPadding = 2;
 constexpr double kWidestColumn = 255;
-constexpr int kMostRateDecimals = 10;
+constexpr std::size_t kMostRateDecimals = 10;
 
 // The columns of the schedule sheet.
 enum ScheduleColumn : lxw_col_t { kNumber, kDueDate, kPayment, kInterest, kPrincipal, kBalance };
@@ -76,13 +76,10 @@ std::string CellText(std::string_view text) {
 std::string PercentFormat(std::string_view rateText) {
     rateText = TrimView(rateText);
     std::size_t point = rateText.find('.');
-    int decimals = 0;
-    while (point != std::string_view::npos && point + 1 + decimals < rateText.size() &&
-           decimals < kMostRateDecimals && rateText[point + 1 + decimals] >= '0' &&
-           rateText[point + 1 + decimals] <= '9') {
-        ++decimals;
-    }
-    return decimals == 0 ? "0%" : "0." + std::string(static_cast<std::size_t>(decimals), '0') + "%";
+    std::string_view digits = point == std::string_view::npos ? "" : rateText.substr(point + 1);
+    std::size_t decimals =
+        std::min({digits.find_first_not_of("0123456789"), digits.size(), kMostRateDecimals});
+    return decimals == 0 ? "0%" : "0." + std::string(decimals, '0') + "%";
 }
 
 // libxlsxwriter prints numbers with printf: where the locale writes a decimal comma the
@@ -332,23 +329,16 @@ void WriteTermsSheet(Sheet& sheet, const Schedule& schedule, const Formats& form
 }
 
 // The workbook's own title is the report's loan line; its subject, the borrower.
-struct Properties {
-    explicit Properties(const Schedule& schedule)
-        : title(CellText(TitleOf(schedule).loan)),
-          subject(CellText(Trim(schedule.heading.borrowerName))) {}
-
-    void SetOn(lxw_workbook* book) {
-        lxw_doc_properties properties{};
-        properties.title = title.data();
-        if (!subject.empty()) {
-            properties.subject = subject.data();
-        }
-        workbook_set_properties(book, &properties);
+void SetProperties(lxw_workbook* book, const Schedule& schedule) {
+    std::string title = CellText(TitleOf(schedule).loan);
+    std::string subject = CellText(Trim(schedule.heading.borrowerName));
+    lxw_doc_properties properties{};
+    properties.title = title.data();
+    if (!subject.empty()) {
+        properties.subject = subject.data();
     }
-
-    std::string title;
-    std::string subject;
-};
+    workbook_set_properties(book, &properties);
+}
 
 // The workbook's bytes in `bytes`; the reason it could not be made otherwise.
 std::optional<std::string> ComposeWorkbook(const Schedule& schedule, std::string& bytes) {
@@ -375,8 +365,7 @@ std::optional<std::string> ComposeWorkbook(const Schedule& schedule, std::string
     WriteScheduleSheet(payments, schedule, formats);
     Sheet terms(book, "Loan Terms", formats, failed);
     WriteTermsSheet(terms, schedule, formats);
-    Properties properties(schedule);
-    properties.SetOn(book);
+    SetProperties(book, schedule);
     errno = 0;
     lxw_error closed = workbook_close(book);
     if (closed != LXW_NO_ERROR) {
