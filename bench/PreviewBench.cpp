@@ -77,11 +77,11 @@ class PaintingPreview : public SchedulePreview {
           printDialog_(ui, printers_, printDialogs_, state.PrintOrientation, state.PrintPaperSize) {
     }
 
-    void ShowPreview(int16_t rowCount, int16_t reportKind) override {
+    void ShowPreview(const Schedule& schedule, int16_t reportKind) override {
         QtTextMetrics metrics;
         PreviewWindowModel preview(state_, ui_, printers_, metrics, status_, dialog_, printDialog_,
                                    output_);
-        preview.Form_Load(rowCount, reportKind);
+        preview.Form_Load(schedule.scheduledCount, reportKind);
         preview.SetUpDocPage(12000, 10000);
         const double pixelsPerTwip = 96.0 / 1440.0;
         QImage image(static_cast<int>(std::lround(preview.ThePage.width * pixelsPerTwip)),

@@ -3,14 +3,15 @@
 # clang with its runtime libraries builds the fuzz targets (libFuzzer and the sanitizers);
 # llvm brings llvm-symbolizer, which turns a finding's stack into file names and lines.
 # desktop-file-utils, shared-mime-info and libxml2-utils check the installed desktop entry and
-# loan file type.
+# loan file type. libxlsxwriter writes the exported workbooks; python3-openpyxl reads them back
+# in the tests, and locales lets a test run the program under a locale with a decimal comma.
 set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev libxlsxwriter-dev
     qt6-tools-dev qt6-tools-dev-tools libqt6help6 libqt6sql6-sqlite
-    fonts-liberation2 poppler-utils
+    fonts-liberation2 poppler-utils python3-openpyxl locales
     cups-daemon cups-client cups-filters
     xvfb xauth imagemagick xdotool
     desktop-file-utils shared-mime-info libxml2-utils file

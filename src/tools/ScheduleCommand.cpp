@@ -25,6 +25,7 @@
 #include "core/loanfile/LoanFileCommands.h"
 #include "core/schedule/ScheduleCsv.h"
 #include "core/schedule/ScheduleEngine.h"
+#include "core/schedule/ScheduleWorkbook.h"
 #include "core/schedule/WorkFile.h"
 #include "core/session/AppState.h"
 #include "core/session/PreferenceStore.h"
@@ -42,10 +43,10 @@ namespace {
 namespace fs = std::filesystem;
 
 const OptionNames kScheduleOptions{
-    {"--name",    "--amount",    "--rate",  "--term",      "--freq",    "--pair",   "--first",
-     "--payment", "--fixed",     "--full",  "--odd",       "--funding", "--method", "--number",
-     "--style",   "--free",      "--today", "--work-file", "--csv",     "--pdf",    "--save",
-     "--font",    "--font-size", "--print", "--pages",     "--copies",  "--prepaid"},
+    {"--name",    "--amount",    "--rate",  "--term",      "--freq",    "--pair",    "--first",
+     "--payment", "--fixed",     "--full",  "--odd",       "--funding", "--method",  "--number",
+     "--style",   "--free",      "--today", "--work-file", "--csv",     "--pdf",     "--save",
+     "--font",    "--font-size", "--print", "--pages",     "--copies",  "--prepaid", "--xlsx"},
     {"--no-prefs", "--yes", "--bold", "--collate", "--disclosure"}};
 
 // A choice option's value: a whole number from `low` to `high`.
@@ -72,6 +73,7 @@ struct Outputs {
     std::string csv;
     std::string pdf;
     std::optional<BatchPrint> print;
+    std::string xlsx;
 };
 
 // The runner of the batch tool: the engine, then the outputs; the work file is removed after.
@@ -118,6 +120,11 @@ class BatchRunner : public ScheduleRunner {
         }
         if (!outputs_.csv.empty()) {
             if (auto error = WriteScheduleCsv(outputs_.csv, schedule)) {
+                return error;
+            }
+        }
+        if (!outputs_.xlsx.empty()) {
+            if (auto error = WriteScheduleWorkbook(outputs_.xlsx, schedule)) {
                 return error;
             }
         }
@@ -376,7 +383,7 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream&
 
     BatchRunner runner(state, ui,
                        {options->Value("--work-file", ""), options->Value("--csv", ""),
-                        options->Value("--pdf", ""), print});
+                        options->Value("--pdf", ""), print, options->Value("--xlsx", "")});
     BatchHost host;
     const Date fixedToday = *today;
     AmortFormModel form(

@@ -17,7 +17,7 @@ inline constexpr BatchCommand kScheduleCommand{
     "                 [--pair 1..4] [--first DATE] [--payment A] [--fixed 0|1] [--full 0|1]\n"
     "                 [--odd D] [--funding DATE] [--method 0|1] [--number 0|1] [--style 0..3]\n"
     "                 [--free N] [--today MM/DD/YYYY] [--no-prefs] [--yes]\n"
-    "                 [--work-file PATH] [--csv PATH] [--pdf PATH] [--save PATH]\n"
+    "                 [--work-file PATH] [--csv PATH] [--xlsx PATH] [--pdf PATH] [--save PATH]\n"
     "                 [--font NAME] [--font-size N] [--bold]\n"
     "                 [--print QUEUE [--pages FROM-TO] [--copies N] [--collate]]\n"
     "                 [--disclosure [--prepaid AMOUNT]]",

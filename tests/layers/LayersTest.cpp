@@ -26,6 +26,7 @@ const std::vector<std::string> kLayers = {
     "core/amortization",  // the amortization form: fields, payment dates, validation
     "core/calculator",    // the loan calculator
     "core/loanfile",      // loan data files
+    "core/export",        // the Export command: a shown schedule as a workbook or CSV file
     "core/preferences",   // the preferences dialog
     "core/about",         // the about box
     "core/app",           // the main window's commands and start-up

@@ -14,15 +14,18 @@ namespace quorvia::testing {
 
 class ScriptedFileChooser : public FileChooser {
   public:
-    // The person picks this path (the dialog's flags come back as they went in).
-    void Choose(std::string path) { answers_.push_back(Answer{{std::move(path)}, 0, {}}); }
+    // The person picks this path, under the filter of this index (0: the one the dialog
+    // opened with); the dialog's flags come back as they went in.
+    void Choose(std::string path, int filterIndex = 0) {
+        answers_.push_back(Answer{{std::move(path)}, 0, {}, filterIndex});
+    }
     // The person picks several files of one folder.
     void ChooseSeveral(std::string folder, std::vector<std::string> names) {
-        answers_.push_back(Answer{{std::move(folder)}, 0, std::move(names)});
+        answers_.push_back(Answer{{std::move(folder)}, 0, std::move(names), 0});
     }
     // The person cancels, or the dialog fails with this extended error.
     void Cancel(uint32_t extendedError = 0) {
-        answers_.push_back(Answer{std::nullopt, extendedError, {}});
+        answers_.push_back(Answer{std::nullopt, extendedError, {}, 0});
     }
 
     // The dialog itself fails with a run-time error of its own.
@@ -47,7 +50,7 @@ class ScriptedFileChooser : public FileChooser {
         FileAnswer chosen = answer.names.empty()
                                 ? FileAnswer{*answer.path, 1, 0, request.flags}
                                 : ChosenFilesAnswer(*answer.path, answer.names, request.flags);
-        chosen.filterIndex = request.filterIndex;
+        chosen.filterIndex = answer.filterIndex != 0 ? answer.filterIndex : request.filterIndex;
         return chosen;
     }
 
@@ -59,6 +62,7 @@ class ScriptedFileChooser : public FileChooser {
         std::optional<std::string> path;
         uint32_t error = 0;
         std::vector<std::string> names;
+        int filterIndex = 0;
     };
     std::deque<Answer> answers_;
     std::optional<RunError> raise_;

@@ -25,7 +25,7 @@ void DesktopScheduleRunner::ComputeSchedule(AmortInputs& inputs) {
     if (error) {
         ShowScheduleError(ui_, *error);
     } else {
-        preview_.ShowPreview(schedule.scheduledCount, reportKind);
+        preview_.ShowPreview(schedule, reportKind);
     }
     RemoveFileQuietly(state_.WorkFilePath());
     status_.Hide();

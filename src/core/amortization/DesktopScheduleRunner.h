@@ -6,16 +6,18 @@
 
 #include "core/base/StatusDisplay.h"
 #include "core/base/Ui.h"
+#include "core/schedule/Schedule.h"
 #include "core/schedule/ScheduleRunner.h"
 #include "core/session/AppState.h"
 
 namespace quorvia {
 
-// Opens the preview on the work file and returns when the person has closed it.
+// Opens the preview on the work file and returns when the person has closed it. The computed
+// schedule is what the preview exports.
 class SchedulePreview {
   public:
     virtual ~SchedulePreview() = default;
-    virtual void ShowPreview(int16_t rowCount, int16_t reportKind) = 0;
+    virtual void ShowPreview(const Schedule& schedule, int16_t reportKind) = 0;
 };
 
 class DesktopScheduleRunner : public ScheduleRunner {

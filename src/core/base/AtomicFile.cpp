@@ -17,11 +17,6 @@ namespace {
 
 constexpr int kNameAttempts = 100;
 
-RunError WriteError(const fs::path& target, int error) {
-    return {error_number::kPathFileAccess,
-            "Cannot write " + target.string() + ": " + std::strerror(error)};
-}
-
 fs::path FolderOf(const fs::path& target) {
     return target.has_parent_path() ? target.parent_path() : fs::path(".");
 }
@@ -44,7 +39,8 @@ std::string TemporaryName() {
 std::optional<RunError> CheckTarget(const fs::path& target, std::optional<mode_t>& keptMode) {
     struct stat old {};
     if (::lstat(target.c_str(), &old) != 0) {
-        return errno == ENOENT ? std::nullopt : std::optional(WriteError(target, errno));
+        return errno == ENOENT ? std::nullopt
+                               : std::optional(FileWriteError(target, std::strerror(errno)));
     }
     if (S_ISDIR(old.st_mode)) {
         return RunError{error_number::kPathFileAccess, target.string() + " is a folder"};
@@ -106,6 +102,11 @@ void FlushFolder(const fs::path& folder) {
 
 }  // namespace
 
+RunError FileWriteError(const fs::path& target, std::string_view reason) {
+    return {error_number::kPathFileAccess,
+            "Cannot write " + target.string() + ": " + std::string(reason)};
+}
+
 std::optional<RunError> WriteFileAtomically(const fs::path& target, std::string_view content,
                                             fs::perms newFilePermissions) {
     std::optional<mode_t> keptMode;
@@ -118,7 +119,7 @@ std::optional<RunError> WriteFileAtomically(const fs::path& target, std::string_
     fs::path temporary;
     int descriptor = CreateTemporary(FolderOf(target), createMode, temporary);
     if (descriptor < 0) {
-        return WriteError(target, errno);
+        return FileWriteError(target, std::strerror(errno));
     }
     int error = Flush(descriptor, keptMode, content);
     if (::close(descriptor) != 0 && error == 0) {
@@ -129,7 +130,7 @@ std::optional<RunError> WriteFileAtomically(const fs::path& target, std::string_
     }
     if (error != 0) {
         ::unlink(temporary.c_str());
-        return WriteError(target, error);
+        return FileWriteError(target, std::strerror(error));
     }
     FlushFolder(FolderOf(target));
     return std::nullopt;

@@ -15,6 +15,10 @@ namespace quorvia {
 // Permissions of a file that did not exist before; the process's umask still applies.
 inline constexpr std::filesystem::perms kNewFilePermissions = std::filesystem::perms(0644);
 
+// What every output says when it cannot be written: "Cannot write PATH: " and the reason (the
+// system's description of the error).
+RunError FileWriteError(const std::filesystem::path& target, std::string_view reason);
+
 // Replaces `target` with `content`. An existing file keeps its permissions; a symbolic link at
 // the target is replaced, never written through; a folder or a device at the target is refused.
 // The temporary file is created exclusively and without following links, under a short name of

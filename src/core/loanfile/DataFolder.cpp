@@ -95,11 +95,18 @@ std::string SelectSaveAsFolder(const AppState& state) {
         }
         return slash == 0 ? "/" : current.substr(0, slash);
     }
+    return ReachableDataFolder(state).value_or(documents);
+}
+
+std::optional<std::string> ReachableDataFolder(const AppState& state) {
     if (!DataFolderChosen(state) || DriveError(state)) {
-        return documents;
+        return std::nullopt;
     }
     std::string folder = DataDirectoryOf(state);
-    return FolderError(folder) ? documents : folder;
+    if (FolderError(folder)) {
+        return std::nullopt;
+    }
+    return folder;
 }
 
 }  // namespace quorvia

@@ -3,6 +3,7 @@
 // folder: DataDrive is empty or the mount point that holds it, DataDirectory the folder. The
 // program's current folder is never changed; the dialogs are told where to start instead.
 
+#include <optional>
 #include <string>
 
 #include "core/base/Ui.h"
@@ -15,6 +16,9 @@ namespace quorvia {
 // person is told ("Error accessing default drive..." or "...path...", with the system's
 // description and error number). Never the program's own folder.
 std::string SelectDataFolder(const AppState& state, Ui& ui);
+
+// The data folder the preferences name, when one is chosen and can be entered.
+std::optional<std::string> ReachableDataFolder(const AppState& state);
 
 // The folder File | Save As starts in: the current loan file's folder, else the folder File |
 // Open starts in, without any message.

@@ -6,15 +6,11 @@
 
 namespace quorvia {
 
-namespace {
-
 void ShowFileError(Ui& ui, const std::string& what, const std::filesystem::path& path,
                    const RunError& error) {
     ui.MsgBox({what + " " + path.string() + " ..." + std::string(CrLf) + error.description,
                "FILE ERROR", MsgButtons::Ok, MsgIcon::Exclamation});
 }
-
-}  // namespace
 
 bool SaveLoanFile(const std::filesystem::path& path, AmortFormModel& form, AppState& state,
                   Ui& ui) {

@@ -3,12 +3,18 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 #include "core/amortization/AmortFormModel.h"
 #include "core/base/Ui.h"
 #include "core/session/AppState.h"
 
 namespace quorvia {
+
+// Tells the person that a file could not be read or written: what was being done ("Error
+// saving") and the file, then the reason, under "FILE ERROR".
+void ShowFileError(Ui& ui, const std::string& what, const std::filesystem::path& path,
+                   const RunError& error);
 
 // Writes the form's entries to `path`. A failure is told to the person and leaves the input
 // marked unsaved (and the previous file as it was). Returns whether the file was written.

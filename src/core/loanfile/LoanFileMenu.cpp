@@ -9,6 +9,7 @@
 #include "core/loanfile/DataFolder.h"
 #include "core/loanfile/LoanFile.h"
 #include "core/loanfile/LoanFileCommands.h"
+#include "core/printing/ReplaceQuestion.h"
 
 namespace quorvia {
 
@@ -55,17 +56,6 @@ bool HasLoanFileExtension(const std::string& path) {
 }
 
 }  // namespace
-
-// The dialog asked about replacing the name as typed; a file under the name with the extension
-// added is replaced only when the person says so.
-bool LoanFileMenu::MayReplace(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
-        return true;
-    }
-    return ui_.MsgBox({"Replace existing file (shown above)?", path, MsgButtons::YesNo,
-                       MsgIcon::Question, 1}) == MsgAnswer::Yes;
-}
 
 void LoanFileMenu::SetUpDialog(std::string_view title, std::string fileName, uint32_t flags,
                                int16_t mustExist, std::string initDir) {
@@ -247,7 +237,7 @@ bool LoanFileMenu::SaveAsOnce(bool& saved) {
                     MsgButtons::Ok, MsgIcon::Exclamation, 1});
         return false;
     }
-    if (path != chosen && !MayReplace(path)) {
+    if (path != chosen && !MayReplaceFile(ui_, path)) {
         return false;
     }
     state_.LoanFilePath = path;

@@ -53,7 +53,6 @@ class LoanFileMenu {
     bool OpenChosenFile(const std::string& path, std::string_view fileName,
                         std::string_view extension);
     bool SaveAsOnce(bool& saved);
-    bool MayReplace(const std::string& path);
     bool AmortFormActive();
     void LoadChosenFile();
     void SetUpDialog(std::string_view title, std::string fileName, uint32_t flags,

@@ -19,11 +19,12 @@ enum class PreviewControl {
     PrintButton,
     cmdFont,
     CloseButton,
+    ExportButton,
 };
 
-inline constexpr std::array<std::string_view, 10> kPreviewControlNames{
-    "ThePage",    "FirstButton", "PreviousButton", "NextButton", "LastButton",
-    "GotoButton", "cmbZoom",     "PrintButton",    "cmdFont",    "CloseButton",
+inline constexpr std::array<std::string_view, 11> kPreviewControlNames{
+    "ThePage", "FirstButton", "PreviousButton", "NextButton",  "LastButton",   "GotoButton",
+    "cmbZoom", "PrintButton", "cmdFont",        "CloseButton", "ExportButton",
 };
 
 constexpr std::string_view NameOf(PreviewControl control) {

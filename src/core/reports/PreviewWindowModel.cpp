@@ -19,6 +19,7 @@ constexpr int kHorizontalStep = 100;
 constexpr std::pair<PreviewControl, std::string_view> kToolTips[] = {
     {PreviewControl::CloseButton, " Close & exit the print preview window "},
     {PreviewControl::cmdFont, " Select a new font for this report "},
+    {PreviewControl::ExportButton, " Export this schedule as an Excel workbook or a CSV file "},
     {PreviewControl::FirstButton, " Display the first page of this report "},
     {PreviewControl::GotoButton, " Jump to a specific page "},
     {PreviewControl::LastButton, " Display the last page of this report "},

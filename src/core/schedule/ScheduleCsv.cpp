@@ -1,6 +1,8 @@
 #include "core/schedule/ScheduleCsv.h"
 
+#include <charconv>
 #include <cstdio>
+#include <system_error>
 
 #include "core/base/AtomicFile.h"
 #include "core/base/Dates.h"
@@ -9,13 +11,8 @@ namespace quorvia {
 
 namespace {
 
-// Every digit of the amount, however large: the text is sized to the number.
-std::string Plain(double amount) {
-    int length = std::snprintf(nullptr, 0, "%.2f", amount);
-    std::string text(static_cast<std::size_t>(length), '\0');
-    std::snprintf(text.data(), text.size() + 1, "%.2f", amount);
-    return text;
-}
+// The sign, the 309 digits of the largest double, the point and two decimals.
+constexpr std::size_t kLongestPlainAmount = 320;
 
 std::string IsoDate(Date date) {
     char text[16];
@@ -25,12 +22,21 @@ std::string IsoDate(Date date) {
 
 }  // namespace
 
+// std::to_chars, unlike printf, writes a point whatever the program's locale: under one with a
+// decimal comma the amounts would otherwise split into extra fields.
+std::string PlainAmount(double amount) {
+    char text[kLongestPlainAmount];
+    auto [end, failed] =
+        std::to_chars(text, text + sizeof text, amount, std::chars_format::fixed, 2);
+    return failed == std::errc() ? std::string(text, end) : std::string();
+}
+
 std::string ScheduleCsv(const Schedule& schedule) {
     std::string csv = "number,due_date,payment,interest,principal,balance\r\n";
     for (const PaymentRow& row : schedule.rows) {
-        csv += std::to_string(row.number) + ',' + IsoDate(row.dueDate) + ',' + Plain(row.payment) +
-               ',' + Plain(row.interest) + ',' + Plain(row.principal) + ',' + Plain(row.balance) +
-               "\r\n";
+        csv += std::to_string(row.number) + ',' + IsoDate(row.dueDate) + ',' +
+               PlainAmount(row.payment) + ',' + PlainAmount(row.interest) + ',' +
+               PlainAmount(row.principal) + ',' + PlainAmount(row.balance) + "\r\n";
     }
     return csv;
 }

@@ -10,6 +10,10 @@
 
 namespace quorvia {
 
+// An amount as the CSV shows it: every digit however large, two decimals, a decimal point
+// whatever the locale.
+std::string PlainAmount(double amount);
+
 // One row per payment under a header row: ISO dates (four-digit years), plain numbers with two
 // decimals and every digit however large, CRLF line ends.
 std::string ScheduleCsv(const Schedule& schedule);

@@ -14,6 +14,7 @@
 #include "core/base/Dates.h"
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
+#include "core/schedule/ScheduleTexts.h"
 
 namespace quorvia {
 
@@ -176,7 +177,7 @@ void WorkFileWriter::Write(const Schedule& schedule) {
         for (; subtotal != schedule.yearSubtotals.end() && subtotal->afterRows == written;
              ++subtotal) {
             WriteMarker(work_marker::kYearTotal, false);
-            Write("Interest for " + FormatNumber(subtotal->year, "####"),
+            Write(YearSubtotalLabel(subtotal->year),
                   FormatNumber(subtotal->interest, "###,###,###.00") + "*", " ", " ", " ");
         }
         if (written < schedule.rows.size()) {
@@ -187,22 +188,11 @@ void WorkFileWriter::Write(const Schedule& schedule) {
 }
 
 void WorkFileWriter::WriteHeading(const Schedule& schedule) {
-    const ScheduleHeading& heading = schedule.heading;
-    WriteLine(heading.exactDays ? "Interest is computed using exact days between payment dates"
-                                : "Interest is computed using equal 30 day months");
-    WriteLine(TrimView(heading.borrowerName).empty() ? " " : UpperCase(heading.borrowerName));
-    WriteLine("Amortization of a $" + FormatNumber(heading.statedAmount, "###,###,###.00") +
-              " Loan at " + heading.rateText + "% with " +
-              FormatNumber(schedule.scheduledCount, "##0") + " " + heading.frequencyName +
-              " Payments");
-    if (heading.fundingDate) {
-        WriteLine("Loan proceeds disbursed on " + FormatDate(*heading.fundingDate, "mmmm d, yyyy"));
-    } else if (heading.oddDays != 0) {
-        WriteLine("Odd days to first scheduled payment = " + FormatNumber(heading.oddDays, "##0") +
-                  "  (1st payment adjusted accordingly)");
-    } else {
-        WriteLine(" ");
-    }
+    ScheduleTitle title = TitleOf(schedule);
+    WriteLine(title.interestMethod);
+    WriteLine(title.borrower);
+    WriteLine(title.loan);
+    WriteLine(title.start);
 }
 
 void WorkFileWriter::WritePayment(const PaymentRow& row, bool numbered) {
@@ -215,17 +205,12 @@ void WorkFileWriter::WritePayment(const PaymentRow& row, bool numbered) {
 
 void WorkFileWriter::WriteTotalsAndNotes(const Schedule& schedule) {
     WriteMarker(work_marker::kTotals, true);
-    Write("TOTALS", FormatNumber(schedule.totals.payments, "###,######.00"),
+    Write(kTotalsLabel, FormatNumber(schedule.totals.payments, "###,######.00"),
           FormatNumber(schedule.totals.interest, "##,######.00"),
           FormatNumber(schedule.totals.principal, "###,######.00"), " ");
-    if (schedule.remainingBalance > 0) {
+    for (const std::string& note : NotesOf(schedule)) {
         WriteMarker(work_marker::kFooter, true);
-        WriteLine("Note: Principal balance remaining at end of term = " +
-                  FormatNumber(schedule.remainingBalance, "$##,###,##0.00"));
-    }
-    if (schedule.liquidatedEarly) {
-        WriteMarker(work_marker::kFooter, true);
-        WriteLine("Note: Payment schedule liquidated loan prior to specified term!");
+        WriteLine(note);
     }
 }
 

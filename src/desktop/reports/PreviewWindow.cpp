@@ -11,8 +11,10 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "core/export/ScheduleExport.h"
 #include "core/help/HelpTopics.h"
 #include "desktop/help/HelpKey.h"
+#include "desktop/platform/QtFileChooser.h"
 #include "desktop/platform/QtKeyCodes.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/ReportPainter.h"
@@ -71,7 +73,9 @@ PreviewWindow::PreviewWindow(AppState& state, QtUi& ui, PrinterService& printers
                              QtReportPrinter& printOutput, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint |
                           Qt::CustomizeWindowHint),
+      state_(state),
       ui_(ui),
+      commonDialog_(fontDialog),
       printOutput_(printOutput),
       model_(state, ui, printers, metrics_, status, fontDialog, printDialog, printOutput),
       previousForm_(ui.ActiveForm()) {
@@ -142,6 +146,10 @@ void PreviewWindow::BuildToolBar() {
                                &PreviewWindowModel::PrintButton_Click));
     strip->addWidget(
         AddButton(PreviewControl::cmdFont, "F&onts...", &PreviewWindowModel::cmdFont_Click));
+    QPushButton* exportButton = MakeButton(PreviewControl::ExportButton, "&Export...");
+    exportButton->setEnabled(false);
+    connect(exportButton, &QPushButton::clicked, this, [this] { ExportSchedule(); });
+    strip->addWidget(exportButton);
     strip->addStretch(1);
     strip->addWidget(
         AddButton(PreviewControl::CloseButton, "&Close", &PreviewWindowModel::CloseButton_Click));
@@ -149,6 +157,12 @@ void PreviewWindow::BuildToolBar() {
 
 QPushButton* PreviewWindow::AddButton(PreviewControl control, const QString& caption,
                                       void (PreviewWindowModel::*handler)()) {
+    QPushButton* button = MakeButton(control, caption);
+    connect(button, &QPushButton::clicked, this, [this, handler] { Run(handler); });
+    return button;
+}
+
+QPushButton* PreviewWindow::MakeButton(PreviewControl control, const QString& caption) {
     auto* button = new QPushButton(caption, toolBar_);
     button->setObjectName(Q(NameOf(control)));
     // Only as wide as the caption needs, so that the whole strip fits a small or scaled screen.
@@ -157,7 +171,6 @@ QPushButton* PreviewWindow::AddButton(PreviewControl control, const QString& cap
                             2 * button->fontMetrics().averageCharWidth() + 8);
     button->setAutoDefault(false);
     button->installEventFilter(this);
-    connect(button, &QPushButton::clicked, this, [this, handler] { Run(handler); });
     Control(control) = button;
     return button;
 }
@@ -205,6 +218,20 @@ bool PreviewWindow::Load(int16_t rowCount, int16_t reportKind) {
     model_.Form_Load(rowCount, reportKind);
     Refresh();
     return model_.Visible;
+}
+
+void PreviewWindow::SetSchedule(const Schedule& schedule) {
+    schedule_ = &schedule;
+    Control(PreviewControl::ExportButton)->setEnabled(true);
+}
+
+// The schedule as a workbook or CSV file the person names; the page has the focus again after.
+void PreviewWindow::ExportSchedule() {
+    if (schedule_ != nullptr) {
+        ScheduleExport(state_, ui_, commonDialog_, state_.DocumentsFolder.string())
+            .Export(*schedule_);
+    }
+    ThePage_->setFocus();
 }
 
 int PreviewWindow::ToPixels(int twips) const {
@@ -340,10 +367,11 @@ void PreviewWindow::reject() {
     }
 }
 
-void PreviewWindowOpener::ShowPreview(int16_t rowCount, int16_t reportKind) {
+void PreviewWindowOpener::ShowPreview(const Schedule& schedule, int16_t reportKind) {
     PreviewWindow window(state_, ui_, printers_, status_, fontDialog_, printDialog_, printOutput_,
                          parent_);
-    if (window.Load(rowCount, reportKind)) {
+    window.SetSchedule(schedule);
+    if (window.Load(schedule.scheduledCount, reportKind)) {
         window.exec();
     }
     // The amortization form asks for its focus next: its window must be the active one again.

@@ -50,6 +50,8 @@ class PreviewWindow : public QDialog {
     // Composes the report handed over by the schedule run; false when it could not be read
     // (the person has been told, and the window is not to be shown).
     bool Load(int16_t rowCount, int16_t reportKind);
+    // The computed schedule the Export button writes; without one the button is disabled.
+    void SetSchedule(const Schedule& schedule);
 
     PreviewWindowModel& Model() { return model_; }
     // Twips of the page's area to pixels and back, at the screen's resolution.
@@ -69,6 +71,8 @@ class PreviewWindow : public QDialog {
     void BuildPageArea();
     QPushButton* AddButton(PreviewControl control, const QString& caption,
                            void (PreviewWindowModel::*handler)());
+    QPushButton* MakeButton(PreviewControl control, const QString& caption);
+    void ExportSchedule();
     QWidget*& Control(PreviewControl control) {
         return controls_[static_cast<std::size_t>(control)];
     }
@@ -80,8 +84,11 @@ class PreviewWindow : public QDialog {
     void MirrorBar(QScrollBar* bar, const ScrollBarState& state);
     std::string AskGotoPage(int16_t highest);
 
+    AppState& state_;
     QtUi& ui_;
+    CDialog& commonDialog_;
     QtReportPrinter& printOutput_;
+    const Schedule* schedule_ = nullptr;
     QtTextMetrics metrics_;
     PreviewWindowModel model_;
     QWidget* previousForm_;
@@ -113,7 +120,7 @@ class PreviewWindowOpener : public SchedulePreview {
           printOutput_(printOutput),
           parent_(parent) {}
 
-    void ShowPreview(int16_t rowCount, int16_t reportKind) override;
+    void ShowPreview(const Schedule& schedule, int16_t reportKind) override;
 
   private:
     AppState& state_;

@@ -19,8 +19,8 @@ class RecordingPreview : public SchedulePreview {
   public:
     RecordingPreview(const AppState& state, RecordingStatus& status, ScriptedUi& ui)
         : state_(state), status_(status), ui_(ui) {}
-    void ShowPreview(int16_t rowCount, int16_t reportKind) override {
-        rows = rowCount;
+    void ShowPreview(const Schedule& schedule, int16_t reportKind) override {
+        rows = schedule.scheduledCount;
         kind = reportKind;
         workFileThere = std::filesystem::exists(state_.WorkFilePath());
         hourglassDepth = ui_.hourglassDepth;

@@ -15,12 +15,15 @@
 #include <iterator>
 
 #include "core/reports/GotoPageControl.h"
+#include "core/schedule/ScheduleCsv.h"
 #include "desktop/help/HelpKey.h"
 #include "desktop/reports/GotoPageDialog.h"
 #include "desktop/reports/PreviewWindow.h"
+#include "support/BatchProcess.h"
 #include "support/FakePrinterService.h"
 #include "support/PreviewTestSupport.h"
 #include "support/ScheduleTestSupport.h"
+#include "support/ScriptedFileChooser.h"
 #include "support/ScriptedHelp.h"
 #include "support/ScriptedPrintDialog.h"
 
@@ -68,7 +71,8 @@ class PreviewWindowGuiTest : public ::testing::Test {
     FakePrinterService printers{{PdfPrinter()}};
     RecordingStatus status;
     ScriptedFontChooser fonts;
-    CDialog dialog{ui, fonts};
+    testing::ScriptedFileChooser files;
+    CDialog dialog{ui, fonts, files};
     testing::ScriptedPrintDialog printDialogs;
     SharedPDialog printDialog{ui, printers, printDialogs, state.PrintOrientation,
                               state.PrintPaperSize};
@@ -253,6 +257,38 @@ TEST_F(PreviewWindowGuiTest, CtrlPPrintsAPageRangeOnTheBuiltInPdfPrinterIntoTheC
     Press(page, Qt::Key_P, Qt::ControlModifier);
     EXPECT_FALSE(std::filesystem::exists(target));
     EXPECT_EQ(messages.size(), 1u);
+}
+
+// The schedule shown, exported as a workbook and as CSV through the program's file dialog.
+TEST_F(PreviewWindowGuiTest, ExportWritesTheScheduleShownAsAWorkbookOrAsCsv) {
+    auto* exportButton = window.findChild<QPushButton*>("ExportButton");
+    ASSERT_NE(exportButton, nullptr);
+    EXPECT_FALSE(exportButton->isEnabled());  // nothing to export yet
+    window.SetSchedule(schedule);
+    Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_TRUE(exportButton->isEnabled());
+    EXPECT_EQ(exportButton->toolTip(), " Export this schedule as an Excel workbook or a CSV file ");
+
+    // A name without an extension takes the workbook filter's; the access key is Alt+E.
+    files.Choose((folder / "schedule").string(), 1);
+    exportButton->click();
+    files.Choose((folder / "schedule.csv").string());
+    QTest::keyClick(window.findChild<QWidget*>("ThePage"), Qt::Key_E, Qt::AltModifier);
+    QApplication::processEvents();
+
+    ASSERT_EQ(files.requests.size(), 2u);
+    EXPECT_EQ(files.requests[0].title, "Export Schedule");
+    EXPECT_EQ(files.requests[0].fileName, "Amortization Schedule.xlsx");
+    EXPECT_EQ(TempFolder::Read(folder / "schedule.csv"), ScheduleCsv(schedule));
+    testing::BatchRun check = testing::RunProgram(
+        "/usr/bin/python3", (testing::SourceDir() / "tests/tools/workbook_check.py").string() +
+                                " compare " + (folder / "schedule.xlsx").string() + " " +
+                                (folder / "schedule.csv").string() + " ''");
+    EXPECT_EQ(check.out + check.err, "ok\n");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(beeps, 0);
+    EXPECT_TRUE(window.isVisible());
 }
 
 }  // namespace
