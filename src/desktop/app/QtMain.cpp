@@ -10,10 +10,11 @@
 #include "core/about/BuildVersion.h"
 #include "core/session/AppState.h"
 #include "desktop/app/MainWindow.h"
-#include "desktop/platform/ButtonAccessKeys.h"
+#include "desktop/platform/AccessKeys.h"
 #include "desktop/platform/InstanceLock.h"
 #include "desktop/platform/QtPrinterService.h"
 #include "desktop/platform/QtUi.h"
+#include "desktop/platform/ScreenFit.h"
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
@@ -22,7 +23,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvia");
-    quorvia::ButtonAccessKeys::Install();
+    quorvia::AccessKeys::Install();
+    quorvia::ScreenFit::Install();
 
     quorvia::AppState state;
     quorvia::QtPrinterService printers;

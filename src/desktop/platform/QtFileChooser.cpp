@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "desktop/platform/ModalDialog.h"
 #include "desktop/platform/QtText.h"
 
 namespace quorvia {
@@ -80,7 +81,7 @@ std::optional<FileAnswer> QtFileChooser::ChooseFile(const FileRequest& request,
     if (!request.fileName.empty()) {
         dialog.selectFile(Q(request.fileName));
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     FileAnswer answer;

@@ -16,18 +16,15 @@
 #include "desktop/platform/InstanceLock.h"
 #include "support/FakePrinterService.h"
 #include "support/HelpCollection.h"
+#include "support/MainWindowFixture.h"
 #include "support/QueuedAnswers.h"
 #include "support/TempFolder.h"
 
 namespace quorvia {
 namespace {
 
-class MainWindowGuiTest : public ::testing::Test {
+class MainWindowGuiTest : public ::testing::Test, protected testing::MainWindowParts {
   protected:
-    MainWindowGuiTest() : printers({PdfPrinter()}) {
-        testing::AnswerFromQueue(ui, messages, answers);
-    }
-
     bool Start() {
         return window.Start(folder.Path(), [] { return false; });
     }
@@ -37,14 +34,6 @@ class MainWindowGuiTest : public ::testing::Test {
     void DeleteClosedWindows() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-
-    TempFolder folder;
-    AppState state;
-    FakePrinterService printers;
-    QtUi ui;
-    std::vector<Message> messages;
-    std::deque<MsgAnswer> answers;
-    MainWindow window{state, printers, ui, [] { return MakeDate(2026, 12, 7); }};
 };
 
 TEST_F(MainWindowGuiTest, StartsWithTheBackdropAndNothingToSaveOrPrint) {
