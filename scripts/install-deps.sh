@@ -3,7 +3,7 @@
 # clang with its runtime libraries builds the fuzz targets (libFuzzer and the sanitizers);
 # llvm brings llvm-symbolizer, which turns a finding's stack into file names and lines.
 # desktop-file-utils, shared-mime-info and libxml2-utils check the installed desktop entry and
-# loan file type.
+# loan file type. openbox frames the windows of the screenshots, title bars included.
 set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
@@ -12,7 +12,7 @@ packages=(
     qt6-tools-dev qt6-tools-dev-tools libqt6help6 libqt6sql6-sqlite
     fonts-liberation2 poppler-utils
     cups-daemon cups-client cups-filters
-    xvfb xauth imagemagick xdotool
+    xvfb xauth imagemagick xdotool openbox
     desktop-file-utils shared-mime-info libxml2-utils file
     clang libclang-rt-dev llvm
 )
