@@ -374,7 +374,7 @@ void MainWindow::ShowPrtrSelForm() {
 
 // Centred over the main window; afterwards the main window is brought to the front.
 void MainWindow::ShowModalForm(QDialog& form) {
-    form.adjustSize();
+    form.resize(form.sizeHint().boundedTo(RoomFor(form)));
     FormRect centred = CenterForm({0, 0, form.width(), form.height()},
                                   {x(), y(), frameGeometry().width(), frameGeometry().height()});
     form.move(centred.left, std::max(0, centred.top));

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QScreen>
 #include <QWidget>
+#include <QtMath>
 #include <algorithm>
 
 #include "core/app/FormCentering.h"
@@ -13,7 +14,8 @@ namespace quorvia {
 
 namespace {
 
-// Before any window was shown: a title bar and a thin border of the usual window managers.
+// Before any window was shown: a title bar and a thin border of the usual window managers, in
+// the screen's own pixels.
 constexpr QMargins kUsualFrame(4, 32, 4, 4);
 // The frame a window was last fitted with, to fit it again once its own frame is known; kept
 // as a rectangle of the four margins.
@@ -38,6 +40,12 @@ QMargins OwnFrame(const QWidget& window) {
             outer.bottom() - inner.bottom()};
 }
 
+// The frame with a pixel more on each side: at a fractional scale factor the frame's size in
+// the program's pixels is rounded.
+QMargins Allowance(const QWidget& window) {
+    return FrameMarginsOf(window) + QMargins(1, 1, 1, 1);
+}
+
 QMargins Larger(const QMargins& a, const QMargins& b) {
     return {std::max(a.left(), b.left()), std::max(a.top(), b.top()),
             std::max(a.right(), b.right()), std::max(a.bottom(), b.bottom())};
@@ -50,14 +58,13 @@ bool PlacedByNobody(const QWidget& window) {
 }
 
 void Fit(QWidget& window) {
-    QMargins frame = FrameMarginsOf(window);
-    window.setProperty(kFittedFrame, Kept(frame));
+    window.setProperty(kFittedFrame, Kept(FrameMarginsOf(window)));
     QSize fitted = window.size().boundedTo(RoomFor(window));
     if (fitted != window.size()) {
         window.resize(fitted);
     }
     QRect area = AvailableArea(window);
-    QSize outer = window.size().grownBy(frame);
+    QSize outer = window.size().grownBy(Allowance(window));
     QPoint place = window.pos();
     if (PlacedByNobody(window)) {
         FormRect centred =
@@ -68,6 +75,12 @@ void Fit(QWidget& window) {
         std::clamp(place.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())),
         std::clamp(place.y(), area.top(),
                    std::max(area.top(), area.bottom() + 1 - outer.height())));
+    // Until the window manager has framed a window Qt has made, Qt takes the position for that
+    // of the inside of the frame: the frame's own room is added.
+    if (OwnFrame(window).isNull() && window.testAttribute(Qt::WA_WState_Created)) {
+        QMargins frame = Allowance(window);
+        inside += QPoint(frame.left(), frame.top());
+    }
     if (inside != window.pos()) {
         window.move(inside);
     }
@@ -117,11 +130,17 @@ QMargins FrameMarginsOf(const QWidget& window) {
             shown = Larger(shown, OwnFrame(*other));
         }
     }
-    return shown.isNull() ? kUsualFrame : shown;
+    if (!shown.isNull()) {
+        return shown;
+    }
+    QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+    return {qCeil(kUsualFrame.left() / ratio), qCeil(kUsualFrame.top() / ratio),
+            qCeil(kUsualFrame.right() / ratio), qCeil(kUsualFrame.bottom() / ratio)};
 }
 
 QSize RoomFor(const QWidget& window) {
-    return AvailableArea(window).size().shrunkBy(FrameMarginsOf(window));
+    return AvailableArea(window).size().shrunkBy(Allowance(window));
 }
 
 void KeepOnScreen(QWidget& window) {
