@@ -5,6 +5,7 @@
 # desktop-file-utils, shared-mime-info and libxml2-utils check the installed desktop entry and
 # loan file type. libxlsxwriter writes the exported workbooks; python3-openpyxl reads them back
 # in the tests, and locales lets a test run the program under a locale with a decimal comma.
+# openbox frames the windows of the screenshots, title bars included.
 set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
@@ -13,7 +14,7 @@ packages=(
     qt6-tools-dev qt6-tools-dev-tools libqt6help6 libqt6sql6-sqlite
     fonts-liberation2 poppler-utils python3-openpyxl locales
     cups-daemon cups-client cups-filters
-    xvfb xauth imagemagick xdotool
+    xvfb xauth imagemagick xdotool openbox
     desktop-file-utils shared-mime-info libxml2-utils file
     clang libclang-rt-dev llvm
 )

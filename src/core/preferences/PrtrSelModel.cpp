@@ -46,8 +46,10 @@ std::string_view PrtrSelModel::HelpText(std::string_view button) {
     return {};
 }
 
+// The built-in PDF printer writes files by design: only a queue on a file port is warned about.
 bool PrtrSelModel::PrintsToFile() const {
-    return UpperCase(Trim(PendingPrinter)).ends_with("FILE:");
+    return UpperCase(Trim(PendingPrinter)).ends_with("FILE:") &&
+           !IsPdfPrinterIdentity(PendingPrinter);
 }
 
 void PrtrSelModel::Form_Load() {

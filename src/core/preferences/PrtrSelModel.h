@@ -21,9 +21,9 @@ namespace quorvia {
 
 inline constexpr std::string_view kPrtrSelCaption = "Select Printer or Font";
 inline constexpr std::string_view kNoPrinterCaution =
-    "CAUTION:  Windows indicates that NO printer is attached to your system!  Please press "
-    "'Cancel' and exit the program ... then use Windows' Control Panel to add a printer before "
-    "restarting the program.";
+    "CAUTION:  The system indicates that NO printer is attached to your computer!  Please press "
+    "'Cancel' and exit the program ... then use the system's printer settings to add a printer "
+    "before restarting the program.";
 
 class PrtrSelModel {
   public:
@@ -52,7 +52,8 @@ class PrtrSelModel {
     bool FontValid = false;
 
     static std::string_view HelpText(std::string_view button);
-    // Whether the pending printer writes to a file rather than a hardware port.
+    // Whether the pending printer is a queue on a file port rather than a hardware port (the
+    // built-in PDF printer is not).
     bool PrintsToFile() const;
 
     void Form_Load();

@@ -29,6 +29,10 @@ PrinterInfo PdfPrinter() {
     return {"PDF", "pdf", "FILE:"};
 }
 
+bool IsPdfPrinterIdentity(std::string_view identity) {
+    return UpperCase(Trim(identity)) == UpperCase(PrinterIdentity(PdfPrinter()));
+}
+
 std::string CurrentPrinterIdentity(PrinterService& printers) {
     std::optional<PrinterInfo> current = printers.CurrentPrinter();
     return current ? PrinterIdentity(*current) : std::string();

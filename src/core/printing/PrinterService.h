@@ -24,6 +24,8 @@ std::string PrinterPortOf(std::string_view identity);
 
 // The built-in printer that writes PDF files.
 PrinterInfo PdfPrinter();
+// Whether a printer identity names the built-in PDF printer (blanks and case aside).
+bool IsPdfPrinterIdentity(std::string_view identity);
 
 class PrinterService {
   public:

@@ -17,8 +17,9 @@
 
 #include "core/help/HelpTopics.h"
 #include "desktop/help/HelpKey.h"
-#include "desktop/platform/ButtonAccessKeys.h"
+#include "desktop/platform/AccessKeys.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/ScrollingBody.h"
 #include "desktop/platform/StatusPanel.h"
 
 namespace quorvia {
@@ -65,8 +66,9 @@ AmortForm::AmortForm(AppState& state, QtUi& ui, Clock today, ScheduleRunner& run
 
     vsTab_ = new QTabWidget(this);
     vsTab_->setObjectName("vsTab");
-    vsTab_->addTab(BuildDataTab(), " Amortization &Data");
-    vsTab_->addTab(BuildStyleTab(), "Report St&yle");
+    // Alt+D is the odd days' (or the funding date's) key: the data tab takes M.
+    vsTab_->addTab(new ScrollingBody(BuildDataTab()), " A&mortization Data");
+    vsTab_->addTab(new ScrollingBody(BuildStyleTab()), "Report St&yle");
     connect(vsTab_, &QTabWidget::currentChanged, this, &AmortForm::TabChanged);
 
     comOK_ = AddButton(AmortControl::comOK, "&Okay", kOkButton);
@@ -237,7 +239,8 @@ QWidget* AmortForm::BuildDataTab() {
 QWidget* AmortForm::BuildStyleTab() {
     auto* page = new QWidget;
     auto* column = new QVBoxLayout(page);
-    const char* styles[] = {"&Columnar format (no grid)", "Print with &Plain Grid",
+    // Alt+C is the Cancel button's while this tab is shown: the columnar format takes G.
+    const char* styles[] = {"Columnar format (no &grid)", "Print with &Plain Grid",
                             "Print with &Fancy Grid", "S&ummary Report only"};
     for (int index = 0; index < 4; ++index) {
         optStyle_[index] =

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
@@ -14,6 +13,7 @@
 #include "desktop/app/LogoForm.h"
 #include "desktop/app/QtScheduleRunner.h"
 #include "desktop/calculator/LncalcForm.h"
+#include "desktop/platform/ModalDialog.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/ScreenFit.h"
 #include "desktop/preferences/PrefsForm.h"
@@ -89,15 +89,12 @@ bool MainWindow::Start(const std::filesystem::path& programFolder,
 
 void MainWindow::ShowMainWindow() {
     resize(kWindowWidth, kWindowHeight);
-    KeepOnScreen(*this);
-    if (QScreen* screen = QApplication::primaryScreen()) {
-        QRect area = screen->availableGeometry();
-        FormRect centred = CenterForm({0, 0, frameGeometry().width(), frameGeometry().height()},
-                                      {0, 0, area.width(), area.height()});
-        move(area.x() + centred.left, area.y());
-    }
+    QRect area = AvailableArea(*this);
+    QSize outer = size().grownBy(FrameMarginsOf(*this));
+    FormRect centred =
+        CenterForm({0, 0, outer.width(), outer.height()}, {0, 0, area.width(), area.height()});
+    move(area.x() + centred.left, area.y());
     show();
-    KeepOnScreenWhenShown(*this);
 }
 
 void MainWindow::OpenFileAtStart(const std::string& path) {
@@ -297,6 +294,7 @@ void MainWindow::PresentAmortWindow() {
     if (!window->isVisible()) {
         window->adjustSize();
         GrowToHold(window->size());
+        window->resize(window->size().boundedTo(mdiArea_->viewport()->size()));
         FormRect centred =
             CenterForm({0, 0, window->width(), window->height()},
                        {0, 0, mdiArea_->viewport()->width(), mdiArea_->viewport()->height()});
@@ -307,16 +305,16 @@ void MainWindow::PresentAmortWindow() {
     RefreshCommands();
 }
 
-// The working area must show the whole form: the window grows as far as the screen allows.
+// The working area should show the whole form: the window grows as far as the screen allows,
+// and stays on it; where the screen is too small the form scrolls.
 void MainWindow::GrowToHold(QSize formSize) {
     QSize area = mdiArea_->viewport()->size();
     QSize grown(width() + std::max(0, formSize.width() - area.width()),
                 height() + std::max(0, formSize.height() - area.height()));
-    if (QScreen* screen = this->screen()) {
-        grown = grown.boundedTo(screen->availableGeometry().size());
-    }
+    grown = grown.boundedTo(RoomFor(*this));
     if (grown != size()) {
         resize(grown);
+        KeepOnScreen(*this);
     }
 }
 
@@ -336,7 +334,10 @@ void MainWindow::ShowCalcForm() {
     form->Load();
     window->adjustSize();
     GrowToHold(window->size() + QSize(kCalcPosition.x(), kCalcPosition.y()));
-    window->move(kCalcPosition);
+    QSize area = mdiArea_->viewport()->size();
+    window->resize(window->size().boundedTo(area));
+    window->move(std::max(0, std::min(kCalcPosition.x(), area.width() - window->width())),
+                 std::max(0, std::min(kCalcPosition.y(), area.height() - window->height())));
     window->show();
     mdiArea_->setActiveSubWindow(window);
     RefreshCommands();
@@ -401,7 +402,7 @@ void MainWindow::CloseMainWindow() {
 void MainWindow::ShowAboutBox() {
     const char* searchPath = std::getenv("PATH");
     AboutForm about(ui_, starter_, searchPath ? searchPath : "", this);
-    about.exec();
+    RunModal(about);
     raise();
     activateWindow();
 }
@@ -424,11 +425,11 @@ void MainWindow::ShowPrtrSelForm() {
 
 // Centred over the main window; afterwards the main window is brought to the front.
 void MainWindow::ShowModalForm(QDialog& form) {
-    form.adjustSize();
+    form.resize(form.sizeHint().boundedTo(RoomFor(form)));
     FormRect centred = CenterForm({0, 0, form.width(), form.height()},
                                   {x(), y(), frameGeometry().width(), frameGeometry().height()});
     form.move(centred.left, std::max(0, centred.top));
-    form.exec();
+    RunModal(form);
     raise();
     activateWindow();
     RefreshCommands();

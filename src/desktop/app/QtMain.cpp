@@ -12,11 +12,12 @@
 #include "core/session/AppState.h"
 #include "core/session/ProgramFolders.h"
 #include "desktop/app/MainWindow.h"
-#include "desktop/platform/ButtonAccessKeys.h"
+#include "desktop/platform/AccessKeys.h"
 #include "desktop/platform/InstanceLock.h"
 #include "desktop/platform/QtPrinterService.h"
 #include "desktop/platform/QtUi.h"
 #include "desktop/platform/RunningCopy.h"
+#include "desktop/platform/ScreenFit.h"
 
 namespace {
 
@@ -53,7 +54,8 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName("Quorvia");
-    quorvia::ButtonAccessKeys::Install();
+    quorvia::AccessKeys::Install();
+    quorvia::ScreenFit::Install();
 
     quorvia::AppState state;
     quorvia::QtPrinterService printers;

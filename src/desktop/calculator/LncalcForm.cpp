@@ -14,8 +14,9 @@
 
 #include "core/help/HelpTopics.h"
 #include "desktop/help/HelpKey.h"
-#include "desktop/platform/ButtonAccessKeys.h"
+#include "desktop/platform/AccessKeys.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/ScrollingBody.h"
 #include "desktop/platform/StatusPanel.h"
 
 namespace quorvia {
@@ -95,15 +96,16 @@ LncalcForm::LncalcForm(AppState& state, QtUi& ui, Clock today, CalculatorHost& h
     buttonRow->addWidget(AddButton(kQuit, "cmdQuit", "&Quit"));
 
     pnlStatus_ = NewStatusPanel(this);
-    // The window is narrower than the buttons' status texts: a long one takes a second line.
-    pnlStatus_->setWordWrap(true);
-    pnlStatus_->setFixedHeight(2 * pnlStatus_->fontMetrics().lineSpacing() + 6);
-    pnlStatus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+
+    auto* body = new QWidget(this);
+    auto* bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    bodyLayout->addWidget(caption);
+    bodyLayout->addLayout(entries);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 4);
-    layout->addWidget(caption);
-    layout->addLayout(entries);
+    layout->addWidget(new ScrollingBody(body, this));
     layout->addLayout(buttonRow);
     layout->addWidget(pnlStatus_);
 

@@ -17,9 +17,11 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 
 #include "core/help/HelpTopics.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/ScreenFit.h"
 
 namespace quorvia {
 
@@ -52,7 +54,9 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* owner)
     setObjectName("HelpWindow");
     setWindowTitle("Quorvia Help");
     setAttribute(Qt::WA_DeleteOnClose, false);
-    resize(900, 620);
+    // Beside the program rather than over all of it: at most three quarters of the screen wide.
+    QSize room = RoomFor(*this);
+    resize(std::min(900, room.width() * 3 / 4), std::min(620, room.height()));
 
     browser_ = new HelpBrowser(engine_, this);
     tabs_ = new QTabWidget(this);

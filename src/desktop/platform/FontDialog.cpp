@@ -1,6 +1,5 @@
 #include "desktop/platform/FontDialog.h"
 
-#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,9 +14,10 @@ namespace quorvia {
 
 namespace {
 
-const char* const kStyles[] = {"Regular", "Italic", "Bold", "Bold Italic"};
-constexpr int kItalicBit = 1;
-constexpr int kBoldBit = 2;
+// A report is printed in a normal or a bold weight, upright and without effects: the dialog
+// offers nothing else.
+const char* const kStyles[] = {"Regular", "Bold"};
+constexpr int kBoldRow = 1;
 
 void SelectRow(QListWidget* list, int row) {
     if (row >= 0 && row < list->count()) {
@@ -63,16 +63,6 @@ FontDialog::FontDialog(const FontRequest& request, const std::vector<std::string
     styles_->setMaximumWidth(130);
     sizes_->setMaximumWidth(70);
 
-    auto* effects = new QGroupBox("Effects", this);
-    auto* effectsColumn = new QVBoxLayout(effects);
-    strikeout_ = new QCheckBox("Stri&keout", effects);
-    underline_ = new QCheckBox("&Underline", effects);
-    strikeout_->setObjectName("chkStrikeout");
-    underline_->setObjectName("chkUnderline");
-    effectsColumn->addWidget(strikeout_);
-    effectsColumn->addWidget(underline_);
-    grid->addWidget(effects, 2, 0);
-
     auto* sampleBox = new QGroupBox("Sample", this);
     auto* sampleColumn = new QVBoxLayout(sampleBox);
     sample_ = new QLabel("AaBbYyZz", sampleBox);
@@ -80,7 +70,7 @@ FontDialog::FontDialog(const FontRequest& request, const std::vector<std::string
     sample_->setAlignment(Qt::AlignCenter);
     sample_->setMinimumHeight(60);
     sampleColumn->addWidget(sample_);
-    grid->addWidget(sampleBox, 2, 1, 1, 2);
+    grid->addWidget(sampleBox, 2, 0, 1, 3);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -91,8 +81,6 @@ FontDialog::FontDialog(const FontRequest& request, const std::vector<std::string
     for (QListWidget* list : {families_, styles_, sizes_}) {
         connect(list, &QListWidget::currentRowChanged, this, &FontDialog::ShowSample);
     }
-    connect(strikeout_, &QCheckBox::toggled, this, &FontDialog::ShowSample);
-    connect(underline_, &QCheckBox::toggled, this, &FontDialog::ShowSample);
     ShowSample();
 }
 
@@ -112,12 +100,10 @@ void FontDialog::SelectInitial() {
     QList<QListWidgetItem*> family =
         families_->findItems(QString::fromStdString(initialFamily_), Qt::MatchFixedString);
     SelectRow(families_, family.isEmpty() ? 0 : families_->row(family.first()));
-    SelectRow(styles_, (initial.bold ? kBoldBit : 0) | (initial.italic ? kItalicBit : 0));
+    SelectRow(styles_, initial.bold ? kBoldRow : 0);
     QList<QListWidgetItem*> size = sizes_->findItems(
         QString::number(static_cast<int>(std::lround(initial.size))), Qt::MatchExactly);
     SelectRow(sizes_, size.isEmpty() ? 0 : sizes_->row(size.first()));
-    strikeout_->setChecked(initial.strikethru);
-    underline_->setChecked(initial.underline);
 }
 
 FontChoice FontDialog::Choice() const {
@@ -128,13 +114,9 @@ FontChoice FontDialog::Choice() const {
     if (choice.name == initialFamily_) {
         choice.name = request_.initial.name;
     }
-    int style = std::max(0, styles_->currentRow());
-    choice.bold = (style & kBoldBit) != 0;
-    choice.italic = (style & kItalicBit) != 0;
+    choice.bold = styles_->currentRow() == kBoldRow;
     QListWidgetItem* size = sizes_->currentItem();
     choice.size = size ? size->text().toDouble() : request_.initial.size;
-    choice.underline = underline_->isChecked();
-    choice.strikethru = strikeout_->isChecked();
     return choice;
 }
 
@@ -143,9 +125,6 @@ void FontDialog::ShowSample() {
     QFont font(QString::fromStdString(RenderedFamily(choice.name)));
     font.setPointSizeF(choice.size);
     font.setBold(choice.bold);
-    font.setItalic(choice.italic);
-    font.setUnderline(choice.underline);
-    font.setStrikeOut(choice.strikethru);
     sample_->setFont(font);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The font dialog ("Font"): the report printer's families, a style, the sizes the caller
-// allows, strikeout and underline, and a sample. It opens on the font as the report draws it,
+// The font dialog ("Font"): the report printer's families, a regular or bold weight, the sizes
+// the caller allows, and a sample. It opens on the font as the report draws it,
 // so "Times New Roman" shows its stand-in selected, and OK without a change gives the
 // requested font back unchanged.
 
@@ -10,7 +10,6 @@
 
 #include "core/printing/CDialogService.h"
 
-class QCheckBox;
 class QLabel;
 class QListWidget;
 
@@ -33,8 +32,6 @@ class FontDialog : public QDialog {
     QListWidget* families_;
     QListWidget* styles_;
     QListWidget* sizes_;
-    QCheckBox* strikeout_;
-    QCheckBox* underline_;
     QLabel* sample_;
 };
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QStandardPaths>
 
+#include "desktop/platform/ModalDialog.h"
 #include "desktop/platform/QtText.h"
 
 namespace quorvia {
@@ -114,7 +115,7 @@ std::optional<FileAnswer> QtFileChooser::ChooseFile(const FileRequest& request,
     if (!request.fileName.empty() && !IsPattern(Q(request.fileName))) {
         dialog.selectFile(Q(request.fileName));
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     FileAnswer answer = AnswerFor(dialog.selectedFiles(), request.flags);

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "desktop/platform/FontDialog.h"
+#include "desktop/platform/ModalDialog.h"
 #include "desktop/platform/ReportFontFamilies.h"
 
 namespace quorvia {
@@ -12,7 +13,7 @@ std::optional<FontChoice> QtFontChooser::ChooseFont(const FontRequest& request,
     extendedError = 0;
     QWidget* owner = owner_ ? owner_.data() : QApplication::activeWindow();
     FontDialog dialog(request, ReportFontFamilies(), owner);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (RunModal(dialog) != QDialog::Accepted) {
         return std::nullopt;
     }
     return dialog.Choice();

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "desktop/platform/ModalDialog.h"
 #include "desktop/platform/PaperSizes.h"
 #include "desktop/platform/PrintSetupDialog.h"
 
@@ -76,7 +77,7 @@ DeviceMode QtPrintDialog::Opening(const PrintDialogRequest& request) {
 
 std::optional<PrintDialogResult> QtPrintDialog::PrinterSetup(const PrintDialogRequest& request) {
     PrintSetupDialog dialog(printers_.Printers(), Opening(request), QApplication::activeWindow());
-    if (dialog.exec() != QDialog::Accepted) {
+    if (RunModal(dialog) != QDialog::Accepted) {
         return std::nullopt;
     }
     PrintDialogResult result = ResultFor(dialog.Choice());
@@ -109,7 +110,7 @@ std::optional<PrintDialogResult> QtPrintDialog::PrintDialog(const PrintDialogReq
     }
     dialog.setOptions(options);
     dialog.setPrintRange(QAbstractPrintDialog::AllPages);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (RunModal(dialog) != QDialog::Accepted) {
         return std::nullopt;
     }
 

@@ -8,7 +8,11 @@ QLabel* NewStatusPanel(QWidget* parent) {
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     panel->setTextFormat(Qt::PlainText);
-    panel->setMinimumHeight(panel->fontMetrics().height() + 6);
+    // A status text longer than the window is wide (a narrow screen, a large scale factor, the
+    // calculator's long button texts) takes a second line; the panel never widens the window.
+    panel->setWordWrap(true);
+    panel->setFixedHeight(2 * panel->fontMetrics().lineSpacing() + 6);
+    panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     return panel;
 }
 

@@ -6,7 +6,7 @@
 
 namespace quorvia {
 
-// A status panel named "pnlStatus", one line of plain text high.
+// A status panel named "pnlStatus": plain text, two lines high, as wide as the window.
 QLabel* NewStatusPanel(QWidget* parent);
 
 }  // namespace quorvia

@@ -23,6 +23,7 @@
 #include "core/help/HelpTopics.h"
 #include "desktop/help/HelpKey.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/ScrollingBody.h"
 #include "desktop/platform/StatusPanel.h"
 #include "desktop/preferences/StylePictures.h"
 
@@ -80,10 +81,10 @@ PrefsForm::PrefsForm(AppState& state, PrinterService& printers, QtUi& ui, CDialo
     vsTab_ = new QTabWidget(this);
     vsTab_->setObjectName("vsTab");
     QStringList captions = Q(kPrefsTabCaptions).split('|');
-    vsTab_->addTab(BuildGeneralTab(), captions[0]);
-    vsTab_->addTab(BuildCompanyTab(), captions[1]);
-    vsTab_->addTab(BuildFilesTab(), captions[2]);
-    vsTab_->addTab(BuildStyleTab(), captions[3]);
+    vsTab_->addTab(new ScrollingBody(BuildGeneralTab()), captions[0]);
+    vsTab_->addTab(new ScrollingBody(BuildCompanyTab()), captions[1]);
+    vsTab_->addTab(new ScrollingBody(BuildFilesTab()), captions[2]);
+    vsTab_->addTab(new ScrollingBody(BuildStyleTab()), captions[3]);
     layout->addWidget(vsTab_);
 
     auto* buttons = new QHBoxLayout;
@@ -181,7 +182,8 @@ QWidget* PrefsForm::BuildGeneralTab() {
             [this](bool on) { model_.chkNbrPymts = on ? 1 : 0; });
     grid->addWidget(chkNbrPymts_, 2, 0, 1, 2);
 
-    auto* calcLabel = new QLabel("Calculate interest &using.....", tab);
+    // Alt+U is the full payout's on this tab: the interest method takes L.
+    auto* calcLabel = new QLabel("Ca&lculate interest using.....", tab);
     grid->addWidget(calcLabel, 3, 0, 1, 2);
     auto* calcGroup = new QWidget(tab);
     auto* calcLayout = new QHBoxLayout(calcGroup);

@@ -4,12 +4,13 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QVBoxLayout>
 
+#include "core/app/FormCentering.h"
 #include "core/reports/GotoPageControl.h"
 #include "desktop/platform/QtKeyCodes.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/ScreenFit.h"
 
 namespace quorvia {
 
@@ -96,10 +97,11 @@ bool GotoPageDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void GotoPageDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (QScreen* screen = this->screen()) {
-        QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    QRect area = AvailableArea(*this);
+    QSize outer = size().grownBy(FrameMarginsOf(*this));
+    FormRect centred =
+        CenterForm({0, 0, outer.width(), outer.height()}, {0, 0, area.width(), area.height()});
+    move(area.x() + centred.left, area.y() + centred.top);
     ThisInput_->setFocus();
 }
 

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -102,7 +102,6 @@ PreviewWindow::PreviewWindow(AppState& state, QtUi& ui, PrinterService& printers
     };
     ui_.SetActiveForm(this);
     resize(kInitialWidth, kInitialHeight);
-    KeepOnScreen(*this);
 }
 
 PreviewWindow::~PreviewWindow() {
@@ -113,23 +112,22 @@ PreviewWindow::~PreviewWindow() {
 void PreviewWindow::BuildToolBar() {
     toolBar_ = new QWidget(this);
     toolBar_->setObjectName("ToolBar");
-    auto* strip = new QHBoxLayout(toolBar_);
-    strip->setContentsMargins(4, 4, 4, 4);
-    strip->addWidget(
+    std::vector<QWidget*> strip;
+    strip.push_back(
         AddButton(PreviewControl::FirstButton, "&First", &PreviewWindowModel::FirstButton_Click));
-    strip->addWidget(AddButton(PreviewControl::PreviousButton, "&Previous",
-                               &PreviewWindowModel::PreviousButton_Click));
-    strip->addWidget(
+    strip.push_back(AddButton(PreviewControl::PreviousButton, "&Previous",
+                              &PreviewWindowModel::PreviousButton_Click));
+    strip.push_back(
         AddButton(PreviewControl::NextButton, "&Next", &PreviewWindowModel::NextButton_Click));
-    strip->addWidget(
+    strip.push_back(
         AddButton(PreviewControl::LastButton, "&Last", &PreviewWindowModel::LastButton_Click));
-    strip->addWidget(
+    strip.push_back(
         AddButton(PreviewControl::GotoButton, "&Go to...", &PreviewWindowModel::GotoButton_Click));
     PageLabel_ = new QLabel(toolBar_);
     PageLabel_->setObjectName("PageLabel");
     PageLabel_->setMinimumWidth(110);
     PageLabel_->setAlignment(Qt::AlignCenter);
-    strip->addWidget(PageLabel_);
+    strip.push_back(PageLabel_);
     cmbZoom_ = new QComboBox(toolBar_);
     cmbZoom_->setObjectName(Q(NameOf(PreviewControl::cmbZoom)));
     Control(PreviewControl::cmbZoom) = cmbZoom_;
@@ -141,18 +139,45 @@ void PreviewWindow::BuildToolBar() {
         model_.cmbZoom_Click(static_cast<int16_t>(index));
         Refresh();
     });
-    strip->addWidget(cmbZoom_);
-    strip->addWidget(AddButton(PreviewControl::PrintButton, "P&rint...",
-                               &PreviewWindowModel::PrintButton_Click));
-    strip->addWidget(
+    strip.push_back(cmbZoom_);
+    strip.push_back(AddButton(PreviewControl::PrintButton, "P&rint...",
+                              &PreviewWindowModel::PrintButton_Click));
+    strip.push_back(
         AddButton(PreviewControl::cmdFont, "F&onts...", &PreviewWindowModel::cmdFont_Click));
     QPushButton* exportButton = MakeButton(PreviewControl::ExportButton, "&Export...");
     exportButton->setEnabled(false);
     connect(exportButton, &QPushButton::clicked, this, [this] { ExportSchedule(); });
-    strip->addWidget(exportButton);
-    strip->addStretch(1);
-    strip->addWidget(
-        AddButton(PreviewControl::CloseButton, "&Close", &PreviewWindowModel::CloseButton_Click));
+    strip.push_back(exportButton);
+    AddButton(PreviewControl::CloseButton, "&Close", &PreviewWindowModel::CloseButton_Click);
+    toolBarStrip_ = strip;
+    auto* grid = new QGridLayout(toolBar_);
+    grid->setContentsMargins(4, 4, 4, 4);
+    ArrangeToolBar();
+}
+
+// One row where the screen has the room; more on a narrow screen or at a large scale factor.
+// Close stands apart at the end of the first row.
+void PreviewWindow::ArrangeToolBar() {
+    auto* grid = static_cast<QGridLayout*>(toolBar_->layout());
+    QWidget* close = Control(PreviewControl::CloseButton);
+    int count = static_cast<int>(toolBarStrip_.size());
+    auto arrange = [&](int columns) {
+        for (int index = 0; index < count; ++index) {
+            grid->removeWidget(toolBarStrip_[index]);
+            grid->addWidget(toolBarStrip_[index], index / columns, index % columns);
+        }
+        grid->removeWidget(close);
+        grid->addWidget(close, 0, columns + 1);
+        for (int column = 0; column <= count; ++column) {
+            grid->setColumnStretch(column, column == columns ? 1 : 0);
+        }
+    };
+    int columns = count;
+    arrange(columns);
+    while (columns > 1 && grid->minimumSize().width() > RoomFor(*this).width()) {
+        columns = (columns + 1) / 2;
+        arrange(columns);
+    }
 }
 
 QPushButton* PreviewWindow::AddButton(PreviewControl control, const QString& caption,
@@ -347,7 +372,11 @@ std::string PreviewWindow::AskGotoPage(int16_t highest) {
 
 void PreviewWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    KeepOnScreenWhenShown(*this);
+    // The buttons' true widths are known now: the strip takes more rows where they need it.
+    ArrangeToolBar();
+    toolBar_->layout()->activate();
+    layout()->activate();
+    KeepOnScreen(*this);
     ThePage_->setFocus();
 }
 

@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/amortization/DesktopScheduleRunner.h"
 #include "core/reports/PreviewWindowModel.h"
@@ -68,6 +69,7 @@ class PreviewWindow : public QDialog {
     friend class PreviewPageWidget;
 
     void BuildToolBar();
+    void ArrangeToolBar();
     void BuildPageArea();
     QPushButton* AddButton(PreviewControl control, const QString& caption,
                            void (PreviewWindowModel::*handler)());
@@ -95,6 +97,7 @@ class PreviewWindow : public QDialog {
     bool closing_ = false;
     bool refreshing_ = false;
     QWidget* toolBar_ = nullptr;
+    std::vector<QWidget*> toolBarStrip_;  // the tool bar's controls but Close, in order
     QWidget* area_ = nullptr;
     PreviewPageWidget* ThePage_ = nullptr;
     QScrollBar* VS_ = nullptr;

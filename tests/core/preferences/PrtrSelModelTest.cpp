@@ -90,8 +90,8 @@ TEST_F(PrtrSelModelTest, WithoutAPrinterOnlyCancelAndHelpRemain) {
     EXPECT_EQ(ui.LastFocus(), "ExitButton");
 }
 
-TEST_F(PrtrSelModelTest, APrinterOnAFilePortIsWarnedAboutAtEveryLoad) {
-    state.ReportPrinter = "PDF,pdf,FILE:";
+TEST_F(PrtrSelModelTest, AQueueOnAFilePortIsWarnedAboutAtEveryLoad) {
+    state.ReportPrinter = "Spool,generic,FILE:";
     model.Form_Load();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].prompt, kFileWarning);
@@ -111,6 +111,18 @@ TEST_F(PrtrSelModelTest, APrinterOnAFilePortIsWarnedAboutAtEveryLoad) {
     model.Form_Resize();
     EXPECT_EQ(Count("WARNING"), 0);
     EXPECT_TRUE(ui.focus.empty());
+}
+
+TEST_F(PrtrSelModelTest, TheBuiltInPdfPrinterIsAChoiceNotAFault) {
+    for (const char* identity : {"PDF,pdf,FILE:", "pdf,PDF,file:"}) {
+        state.ReportPrinter = identity;
+        model.PendingPrinter.clear();
+        ui.Clear();
+        model.Form_Load();
+        model.Form_Resize();
+        EXPECT_EQ(Count("WARNING"), 0) << identity;
+        EXPECT_TRUE(ui.focus.empty()) << identity;
+    }
 }
 
 TEST_F(PrtrSelModelTest, APitchInTheFontNameSetsTheSize) {
@@ -174,7 +186,7 @@ TEST_F(PrtrSelModelTest, OkayKeepsPrinterAndFontAsTheDefaults) {
     model.SelectButton_Click();
     EXPECT_EQ(ui.focus.front(), "ExitButton");
     EXPECT_EQ(model.lblPrtrName, "PDF on FILE:");
-    EXPECT_EQ(Count("WARNING"), 1);
+    EXPECT_EQ(Count("WARNING"), 0);  // the built-in PDF printer is a choice
     ChooseFont({"Arial", 10.5, true});
     model.ExitButton_Click();
     EXPECT_TRUE(model.Hidden);

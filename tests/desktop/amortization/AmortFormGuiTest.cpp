@@ -67,7 +67,7 @@ class AmortFormGuiTest : public ::testing::Test {
 
 TEST_F(AmortFormGuiTest, ShowsTheFormsCaptionsAndDefaults) {
     auto* tabs = Control<QTabWidget>("vsTab");
-    EXPECT_EQ(tabs->tabText(0), " Amortization &Data");
+    EXPECT_EQ(tabs->tabText(0), " A&mortization Data");
     EXPECT_EQ(tabs->tabText(1), "Report St&yle");
     EXPECT_EQ(Control<QPushButton>("comOK")->text(), "&Okay");
     EXPECT_EQ(Control<QPushButton>("comClr")->text(), "Clear &Values");

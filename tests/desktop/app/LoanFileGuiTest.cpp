@@ -17,6 +17,7 @@
 #include "desktop/app/MainWindow.h"
 #include "support/FakePrinterService.h"
 #include "support/FileDialogTyping.h"
+#include "support/MainWindowFixture.h"
 #include "support/QueuedAnswers.h"
 #include "support/TempFolder.h"
 
@@ -31,13 +32,8 @@ struct SeenDialog {
     QFileDialog::AcceptMode mode;
 };
 
-class LoanFileGuiTest : public ::testing::Test {
+class LoanFileGuiTest : public ::testing::Test, protected testing::MainWindowParts {
   protected:
-    LoanFileGuiTest() : printers({PdfPrinter()}) {
-        testing::AnswerFromQueue(ui, messages, answers);
-        state.DocumentsFolder = folder.Path();
-    }
-
     void Start() {
         ASSERT_TRUE(window.Start(folder.Path(), [] { return OtherCopy::None; }));
         window.findChild<QAction*>("mnuAmort")->trigger();
@@ -65,13 +61,6 @@ class LoanFileGuiTest : public ::testing::Test {
         });
     }
 
-    TempFolder folder;
-    AppState state;
-    FakePrinterService printers;
-    QtUi ui;
-    std::vector<Message> messages;
-    std::deque<MsgAnswer> answers;
-    MainWindow window{state, printers, ui, [] { return MakeDate(2026, 12, 7); }};
     AmortForm* form = nullptr;
     std::vector<SeenDialog> seen;
 };

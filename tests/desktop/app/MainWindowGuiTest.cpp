@@ -21,6 +21,7 @@
 #include "desktop/platform/RunningCopy.h"
 #include "support/FakePrinterService.h"
 #include "support/HelpCollection.h"
+#include "support/MainWindowFixture.h"
 #include "support/QueuedAnswers.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempFolder.h"
@@ -28,12 +29,8 @@
 namespace quorvia {
 namespace {
 
-class MainWindowGuiTest : public ::testing::Test {
+class MainWindowGuiTest : public ::testing::Test, protected testing::MainWindowParts {
   protected:
-    MainWindowGuiTest() : printers({PdfPrinter()}) {
-        testing::AnswerFromQueue(ui, messages, answers);
-    }
-
     bool Start() {
         return window.Start(folder.Path(), [] { return OtherCopy::None; });
     }
@@ -43,14 +40,6 @@ class MainWindowGuiTest : public ::testing::Test {
     void DeleteClosedWindows() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-
-    TempFolder folder;
-    AppState state;
-    FakePrinterService printers;
-    QtUi ui;
-    std::vector<Message> messages;
-    std::deque<MsgAnswer> answers;
-    MainWindow window{state, printers, ui, [] { return MakeDate(2026, 12, 7); }};
 };
 
 TEST_F(MainWindowGuiTest, StartsWithTheBackdropAndNothingToSaveOrPrint) {

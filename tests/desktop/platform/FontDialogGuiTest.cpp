@@ -1,6 +1,7 @@
 // The font dialog and the families a report can be printed in.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QListWidget>
 
@@ -48,12 +49,30 @@ TEST(FontDialogGuiTest, OpensOnTheFontAsTheReportDrawsItAndOkChangesNothing) {
     EXPECT_FALSE(unchanged.italic);
 
     families->setCurrentItem(families->findItems("Liberation Mono", Qt::MatchExactly).value(0));
-    styles->setCurrentRow(2);
+    styles->setCurrentRow(1);
     sizes->setCurrentRow(sizes->count() - 1);
     FontChoice changed = dialog.Choice();
     EXPECT_EQ(changed.name, "Liberation Mono");
     EXPECT_EQ(changed.size, 14);
     EXPECT_TRUE(changed.bold);
+}
+
+// A report is printed regular or bold, upright and without effects: nothing else is offered,
+// so nothing is refused or ignored afterwards.
+TEST(FontDialogGuiTest, OffersOnlyTheWeightsAReportUses) {
+    FontRequest request = ReportFontRequest("Arial", 10, true);
+    request.initial.italic = request.initial.underline = request.initial.strikethru = true;
+    FontDialog dialog(request, ReportFontFamilies());
+    auto* styles = dialog.findChild<QListWidget*>("lstStyle");
+    EXPECT_EQ(Items(styles), (QStringList{"Regular", "Bold"}));
+    EXPECT_EQ(styles->currentItem()->text(), "Bold");
+    EXPECT_TRUE(dialog.findChildren<QAbstractButton*>().size() <= 2);  // OK and Cancel
+    for (int row : {0, 1}) {
+        styles->setCurrentRow(row);
+        FontChoice choice = dialog.Choice();
+        EXPECT_EQ(choice.bold, row == 1);
+        EXPECT_FALSE(choice.italic || choice.underline || choice.strikethru);
+    }
 }
 
 TEST(FontDialogGuiTest, TheDesktopAndTheBatchToolAcceptTheSameFamilies) {
