@@ -10,6 +10,10 @@
 
 namespace quorvia {
 
+// An amount as files for other programs carry it: every digit however large, two decimals, no
+// grouping ("1234567.89", "-50.00").
+std::string PlainAmount(double amount);
+
 // One row per payment under a header row: ISO dates (four-digit years), plain numbers with two
 // decimals and every digit however large, CRLF line ends.
 std::string ScheduleCsv(const Schedule& schedule);

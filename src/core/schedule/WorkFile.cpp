@@ -218,6 +218,10 @@ void WorkFileWriter::WriteTotalsAndNotes(const Schedule& schedule) {
     Write("TOTALS", FormatNumber(schedule.totals.payments, "###,######.00"),
           FormatNumber(schedule.totals.interest, "##,######.00"),
           FormatNumber(schedule.totals.principal, "###,######.00"), " ");
+    for (const ScheduleEvent& event : schedule.events) {
+        WriteMarker(work_marker::kFooter, true);
+        WriteLine(DescribeEvent(event));
+    }
     if (schedule.remainingBalance > 0) {
         WriteMarker(work_marker::kFooter, true);
         WriteLine("Note: Principal balance remaining at end of term = " +
