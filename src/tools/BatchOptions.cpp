@@ -1,6 +1,8 @@
 #include "tools/BatchOptions.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 
 namespace quorvia {
 
@@ -26,7 +28,7 @@ std::optional<BatchOptions> BatchOptions::Parse(const CommandArgs& args, const O
             error = "option " + name + " needs a value";
             return std::nullopt;
         } else {
-            options.values_[name] = args[++i];
+            options.values_[name].push_back(args[++i]);
         }
     }
     return options;
@@ -38,7 +40,30 @@ bool BatchOptions::Has(std::string_view name) const {
 
 std::string BatchOptions::Value(std::string_view name, std::string_view fallback) const {
     auto found = values_.find(name);
-    return found == values_.end() ? std::string(fallback) : found->second;
+    return found == values_.end() ? std::string(fallback) : found->second.back();
+}
+
+std::vector<std::string> BatchOptions::Values(std::string_view name) const {
+    auto found = values_.find(name);
+    return found == values_.end() ? std::vector<std::string>{} : found->second;
+}
+
+std::optional<int> WholeNumber(std::string_view text, int low, int high) {
+    int value = 0;
+    auto [end, failed] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (failed != std::errc() || end != text.data() + text.size() || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> DecimalNumber(std::string_view text) {
+    double value = 0;
+    auto [end, failed] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (failed != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 }  // namespace quorvia

@@ -20,17 +20,24 @@ struct OptionNames {
 class BatchOptions {
   public:
     // The options in `args`; an unknown option, an option without its value or a word that
-    // is no option gives nothing and the reason in `error`. A repeated option keeps its last
-    // value.
+    // is no option gives nothing and the reason in `error`. A repeated option keeps every
+    // value: Value gives the last, Values all of them.
     static std::optional<BatchOptions> Parse(const CommandArgs& args, const OptionNames& names,
                                              std::string& error);
 
     bool Has(std::string_view name) const;
     std::string Value(std::string_view name, std::string_view fallback) const;
+    // Every value of an option that may be repeated, in the order given.
+    std::vector<std::string> Values(std::string_view name) const;
 
   private:
-    std::map<std::string, std::string, std::less<>> values_;
+    std::map<std::string, std::vector<std::string>, std::less<>> values_;
     std::set<std::string, std::less<>> flags_;
 };
+
+// An option's value read as a whole number from `low` to `high`, or as a finite decimal
+// number; nothing when the text is anything else or has anything left over.
+std::optional<int> WholeNumber(std::string_view text, int low, int high);
+std::optional<double> DecimalNumber(std::string_view text);
 
 }  // namespace quorvia

@@ -2,7 +2,6 @@
 
 #include <QPrinterInfo>
 #include <QStringList>
-#include <charconv>
 #include <string_view>
 
 namespace quorvia {
@@ -11,15 +10,6 @@ namespace {
 
 // The most copies a print queue is asked for.
 constexpr int kMostCopies = 999;
-
-std::optional<int> WholeNumber(std::string_view text, int low, int high) {
-    int value = 0;
-    auto [end, failed] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (failed != std::errc() || end != text.data() + text.size() || value < low || value > high) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 bool ParsePages(std::string_view text, PrintChoice& choice) {
     std::size_t dash = text.find('-');

@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 
 #include <cerrno>
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -25,12 +24,14 @@
 #include "core/loanfile/LoanFileCommands.h"
 #include "core/schedule/ScheduleCsv.h"
 #include "core/schedule/ScheduleEngine.h"
+#include "core/schedule/ScheduleSummary.h"
 #include "core/schedule/WorkFile.h"
 #include "core/session/AppState.h"
 #include "core/session/PreferenceStore.h"
 #include "desktop/platform/PdfPrinterService.h"
 #include "tools/BatchOptions.h"
 #include "tools/BatchUi.h"
+#include "tools/EventOptions.h"
 #include "tools/ScheduleExports.h"
 
 namespace quorvia {
@@ -72,6 +73,12 @@ struct Outputs {
     std::optional<BatchPrint> print;
 };
 
+// What-if events for the engine and the stream the summary lines go to (--summary).
+struct WhatIf {
+    BatchEvents events;
+    std::ostream* summary = nullptr;
+};
+
 // The runner of the batch tool: the engine, then the outputs; the work file is removed after.
 class BatchRunner : public ScheduleRunner {
   public:
@@ -80,10 +87,15 @@ class BatchRunner : public ScheduleRunner {
 
     void ComputeSchedule(AmortInputs& inputs) override {
         validated = true;
+        eventsProblem = EventOptionsProblem(whatIf.events, ScheduledCount(inputs));
+        if (!eventsProblem.empty()) {
+            return;
+        }
         Schedule schedule;
         int16_t style = inputs.SelectedStyle;
         std::optional<RunError> error =
-            WriteSchedule(inputs, state_.SemiMonthly, state_.WorkFilePath(), nullptr, &schedule);
+            WriteSchedule(inputs, state_.SemiMonthly, state_.WorkFilePath(), nullptr, &schedule,
+                          whatIf.events.events);
         if (!error) {
             error = WriteOutputs(schedule, style);
         }
@@ -97,11 +109,17 @@ class BatchRunner : public ScheduleRunner {
             ShowScheduleError(ui_, *error);
             return;
         }
+        if (whatIf.summary != nullptr) {
+            *whatIf.summary << SummaryLines(Summarize(schedule));
+        }
         produced = printed;
     }
 
+    WhatIf whatIf;
     // The form's validation passed and handed the loan over.
     bool validated = false;
+    // The events cannot be applied to the validated loan: why, naming the option.
+    std::string eventsProblem;
     bool produced = false;
 
   private:
@@ -231,15 +249,12 @@ bool TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& opti
 
 // The --font-size value: a number of points the font dialog allows.
 std::optional<float> FontSize(const BatchOptions& options, std::string& error) {
-    std::string_view text = TrimView(options.Value("--font-size", ""));
-    double size = 0;
-    auto [end, failed] = std::from_chars(text.data(), text.data() + text.size(), size);
-    if (failed != std::errc() || end != text.data() + text.size() || !(size >= kSmallestFontSize) ||
-        !(size <= kLargestFontSize)) {
+    std::optional<double> size = DecimalNumber(TrimView(options.Value("--font-size", "")));
+    if (!size || !(*size >= kSmallestFontSize) || !(*size <= kLargestFontSize)) {
         error = "--font-size must be a number of points from 8 to 14";
         return std::nullopt;
     }
-    return static_cast<float>(size);
+    return static_cast<float>(*size);
 }
 
 void OverrideReportFont(AppState& state, const BatchOptions& options, float fontSize) {
@@ -309,7 +324,7 @@ std::unique_ptr<QGuiApplication> StartQt() {
 
 }  // namespace
 
-int RunScheduleCommand(const CommandArgs& args, std::ostream& /*out*/, std::ostream& err) {
+int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     CommandArgs optionArgs = args;
     std::string loanFile;
     if (!optionArgs.empty() && optionArgs.front().rfind("--", 0) != 0) {
@@ -317,7 +332,8 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& /*out*/, std::ostr
         optionArgs.erase(optionArgs.begin());
     }
     std::string error;
-    std::optional<BatchOptions> options = BatchOptions::Parse(optionArgs, kScheduleOptions, error);
+    std::optional<BatchOptions> options =
+        BatchOptions::Parse(optionArgs, WithEventOptions(kScheduleOptions), error);
     std::optional<Date> today = SystemToday();
     if (options && options->Has("--today")) {
         today = ParseDate(options->Value("--today", ""));
@@ -333,7 +349,11 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& /*out*/, std::ostr
     if (options && today && fontSize) {
         print = ParsePrintOptions(*options, error);
     }
-    if (!options || !today || !fontSize || (!print && !error.empty())) {
+    std::optional<BatchEvents> events;
+    if (options && today && fontSize && error.empty()) {
+        events = ParseEventOptions(*options, error);
+    }
+    if (!options || !today || !fontSize || (!print && !error.empty()) || !events) {
         err << "quorvia-batch schedule: " << error << "\n";
         return kExitUsage;
     }
@@ -365,6 +385,7 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& /*out*/, std::ostr
     BatchRunner runner(state, ui,
                        {options->Value("--work-file", ""), options->Value("--csv", ""),
                         options->Value("--pdf", ""), print});
+    runner.whatIf = {std::move(*events), options->Has("--summary") ? &out : nullptr};
     BatchHost host;
     const Date fixedToday = *today;
     AmortFormModel form(
@@ -380,6 +401,10 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& /*out*/, std::ostr
         return kExitUsage;
     }
     form.comOK_Click();
+    if (!runner.eventsProblem.empty()) {
+        err << "quorvia-batch schedule: " << runner.eventsProblem << "\n";
+        return kExitUsage;
+    }
     // Only entries that passed validation are saved, with the payment or term it derived.
     if (runner.validated && options->Has("--save") &&
         !SaveLoanFile(options->Value("--save", ""), form, state, ui)) {

@@ -19,7 +19,10 @@ inline constexpr BatchCommand kScheduleCommand{
     "                 [--free N] [--today MM/DD/YYYY] [--no-prefs] [--yes]\n"
     "                 [--work-file PATH] [--csv PATH] [--pdf PATH] [--save PATH]\n"
     "                 [--font NAME] [--font-size N] [--bold]\n"
-    "                 [--print QUEUE [--pages FROM-TO] [--copies N] [--collate]]",
+    "                 [--print QUEUE [--pages FROM-TO] [--copies N] [--collate]]\n"
+    "                 [--extra AMOUNT[@FROM[-TO]]]... [--lump AMOUNT@N]...\n"
+    "                 [--rate-change RATE@N]... [--keep-payment] [--interest-only N]\n"
+    "                 [--summary]",
     RunScheduleCommand};
 
 }  // namespace quorvia
