@@ -32,14 +32,18 @@ inline AmortInputs LargestLoan() {
     return BenchLoan(600, kBiWeekly);
 }
 
-// Twelve events over the largest loan's 1,300 payments that leave its length as it is: a later
-// rate change spreads what the extra principal and the lump sums repaid over the rest of the
-// term again.
-inline ScheduleEvents TwelveEvents() {
-    return {InterestOnly(26),        ExtraPrincipal(100, 27, 260), LumpSum(5000, 130),
-            RateChange(0.07, 300),   LumpSum(5000, 390),           RateChange(0.0775, 400),
-            RateChange(0.0675, 520), LumpSum(2500, 650),           RateChange(0.07, 650),
-            RateChange(0.08, 780),   RateChange(0.0725, 910),      RateChange(0.065, 1040)};
+// Twelve events spread over a loan of `count` payments: an interest-only start, a run of extra
+// principal, three lump sums and seven rate changes. The last rate change spreads what the
+// extra principal and the lump sums repaid over the rest of the term again, so the schedule
+// runs to its last payment.
+inline ScheduleEvents TwelveEvents(int count) {
+    auto at = [count](int percent) { return count * percent / 100; };
+    return {InterestOnly(at(2)),        ExtraPrincipal(100, at(2) + 1, at(20)),
+            LumpSum(5000, at(10)),      RateChange(0.07, at(23)),
+            LumpSum(5000, at(30)),      RateChange(0.0775, at(31)),
+            RateChange(0.0675, at(40)), LumpSum(2500, at(50)),
+            RateChange(0.07, at(50)),   RateChange(0.08, at(60)),
+            RateChange(0.0725, at(70)), RateChange(0.065, at(80))};
 }
 
 }  // namespace quorvia

@@ -4,14 +4,23 @@
 
 namespace quorvia {
 
-PaymentEvents EventCursor::At(int payment) {
-    PaymentEvents now;
-    for (; next_ < events_.size() && events_[next_].from <= payment; ++next_) {
-        const ScheduleEvent& event = events_[next_];
+namespace {
+
+constexpr int kPastEveryPayment = std::numeric_limits<int>::max();
+
+}  // namespace
+
+EventCursor::EventCursor(const ScheduleEvents& events)
+    : events_(&events), nextStart_(events.empty() ? kPastEveryPayment : events.front().from) {}
+
+void EventCursor::Start(int payment, PaymentEvents& now) {
+    const ScheduleEvents& events = *events_;
+    for (; next_ < events.size() && events[next_].from <= payment; ++next_) {
+        const ScheduleEvent& event = events[next_];
         switch (event.kind) {
             case EventKind::ExtraPrincipal:
                 runningExtra_ = event.amount;
-                runningExtraLast_ = event.to == 0 ? std::numeric_limits<int>::max() : event.to;
+                runningExtraLast_ = event.to == 0 ? kPastEveryPayment : event.to;
                 break;
             case EventKind::LumpSum:
                 now.extraPrincipal += event.amount;
@@ -22,15 +31,11 @@ PaymentEvents EventCursor::At(int payment) {
                 break;
             case EventKind::InterestOnly:
                 interestOnlyLast_ = event.to;
+                amortizationStart_ = event.to + 1;
                 break;
         }
     }
-    if (payment <= runningExtraLast_) {
-        now.extraPrincipal += runningExtra_;
-    }
-    now.interestOnly = payment <= interestOnlyLast_;
-    now.amortizationStarts = interestOnlyLast_ > 0 && payment == interestOnlyLast_ + 1;
-    return now;
+    nextStart_ = next_ < events.size() ? events[next_].from : kPastEveryPayment;
 }
 
 }  // namespace quorvia

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <optional>
-#include <utility>
 
 #include "core/schedule/ScheduleEvents.h"
 
@@ -24,18 +23,36 @@ struct PaymentEvents {
 
 class EventCursor {
   public:
-    // `events` in payment order (InPaymentOrder), checked by FindEventProblem.
-    explicit EventCursor(ScheduleEvents events) : events_(std::move(events)) {}
+    // `events` in payment order (InPaymentOrder), checked by FindEventProblem; they must
+    // outlive the cursor.
+    explicit EventCursor(const ScheduleEvents& events);
 
-    // Asked for payments 1, 2, 3, ... in turn.
-    PaymentEvents At(int payment);
+    // Asked for payments 1, 2, 3, ... in turn. Runs inline in the payment loop; only a payment
+    // at which an event starts leaves it.
+    PaymentEvents At(int payment) {
+        PaymentEvents now;
+        if (payment >= nextStart_) {
+            Start(payment, now);
+        }
+        if (payment <= runningExtraLast_) {
+            now.extraPrincipal += runningExtra_;
+        }
+        now.interestOnly = payment <= interestOnlyLast_;
+        now.amortizationStarts = payment == amortizationStart_;
+        return now;
+    }
 
   private:
-    ScheduleEvents events_;
+    // Takes in the events that start at `payment`.
+    void Start(int payment, PaymentEvents& now);
+
+    const ScheduleEvents* events_;
     std::size_t next_ = 0;
+    int nextStart_ = 0;  // the payment the next event starts at; past every payment at the end
     double runningExtra_ = 0;
     int runningExtraLast_ = 0;
     int interestOnlyLast_ = 0;
+    int amortizationStart_ = 0;  // the payment after the interest-only period, if any
 };
 
 }  // namespace quorvia

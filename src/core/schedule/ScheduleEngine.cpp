@@ -20,9 +20,9 @@ double MonthsPerPeriod(const AmortInputs& inputs) {
     return 12.0 / inputs.PaymentsPerYear;
 }
 
-// The number of periods of the term, not made whole.
-double PeriodsOfTerm(const AmortInputs& inputs) {
-    return inputs.TermMonths / MonthsPerPeriod(inputs);
+// The number of periods in `months`, not made whole.
+double PeriodsIn(const AmortInputs& inputs, double months) {
+    return months / MonthsPerPeriod(inputs);
 }
 
 RunError Overflow() {
@@ -39,12 +39,16 @@ bool AllFinite(std::initializer_list<double> amounts) {
 }  // namespace
 
 int16_t ScheduledCount(const AmortInputs& inputs) {
-    return static_cast<int16_t>(std::floor((PeriodsOfTerm(inputs) * 100 + 0.5) / 100));
+    return PaymentsInMonths(inputs, inputs.TermMonths);
+}
+
+int16_t PaymentsInMonths(const AmortInputs& inputs, double months) {
+    return static_cast<int16_t>(std::floor((PeriodsIn(inputs, months) * 100 + 0.5) / 100));
 }
 
 Derivation DeriveMissingPaymentOrTerm(AmortInputs& inputs) {
     Derivation result;
-    double n = PeriodsOfTerm(inputs);
+    double n = PeriodsIn(inputs, inputs.TermMonths);
     if (inputs.Payment != 0 && inputs.TermMonths == 0 && inputs.FixedPrincipal) {
         double months = std::floor(
             CentsHalfUp(inputs.LoanAmount / inputs.Payment) * MonthsPerPeriod(inputs) + 0.005);
@@ -113,7 +117,9 @@ class ScheduleBuilder {
           progress_(progress),
           out_(schedule),
           events_(events),
-          cursor_(InPaymentOrder(events)) {}
+          inPaymentOrder_(InPaymentOrder(events)),
+          hasEvents_(!events.empty()),
+          cursor_(inPaymentOrder_) {}
 
     std::optional<RunError> Run();
 
@@ -134,6 +140,8 @@ class ScheduleBuilder {
     const ProgressCallback& progress_;
     Schedule& out_;
     const ScheduleEvents& events_;
+    const ScheduleEvents inPaymentOrder_;
+    const bool hasEvents_;
     EventCursor cursor_;
 
     int16_t count_ = 0;
@@ -220,14 +228,14 @@ bool ScheduleBuilder::StateTheLoan() {
     out_.numberedRows = in_.NumberPaymentRows;
     out_.openingBalance = in_.LoanAmount;
     out_.periodicPayment = in_.Payment;
-    out_.events = InPaymentOrder(events_);
+    out_.events = inPaymentOrder_;
     return true;
 }
 
 bool ScheduleBuilder::PayOne(int i) {
     double& balance = in_.LoanAmount;
     const int paymentNumber = i;  // the loop index may be forced to the last payment below
-    const PaymentEvents events = events_.empty() ? PaymentEvents{} : ApplyEvents(i);
+    const PaymentEvents events = hasEvents_ ? ApplyEvents(i) : PaymentEvents{};
     const double scheduledPayment = in_.Payment;
     double interest;
     if (in_.InterestFreeCount > 0 && i <= in_.InterestFreeCount) {
@@ -349,11 +357,11 @@ void ScheduleBuilder::RecomputePayment(int i) {
 }
 
 // A payment kept through a rate increase needs more payments than the term has: the schedule
-// runs on one payment at a time while each still brings the balance down. When one does not,
-// the schedule ends at the term with the balance that remains, which the notes state.
+// runs on one payment at a time while each still brings the balance down, up to the longest
+// term the program schedules. Where it stops short, the balance that remains is noted.
 void ScheduleBuilder::ExtendForKeptPayment() {
-    if (keptPayment_ && index_ == last_ && in_.LoanAmount > 0 && last_ < kInt16Max &&
-        out_.rows.back().principal > 0) {
+    if (keptPayment_ && index_ == last_ && in_.LoanAmount > 0 &&
+        last_ < PaymentsInMonths(in_, kMaximumTermMonths) && out_.rows.back().principal > 0) {
         ++last_;
     }
 }

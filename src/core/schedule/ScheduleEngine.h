@@ -18,6 +18,9 @@ namespace quorvia {
 // The number of scheduled payments: floor(term * payments per year / 12 + 0.005).
 int16_t ScheduledCount(const AmortInputs& inputs);
 
+// The number of payments of the loan's frequency that `months` hold, counted the same way.
+int16_t PaymentsInMonths(const AmortInputs& inputs, double months);
+
 // Fills Payment (and FixedPrincipalAmount) or TermMonths when the person left one of them
 // zero. Returns false when neither a payment nor a term is given (nothing can be derived).
 // A derived term too large for a 16-bit count is an overflow error.

@@ -93,11 +93,8 @@ int LastPaymentOf(const ScheduleEvent& extra) {
     return extra.to == 0 ? std::numeric_limits<int>::max() : extra.to;
 }
 
-// What makes the later event contradict the earlier one, or nothing.
+// What makes the later event contradict the earlier one of its kind, or nothing.
 std::optional<std::string> Conflict(const ScheduleEvent& earlier, const ScheduleEvent& later) {
-    if (earlier.kind != later.kind) {
-        return std::nullopt;
-    }
     switch (later.kind) {
         case EventKind::ExtraPrincipal: {
             int first = std::max(earlier.from, later.from);
@@ -158,7 +155,9 @@ std::optional<EventProblem> FindEventProblem(const ScheduleEvents& events, int s
     for (std::size_t i = 0; i < events.size(); ++i) {
         std::optional<std::string> problem = ProblemOf(events[i], scheduledCount);
         for (std::size_t j = 0; !problem && j < i; ++j) {
-            problem = Conflict(events[j], events[i]);
+            if (events[j].kind == events[i].kind) {
+                problem = Conflict(events[j], events[i]);
+            }
         }
         if (problem) {
             return EventProblem{i, *problem};
@@ -168,9 +167,10 @@ std::optional<EventProblem> FindEventProblem(const ScheduleEvents& events, int s
 }
 
 ScheduleEvents InPaymentOrder(ScheduleEvents events) {
-    std::stable_sort(
-        events.begin(), events.end(),
-        [](const ScheduleEvent& a, const ScheduleEvent& b) { return a.from < b.from; });
+    auto earlier = [](const ScheduleEvent& a, const ScheduleEvent& b) { return a.from < b.from; };
+    if (!std::is_sorted(events.begin(), events.end(), earlier)) {  // as typed, mostly
+        std::stable_sort(events.begin(), events.end(), earlier);
+    }
     return events;
 }
 

@@ -102,7 +102,8 @@ TEST(ScheduleEvents, AKeptPaymentChangesTheNumberOfPayments) {
 }
 
 // A balloon loan keeps its term: the last payment takes what the kept payment left. A payment
-// that no longer covers the interest cannot repay the loan, however long it runs.
+// that no longer covers the interest cannot repay the loan, however long it runs, and none
+// runs past the longest term the program schedules.
 TEST(ScheduleEvents, AKeptPaymentDoesNotOutrunABalloonOrALoanItCannotRepay) {
     AmortInputs balloon = SixPercentLoan();
     balloon.BalanceDueAtEnd = true;
@@ -114,6 +115,11 @@ TEST(ScheduleEvents, AKeptPaymentDoesNotOutrunABalloonOrALoanItCannotRepay) {
     Schedule never = RunWith(SixPercentLoan(), {RateChange(0.09, 61, true)});
     ASSERT_EQ(never.rows.size(), 360u);
     EXPECT_GT(never.remainingBalance, 100000);
+
+    Schedule longest = RunWith(SixPercentLoan(), {RateChange(0.075, 61, true)});
+    ASSERT_EQ(longest.rows.size(), 600u);  // 624 would repay it
+    EXPECT_GT(longest.remainingBalance, 0);
+    EXPECT_EQ(longest.rows.back().dueDate, MakeDate(2048, 3, 10));
 }
 
 TEST(ScheduleEvents, InterestOnlyThenThePaymentRepaysTheRestOfTheTerm) {
