@@ -48,10 +48,10 @@ double PeriodicPayment(double amount, double periodicRate, double periods, bool 
 // the principal and the payment of their rows. A rate change makes the new rate the one of its
 // payment and recomputes the payment over the payments that remain of the term; one that keeps
 // the payment lets the number of payments change instead, past the term while the payment
-// still brings the balance down (a loan with its balance due at the end, or with fixed
-// principal, keeps its term). The payments of the interest-only period are their interest;
-// the first one after it recomputes the payment over the rest of the term. Events that
-// FindEventProblem refuses are an invalid-call error.
+// still brings the balance down but not past the longest term the program schedules (a loan
+// with its balance due at the end, or with fixed principal, keeps its term). The payments of the
+// interest-only period are their interest; the first one after it recomputes the payment over the
+// rest of the term. Events that FindEventProblem refuses are an invalid-call error.
 std::optional<RunError> ComputeSchedule(AmortInputs& inputs, SemiMonthlyChoice& semiMonthly,
                                         const ProgressCallback& progress, Schedule& schedule,
                                         const ScheduleEvents& events = {});
