@@ -20,7 +20,9 @@ inline constexpr BatchCommand kScheduleCommand{
     "                 [--work-file PATH] [--csv PATH] [--xlsx PATH] [--pdf PATH] [--save PATH]\n"
     "                 [--font NAME] [--font-size N] [--bold]\n"
     "                 [--print QUEUE [--pages FROM-TO] [--copies N] [--collate]]\n"
-    "                 [--disclosure [--prepaid AMOUNT]]",
+    "                 [--extra AMOUNT[@FROM[-TO]]]... [--lump AMOUNT@N]...\n"
+    "                 [--rate-change RATE@N]... [--keep-payment] [--interest-only N]\n"
+    "                 [--summary] [--disclosure [--prepaid AMOUNT]]",
     RunScheduleCommand};
 
 }  // namespace quorvia
