@@ -31,6 +31,7 @@
 #include "desktop/platform/PdfPrinterService.h"
 #include "tools/BatchOptions.h"
 #include "tools/BatchUi.h"
+#include "tools/PageOptions.h"
 #include "tools/ScheduleExports.h"
 
 namespace quorvia {
@@ -40,10 +41,11 @@ namespace {
 namespace fs = std::filesystem;
 
 const OptionNames kScheduleOptions{
-    {"--name",    "--amount",    "--rate",  "--term",      "--freq",    "--pair",   "--first",
-     "--payment", "--fixed",     "--full",  "--odd",       "--funding", "--method", "--number",
-     "--style",   "--free",      "--today", "--work-file", "--csv",     "--pdf",    "--save",
-     "--font",    "--font-size", "--print", "--pages",     "--copies"},
+    {"--name",   "--amount",  "--rate",  "--term",       "--freq",      "--pair",
+     "--first",  "--payment", "--fixed", "--full",       "--odd",       "--funding",
+     "--method", "--number",  "--style", "--free",       "--today",     "--work-file",
+     "--csv",    "--pdf",     "--save",  "--font",       "--font-size", "--print",
+     "--pages",  "--copies",  "--paper", "--orientation"},
     {"--no-prefs", "--yes", "--bold", "--collate"}};
 
 // A choice option's value: a whole number from `low` to `high`.
@@ -329,11 +331,15 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& /*out*/, std::ostr
     if (options && today && options->Has("--font-size")) {
         fontSize = FontSize(*options, error);
     }
-    std::optional<BatchPrint> print;
+    std::optional<BatchPageSetup> pageSetup;
     if (options && today && fontSize) {
+        pageSetup = ParsePageOptions(*options, error);
+    }
+    std::optional<BatchPrint> print;
+    if (pageSetup) {
         print = ParsePrintOptions(*options, error);
     }
-    if (!options || !today || !fontSize || (!print && !error.empty())) {
+    if (!options || !today || !fontSize || !pageSetup || (!print && !error.empty())) {
         err << "quorvia-batch schedule: " << error << "\n";
         return kExitUsage;
     }
@@ -361,6 +367,7 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& /*out*/, std::ostr
     PdfPrinterService printers;
     LoadPreferences(state, printers, ui, ProfileWrites::Never);
     OverrideReportFont(state, *options, *fontSize);
+    pageSetup->ApplyTo(state);
 
     BatchRunner runner(state, ui,
                        {options->Value("--work-file", ""), options->Value("--csv", ""),

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/base/Text.h"
+#include "core/printing/PageSetup.h"
 #include "core/reports/ReportComposer.h"
 #include "core/schedule/AmortInputs.h"
 #include "support/FakePrinterService.h"
@@ -54,8 +55,8 @@ inline Box BoxOf(const RuleItem& rule) {
 // One line per fault, naming the page and the texts.
 inline std::vector<std::string> LayoutFaults(const ReportDocument& doc, TextMetrics& metrics) {
     constexpr double kMargin = 1440;
-    constexpr double kRight = kPageWidth - kMargin;
-    constexpr double kBottom = kPageHeight - kMargin;
+    const double kRight = doc.PageWidth() - kMargin;
+    const double kBottom = doc.PageHeight() - kMargin;
     std::vector<std::string> faults;
     for (int number = 1; number <= doc.PageCount(); ++number) {
         const ReportPage& page = doc.Page(number);
@@ -70,7 +71,7 @@ inline std::vector<std::string> LayoutFaults(const ReportDocument& doc, TextMetr
             const bool across = within(box.left, box.right, kMargin, kRight);
             const bool header = within(box.top, box.bottom, 0, kMargin);
             const bool body = within(box.top, box.bottom, kMargin, kBottom);
-            const bool footer = within(box.top, box.bottom, kBottom, kPageHeight);
+            const bool footer = within(box.top, box.bottom, kBottom, doc.PageHeight());
             if (!across || !(header || body || footer)) {
                 faults.push_back(where + "\"" + item.text + "\" leaves the margins");
             }
@@ -103,10 +104,14 @@ struct LayoutCase {
     bool numbered;
     int size;
     bool bold;
+    int16_t paper;
+    int16_t orientation;
 
     std::string Name() const {
         return "style " + std::to_string(kind) + (numbered ? " numbered" : "") + " at " +
-               std::to_string(size) + (bold ? " pt bold" : " pt");
+               std::to_string(size) + (bold ? " pt bold" : " pt") + " on " +
+               std::string(PaperOf(paper)->name) +
+               (orientation == kOrientLandscape ? " landscape" : " portrait");
     }
 };
 
@@ -139,8 +144,8 @@ inline SummaryTexts SummaryTextsOf(const std::vector<WorkRecord>& records) {
 
 // Whether the summary's rows fit on one line across the page, each text measured bold with
 // the padding of its cell.
-inline bool SummaryFitsAcross(const SummaryTexts& texts, TextMetrics& metrics,
-                              const LayoutCase& layout) {
+inline bool SummaryFitsAcross(const SummaryTexts& texts, const ReportDocument& doc,
+                              TextMetrics& metrics, const LayoutCase& layout) {
     const ReportFont bold{"Times New Roman", static_cast<double>(layout.size), true};
     double across = 0;
     for (const std::vector<std::string>& column : texts.columns) {
@@ -150,7 +155,7 @@ inline bool SummaryFitsAcross(const SummaryTexts& texts, TextMetrics& metrics,
         }
         across += widest + 2 * ReportDocument::kCellPaddingX;
     }
-    return across <= kPageWidth - 2 * 1440;
+    return across <= doc.PageWidth() - 2 * 1440;
 }
 
 // One line per label or heading of the summary that did not stay whole.
@@ -209,7 +214,7 @@ inline void ComposeInto(AppState& state, TextMetrics& metrics, int16_t kind, int
 
 // Every report the program composes for a loan of $999,999,999.99: the detailed report in its
 // three styles, numbered and not, and the summary, at every size from 8 to 14, normal and bold,
-// with the company footer.
+// on Letter and A4, portrait and landscape, with the company footer.
 inline void ComposeEveryLayout(TextMetrics& metrics,
                                const std::function<void(const LayoutCase&, const ReportDocument&,
                                                         const SummaryTexts&)>& check) {
@@ -232,13 +237,20 @@ inline void ComposeEveryLayout(TextMetrics& metrics,
             if (kind == kSummaryOnly && numbered) {
                 continue;  // the summary has no payment rows to number
             }
-            for (int size = 8; size <= 14; ++size) {
-                for (bool bold : {false, true}) {
-                    state.ReportFontSize = static_cast<float>(size);
-                    state.ReportFontStyle = bold ? "Bold" : "Normal";
-                    const LayoutCase layout{kind, numbered, size, bold};
-                    ComposeInto(state, metrics, kind, schedule.scheduledCount,
+            for (int16_t paper : {kPaperLetter, kPaperA4}) {
+                for (int16_t orientation : {kOrientPortrait, kOrientLandscape}) {
+                    state.PrintPaperSize = paper;
+                    state.PrintOrientation = orientation;
+                    for (int size = 8; size <= 14; ++size) {
+                        for (bool bold : {false, true}) {
+                            state.ReportFontSize = static_cast<float>(size);
+                            state.ReportFontStyle = bold ? "Bold" : "Normal";
+                            const LayoutCase layout{kind, numbered, size, bold, paper, orientation};
+                            ComposeInto(
+                                state, metrics, kind, schedule.scheduledCount,
                                 [&](const ReportDocument& doc) { check(layout, doc, summary); });
+                        }
+                    }
                 }
             }
         }
@@ -255,17 +267,20 @@ inline int ExpectEveryLayoutClean(TextMetrics& metrics) {
                                     const SummaryTexts& summary) {
         ++compositions;
         ASSERT_GT(doc.PageCount(), 1) << layout.Name();
+        const PageSize page = PageSizeOf(layout.paper, layout.orientation);
+        EXPECT_EQ(doc.PageWidth(), page.width) << layout.Name();
+        EXPECT_EQ(doc.PageHeight(), page.height) << layout.Name();
         for (const std::string& fault : LayoutFaults(doc, metrics)) {
             ADD_FAILURE() << layout.Name() << ", " << fault;
         }
-        if (layout.kind == kSummaryOnly && SummaryFitsAcross(summary, metrics, layout)) {
+        if (layout.kind == kSummaryOnly && SummaryFitsAcross(summary, doc, metrics, layout)) {
             ++roomySummaries;
             for (const std::string& fault : BrokenSummaryLabels(doc, summary)) {
                 ADD_FAILURE() << layout.Name() << ", " << fault;
             }
         }
     });
-    EXPECT_EQ(compositions, (3 * 2 + 1) * 7 * 2);
+    EXPECT_EQ(compositions, (3 * 2 + 1) * 4 * 7 * 2);
     return roomySummaries;
 }
 

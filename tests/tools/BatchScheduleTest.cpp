@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "core/base/Text.h"
@@ -122,6 +125,35 @@ TEST(BatchSchedule, WritesTheReportAsPdfInTheChosenStyle) {
     EXPECT_LT(s.size(), d.size());
 }
 
+// The pages of a PDF as pdfinfo gives them: "Pages: 2" and "Page size: 842 x 595 pts (A4)".
+std::string PdfPages(const std::filesystem::path& pdf) {
+    const std::filesystem::path info = pdf.string() + ".info";
+    EXPECT_EQ(std::system(("pdfinfo " + pdf.string() + " >" + info.string()).c_str()), 0);
+    std::string pages;
+    for (const std::string& line : SplitLines(TempFolder::Read(info))) {
+        if (line.starts_with("Pages:") || line.starts_with("Page size:")) {
+            pages += line.substr(line.find_first_not_of(' ', line.find(':') + 1)) + ";";
+        }
+    }
+    return pages;
+}
+
+TEST(BatchSchedule, ThePaperAndOrientationAskedForAreThoseOfThePdf) {
+    TempFolder folder;
+    BatchRun letter = RunBatch(kLoan + "--style 3 --pdf " + (folder / "l.pdf").string());
+    ASSERT_EQ(letter.exitCode, 0) << letter.err;
+    EXPECT_EQ(PdfPages(folder / "l.pdf"), "2;612 x 792 pts (letter);");
+
+    BatchRun a4 = RunBatch(kLoan + "--style 3 --paper a4 --orientation landscape --pdf " +
+                           (folder / "a.pdf").string());
+    ASSERT_EQ(a4.exitCode, 0) << a4.err;
+    EXPECT_EQ(PdfPages(folder / "a.pdf"), "3;842 x 595 pts (A4);");
+
+    BatchRun legal = RunBatch(kLoan + "--paper Legal --pdf " + (folder / "g.pdf").string());
+    ASSERT_EQ(legal.exitCode, 0) << legal.err;
+    EXPECT_NE(PdfPages(folder / "g.pdf").find("612 x 1008 pts"), std::string::npos);
+}
+
 // The Windows names of the report fonts print with their stand-ins, as on the desktop.
 TEST(BatchSchedule, AWindowsFontNamePrintsWithItsStandIn) {
     TempFolder folder;
@@ -134,8 +166,9 @@ TEST(BatchSchedule, AWindowsFontNamePrintsWithItsStandIn) {
 }
 
 TEST(BatchSchedule, BadOptionValuesAreUsageErrors) {
-    for (const char* options : {"--style 5", "--freq 0", "--pair 9", "--fixed 2", "--today soon",
-                                "--amount", "--colour red"}) {
+    for (const char* options :
+         {"--style 5", "--freq 0", "--pair 9", "--fixed 2", "--today soon", "--amount",
+          "--colour red", "--paper b5", "--orientation sideways"}) {
         BatchRun run = RunBatch(std::string("schedule --no-prefs ") + options);
         EXPECT_EQ(run.exitCode, 2) << options;
         EXPECT_NE(run.err.find("usage: quorvia-batch"), std::string::npos) << options;

@@ -63,7 +63,7 @@ class PDialog {
 
     bool Select(uint32_t& lFlags, std::optional<PageRange> range);
     PrintDialogRequest Request(uint32_t lFlags, const std::optional<PageRange>& range);
-    void Keep(const PrintDialogResult& result);
+    void Keep(const PrintDialogResult& result, bool takePageSetup);
     void MakeSystemPrinter(const std::string& device);
 
     Ui& ui_;

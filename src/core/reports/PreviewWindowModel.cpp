@@ -153,8 +153,8 @@ void PreviewWindowModel::LayoutPreviewPage() {
     }
     state_.ZoomIndex = ZoomListIndex;
     const double factor = ZoomPercent() / 100.0;
-    ThePage.width = static_cast<int>(std::lround(kPageWidth * factor));
-    ThePage.height = static_cast<int>(std::lround(kPageHeight * factor));
+    ThePage.width = static_cast<int>(std::lround(doc_.PageWidth() * factor));
+    ThePage.height = static_cast<int>(std::lround(doc_.PageHeight() * factor));
     LayoutDirection(HS, ThePage.width, VSRect.left, ThePage.left);
     LayoutDirection(VS, ThePage.height, HSRect.top, ThePage.top);
     PageVisible = true;
@@ -284,15 +284,23 @@ void PreviewWindowModel::PrintButton_Click() {
     PrintOnChosenPrinter(keptDevice);
 }
 
+// A new printer is announced; it, or a new paper or orientation, has the report composed again
+// for the page it now prints on.
 void PreviewWindowModel::PrintOnChosenPrinter(const std::string& keptDevice) {
-    printOutput_.SetPageSetup(state_.PrintOrientation, state_.PrintPaperSize);
     std::optional<PrinterInfo> current = printers_.CurrentPrinter();
-    if (current && current->device != keptDevice) {
+    const bool newPrinter = current && current->device != keptDevice;
+    const bool newPage = PageSizeOf(state_.PrintPaperSize, state_.PrintOrientation) !=
+                         PageSize{doc_.PageWidth(), doc_.PageHeight()};
+    if (newPrinter) {
         TellPrinterChanged();
+    }
+    if (newPrinter || newPage) {
         Hourglass busy(ui_);
         printOutput_.EndDoc();
         PageVisible = false;
-        printOutput_.SetDevice(current->device, current->port);
+        if (newPrinter) {
+            printOutput_.SetDevice(current->device, current->port);
+        }
         Compose();
         ShowPageNumber();
         UpdateNavButtons();

@@ -78,6 +78,7 @@ ReportComposer::~ReportComposer() {
 }
 
 void ReportComposer::ComposeReport() {
+    doc_.SetPageSize(PageSizeOf(state_.PrintPaperSize, state_.PrintOrientation));
     doc_.SetPageBorder(kPageBorderNone);
     doc_.SetHeader("||");
     doc_.StartDoc();

@@ -270,7 +270,7 @@ bool ReportDocument::NeedsBreak(double height) const {
         return false;
     }
     double top = atPageTop_ ? marginTop_ : y_;
-    return top + height > kPageHeight - marginBottom_;
+    return top + height > pageSize_.height - marginBottom_;
 }
 
 void ReportDocument::BreakPage() {
@@ -294,7 +294,7 @@ void ReportDocument::FinishPage() {
 
 void ReportDocument::DrawDecorations(ReportPage& page, int number) {
     const int left = marginLeft_;
-    const int right = kPageWidth - marginRight_;
+    const int right = pageSize_.width - marginRight_;
     const double lineHeight = fonts_[Intern(headerFont_)].lineHeight;
     auto linesWithin = [&](int room) {
         return static_cast<int>(std::max(0.0, std::floor((room - kHeaderGap) / lineHeight)));
@@ -306,14 +306,14 @@ void ReportDocument::DrawDecorations(ReportPage& page, int number) {
                    Twips(marginTop_ - kHeaderGap - static_cast<double>(header.count) * lineHeight));
     PartLines footer;
     LayoutThreeParts(footer_, number, linesWithin(marginBottom_), footer);
-    DrawThreeParts(page, footer, kPageHeight - marginBottom_ + kHeaderGap);
+    DrawThreeParts(page, footer, pageSize_.height - marginBottom_ + kHeaderGap);
 
     if (pageBorder_ == kPageBorderBelowHeader || pageBorder_ == kPageBorderBoth) {
         int y = marginTop_ - kHeaderGap / 2;
         page.rules.push_back({left, y, right, y, kRuleWidth});
     }
     if (pageBorder_ == kPageBorderAboveFooter || pageBorder_ == kPageBorderBoth) {
-        int y = kPageHeight - marginBottom_ + kHeaderGap / 2;
+        int y = pageSize_.height - marginBottom_ + kHeaderGap / 2;
         page.rules.push_back({left, y, right, y, kRuleWidth});
     }
 }

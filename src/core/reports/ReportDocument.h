@@ -1,8 +1,8 @@
 #pragma once
 // The report engine: a document the reports are composed into. It lays paragraphs and tables
-// out on 8.5 x 11 inch pages, breaks pages itself, adds the page header and footer, and keeps
-// every finished page as a list of drawing items (ReportPage) for the preview, the printer
-// and PDF files.
+// out on pages of the size it is given (Letter until told otherwise), breaks pages itself, adds the
+// page header and footer, and keeps every finished page as a list of drawing items (ReportPage) for
+// the preview, the printer and PDF files.
 //
 // While composing, the document tells a listener about its pages and table cells:
 // - NewPage at the start of every page, page 1 included (page 1 starts in StartDoc). The
@@ -37,6 +37,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/printing/PageSetup.h"
 #include "core/reports/ReportPage.h"
 #include "core/reports/TableColumns.h"
 #include "core/reports/TextMetrics.h"
@@ -115,6 +116,11 @@ class ReportDocument {
     void SetFontSize(double points);
     void SetFontBold(bool bold);
     void SetFontUnderline(bool underline);
+
+    // The page every page is laid out on, in twips; set before StartDoc.
+    void SetPageSize(PageSize size) { pageSize_ = size; }
+    int PageWidth() const { return pageSize_.width; }
+    int PageHeight() const { return pageSize_.height; }
 
     void SetTextAlign(TextAlign align) { align_ = align; }
     void SetMarginLeft(int twips) { marginLeft_ = twips; }
@@ -208,7 +214,7 @@ class ReportDocument {
     std::size_t FittingPrefix(std::string_view word, const ReportFont& font, double maxWidth);
     void Place(std::string_view text, FontId font, int x, int baseline, int width);
 
-    int RoomAcross() const { return kPageWidth - marginLeft_ - marginRight_; }
+    int RoomAcross() const { return pageSize_.width - marginLeft_ - marginRight_; }
     SharedColumns& Share(std::string_view format);
     bool MeasureOneLine(SharedColumns& shared, const ReportFont& font, std::string_view rows);
     std::vector<Column> ColumnsFor(std::string_view format, std::string_view heading,
@@ -222,6 +228,7 @@ class ReportDocument {
     std::vector<ReportPage> pages_;
     std::vector<FontEntry> fonts_;
     std::map<std::string, SharedColumns, std::less<>> sharedColumns_;
+    PageSize pageSize_ = PageSizeOf(kPaperLetter, kOrientPortrait);
     bool composing_ = false;
     int previewPage_ = 1;
 

@@ -94,7 +94,7 @@ std::optional<PrintDialogResult> QtPrintDialog::PrintDialog(const PrintDialogReq
     } else {
         printer.setPrinterName(QString::fromStdString(opening.deviceName));
     }
-    printer.setPageSize(PageSizeOf(opening.paperSize));
+    printer.setPageSize(QPageSizeOf(opening.paperSize));
     printer.setPageOrientation(OrientationOf(opening.orientation));
     printer.setCopyCount(std::max(1, request.copies));
 

@@ -221,6 +221,38 @@ TEST_F(ReportDocumentTest, TablesOfOneFormatLineUpWithTheWidestLinesOfAll) {
     EXPECT_EQ(grand.x + grand.width, 1440 + 1920 + 1680 - 60);
 }
 
+TEST_F(ReportDocumentTest, PagesTakeTheSizeTheyAreGiven) {
+    doc.SetPageSize(PageSizeOf(kPaperA4, kOrientLandscape));
+    doc.SetHeader("left||Page %d");
+    doc.StartDoc();
+    doc.SetTextAlign(TextAlign::Centre);
+    doc.Print("mid");
+    for (int i = 0; i < 40; ++i) {
+        doc.Print("line");
+    }
+    doc.EndDoc();
+
+    EXPECT_EQ(doc.PageWidth(), 16840);
+    EXPECT_EQ(doc.PageHeight(), 11900);
+    // 11900 - 2 x 1440 twips hold 31 lines of 288.
+    ASSERT_EQ(doc.PageCount(), 2);
+    EXPECT_EQ(TextsOf(doc.Page(1), "line").size(), 30u);
+    const TextItem& mid = *TextsOf(doc.Page(1), "mid")[0];
+    EXPECT_EQ(mid.x, 1440 + (16840 - 2880 - 360) / 2);
+    const TextItem& number = *TextsOf(doc.Page(2), "Page 2")[0];
+    EXPECT_EQ(number.x + number.width, 16840 - 1440);
+    for (const TextItem* line : TextsOf(doc.Page(2), "line")) {
+        EXPECT_LE(line->baseline, 11900 - 1440);
+    }
+    // A table wider than the page's room shrinks into it.
+    doc.SetPageSize(PageSizeOf(kPaperA4, kOrientPortrait));
+    doc.StartDoc();
+    doc.AddTable("^1800|>1800|>1800|>1800|>2160" + kRow, "", "a|b|c|d|e" + kRow, 0, 0);
+    doc.EndDoc();
+    EXPECT_EQ(TextsOf(doc.Page(1), "e")[0]->x + TextsOf(doc.Page(1), "e")[0]->width,
+              11900 - 1440 - 60);
+}
+
 TEST_F(ReportDocumentTest, AWordTooWideForItsCellBreaksAfterACommaOrWhereItMust) {
     doc.StartDoc();
     doc.SetFontSize(14);  // 140 twips a character

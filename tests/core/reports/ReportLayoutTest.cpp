@@ -8,9 +8,9 @@ namespace {
 
 using testing::ExpectEveryLayoutClean;
 
-TEST(ReportLayoutTest, EveryStyleSizeAndWeightKeepsItsTextsApartAndInsideTheMargins) {
+TEST(ReportLayoutTest, EveryStyleSizeWeightAndPageKeepsItsTextsApartAndInsideTheMargins) {
     FixedTextMetrics metrics;
-    // Wide characters: the summary's rows fit across at the smaller sizes only.
+    // Wide characters: the summary's rows fit across some pages only.
     EXPECT_GT(ExpectEveryLayoutClean(metrics), 0);
 }
 
