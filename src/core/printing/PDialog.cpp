@@ -74,6 +74,7 @@ PrintDialogRequest PDialog::Request(uint32_t lFlags, const std::optional<PageRan
             request.maxPage = range->max;
         }
         request.copies = Copies;
+        request.pdfFileName = PdfFileName;
     }
     if (printOrientation_ == 0) {
         printOrientation_ = kOrientPortrait;

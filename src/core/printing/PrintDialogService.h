@@ -49,6 +49,9 @@ struct PrintDialogRequest {
     int minPage = 0;
     int maxPage = 0;
     int copies = 1;
+    // The file the built-in PDF printer proposes in the print dialog; a bare name stands in
+    // the person's documents folder.
+    std::string pdfFileName;
 };
 
 struct PrintDialogResult {

@@ -5,6 +5,7 @@
 
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
+#include "core/reports/ReportFileName.h"
 #include "core/session/ReportFont.h"
 
 namespace quorvia {
@@ -275,6 +276,7 @@ void PreviewWindowModel::PrintButton_Click() {
     PDialog& dialog = printDialog_.Get();
     dialog.Copies = 1;
     dialog.PrinterDefault = true;
+    dialog.PdfFileName = ProposedReportPdf(state_, composer_.Borrower, composer_.ReportKind);
     uint32_t flags = kPdAllPages;
     if (!dialog.SelectPrinter(flags, fromPage, toPage, 1, doc_.PageCount())) {
         printOutput_.EndDoc();

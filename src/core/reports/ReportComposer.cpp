@@ -280,7 +280,8 @@ bool ReportComposer::ReadMethodAndName(WorkFileReader& reader, WorkRecord& metho
     if (!Read(reader, borrower)) {
         return false;
     }
-    name = Trim(borrower[0]);
+    Borrower = Trim(borrower[0]);
+    name = Borrower;
     if (name.empty()) {
         name = kDefaultTitle;
     }

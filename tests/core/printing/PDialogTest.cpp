@@ -193,9 +193,11 @@ TEST_F(PDialogTest, TheDefaultPrintersOwnPaperDoesNotReplaceTheChosenOne) {
     EXPECT_EQ(orientation, kOrientLandscape);
     EXPECT_EQ(paperSize, kPaperA5);
 
-    // The next dialog opens on them.
+    // The print dialog proposes the caller's file for the PDF printer.
+    dialog.PdfFileName = "SMITH, JOHN - Amortization Schedule.pdf";
     uint32_t flags = kPdAllPages;
     dialog.SelectPrinter(flags);
+    EXPECT_EQ(dialogs.requests.back().pdfFileName, "SMITH, JOHN - Amortization Schedule.pdf");
     ASSERT_TRUE(dialogs.requests.back().devMode);
     EXPECT_EQ(dialogs.requests.back().devMode->paperSize, kPaperA5);
 }

@@ -613,6 +613,23 @@ TEST_F(PrintButtonTest, APaperOrOrientationChosenForPrintingIsThatOfThePreviewTo
     EXPECT_EQ(state.PrintPaperSize, kPaperA4);
 }
 
+TEST_F(PrintButtonTest, TheBuiltInPrinterProposesAFileNamedForTheBorrowerAndTheReport) {
+    AmortInputs loan = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2027");
+    loan.BorrowerName = "SMITH, JOHN";
+    Open(loan);
+    Print(ScriptedPrintDialog::Failure{0});
+    EXPECT_EQ(printDialogs.requests.back().pdfFileName, "SMITH, JOHN - Amortization Schedule.pdf");
+
+    // The summary, in the data folder of the preferences.
+    TempFolder data;
+    state.DataDirectory = data.Path().string();
+    NewModel();
+    Open(loan, kSummaryOnly);
+    Print(ScriptedPrintDialog::Failure{0});
+    EXPECT_EQ(printDialogs.requests.back().pdfFileName,
+              (data.Path() / "SMITH, JOHN - Amortization Summary.pdf").string());
+}
+
 TEST_F(PrintButtonTest, CollationAndCopiesThePrinterCannotDoAreNotedAndPrintingGoesOn) {
     OpenLongReport();
     output.collateError = print_error::kNotSupported;

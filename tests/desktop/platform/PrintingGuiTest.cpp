@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDir>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -79,6 +81,17 @@ TEST(PaperSizesTest, EveryPaperIsQtsStandardSizeAndALandscapePageLiesAcrossIt) {
     EXPECT_EQ(layout.pageSize().id(), QPageSize::A4);
     EXPECT_EQ(layout.orientation(), QPageLayout::Landscape);
     EXPECT_EQ(layout.fullRectPoints().size(), QSizeF(842, 595));
+}
+
+TEST(QtPrintDialogTest, AProposedPdfWithoutAFolderGoesInTheDocumentsFolder) {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty() || !QDir(documents).exists()) {
+        documents = QDir::homePath();
+    }
+    EXPECT_EQ(PdfFilePath("SMITH, JOHN - Amortization Schedule.pdf"),
+              QDir(documents).filePath("SMITH, JOHN - Amortization Schedule.pdf"));
+    EXPECT_EQ(PdfFilePath(""), QDir(documents).filePath("Amortization Schedule.pdf"));
+    EXPECT_EQ(PdfFilePath("/srv/loans/a.pdf"), "/srv/loans/a.pdf");
 }
 
 TEST(QtPrintDialogTest, PrinterSetupThroughPDialogMakesTheChoiceTheSystemPrinter) {
