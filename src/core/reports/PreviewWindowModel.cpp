@@ -226,6 +226,15 @@ void PreviewWindowModel::FocusPage() {
     }
 }
 
+// A page shown anew is read from its top: the vertical bar goes back to 0.
+void PreviewWindowModel::ShowPage(int number) {
+    const int shown = doc_.PreviewPage();
+    doc_.SetPreviewPage(number);
+    if (doc_.PreviewPage() != shown && VS.visible) {
+        SetScrollValue(VS, 0);
+    }
+}
+
 void PreviewWindowModel::AfterPageChange() {
     ShowPageNumber();
     UpdateNavButtons();
@@ -233,22 +242,22 @@ void PreviewWindowModel::AfterPageChange() {
 }
 
 void PreviewWindowModel::FirstButton_Click() {
-    doc_.SetPreviewPage(1);
+    ShowPage(1);
     AfterPageChange();
 }
 
 void PreviewWindowModel::PreviousButton_Click() {
-    doc_.SetPreviewPage(doc_.PreviewPage() - 1);
+    ShowPage(doc_.PreviewPage() - 1);
     AfterPageChange();
 }
 
 void PreviewWindowModel::NextButton_Click() {
-    doc_.SetPreviewPage(doc_.PreviewPage() + 1);
+    ShowPage(doc_.PreviewPage() + 1);
     AfterPageChange();
 }
 
 void PreviewWindowModel::LastButton_Click() {
-    doc_.SetPreviewPage(doc_.PageCount());
+    ShowPage(doc_.PageCount());
     AfterPageChange();
 }
 
@@ -260,7 +269,7 @@ void PreviewWindowModel::GotoButton_Click() {
     }
     double chosen = NumericValue(ShowGotoPage ? ShowGotoPage(pages) : std::string());
     if (chosen >= 1 && chosen <= pages) {
-        doc_.SetPreviewPage(static_cast<int>(RoundHalfEven(chosen)));
+        ShowPage(static_cast<int>(RoundHalfEven(chosen)));
     }
     FocusPage();
     ShowPageNumber();

@@ -254,6 +254,33 @@ TEST_F(PreviewWindowModelTest, ScrollKeysMoveTheBarsWithinTheirRange) {
     EXPECT_EQ(model->ThePage.top, -800);
 }
 
+TEST_F(PreviewWindowModelTest, APageShownAnewStartsAtItsTop) {
+    OpenLongReport();
+    Key('1', kCtrlMask);
+    Key(key_code::kEnd);
+    ASSERT_GT(model->VS.value, 0);
+    const int across = model->HS.value;
+    model->NextButton_Click();
+    EXPECT_EQ(model->VS.value, 0);
+    EXPECT_EQ(model->ThePage.top, 200);
+    EXPECT_EQ(model->HS.value, across);  // the reader's place across the page stays
+
+    Key(key_code::kEnd);
+    Key(key_code::kHome, kCtrlMask);
+    EXPECT_EQ(Page(), 1);
+    EXPECT_EQ(model->ThePage.top, 200);
+
+    // Going to the page already shown leaves it where it was.
+    Key(key_code::kPageDown);
+    const int down = model->VS.value;
+    gotoAnswer = "1";
+    model->GotoButton_Click();
+    EXPECT_EQ(model->VS.value, down);
+    gotoAnswer = "3";
+    model->GotoButton_Click();
+    EXPECT_EQ(model->VS.value, 0);
+}
+
 TEST_F(PreviewWindowModelTest, DraggingFollowsTheMouseAndKeepsTheMargins) {
     OpenLongReport();
     model->cmbZoom_Click(4);
