@@ -138,11 +138,19 @@ std::string PdfPages(const std::filesystem::path& pdf) {
     return pages;
 }
 
-TEST(BatchSchedule, ThePaperAndOrientationAskedForAreThoseOfThePdf) {
+TEST(BatchSchedule, ThePaperIsTheLocalesUnlessTheOptionsAskForAnother) {
+    // No print queue to take a paper from, only the locale.
+    const std::string noQueues = "CUPS_SERVER=/nonexistent/cups.sock ";
     TempFolder folder;
-    BatchRun letter = RunBatch(kLoan + "--style 3 --pdf " + (folder / "l.pdf").string());
+    BatchRun letter = RunBatch(kLoan + "--style 3 --pdf " + (folder / "l.pdf").string(),
+                               noQueues + "LC_ALL=C.UTF-8 ");
     ASSERT_EQ(letter.exitCode, 0) << letter.err;
     EXPECT_EQ(PdfPages(folder / "l.pdf"), "2;612 x 792 pts (letter);");
+
+    BatchRun german = RunBatch(kLoan + "--style 3 --pdf " + (folder / "d.pdf").string(),
+                               noQueues + "LC_ALL=de_DE.UTF-8 ");
+    ASSERT_EQ(german.exitCode, 0) << german.err;
+    EXPECT_EQ(PdfPages(folder / "d.pdf"), "2;595 x 842 pts (A4);");
 
     BatchRun a4 = RunBatch(kLoan + "--style 3 --paper a4 --orientation landscape --pdf " +
                            (folder / "a.pdf").string());

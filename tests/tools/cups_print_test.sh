@@ -102,7 +102,7 @@ if ! lpadmin -p quorvia-test -E -v "file://$output" -P "$ppd" 2>"$work/log/lpadm
     exit 1
 fi
 
-loan=(schedule "$source/samples/sample.qrv" --no-prefs --yes --today 03/10/1998)
+loan=(schedule "$source/samples/sample.qrv" --no-prefs --yes --today 03/10/1998 --paper letter)
 
 # Runs the batch tool and waits until the queue has delivered the job into $output.
 print_job() {
