@@ -34,6 +34,7 @@
 #include "tools/BatchOptions.h"
 #include "tools/BatchUi.h"
 #include "tools/EventOptions.h"
+#include "tools/PageOptions.h"
 #include "tools/ScheduleDisclosure.h"
 #include "tools/ScheduleExports.h"
 
@@ -44,10 +45,11 @@ namespace {
 namespace fs = std::filesystem;
 
 const OptionNames kScheduleOptions{
-    {"--name",    "--amount",    "--rate",  "--term",      "--freq",    "--pair",    "--first",
-     "--payment", "--fixed",     "--full",  "--odd",       "--funding", "--method",  "--number",
-     "--style",   "--free",      "--today", "--work-file", "--csv",     "--pdf",     "--save",
-     "--font",    "--font-size", "--print", "--pages",     "--copies",  "--prepaid", "--xlsx"},
+    {"--name",   "--amount",  "--rate",    "--term", "--freq",      "--pair",
+     "--first",  "--payment", "--fixed",   "--full", "--odd",       "--funding",
+     "--method", "--number",  "--style",   "--free", "--today",     "--work-file",
+     "--csv",    "--pdf",     "--save",    "--font", "--font-size", "--print",
+     "--pages",  "--copies",  "--prepaid", "--xlsx", "--paper",     "--orientation"},
     {"--no-prefs", "--yes", "--bold", "--collate", "--disclosure"}};
 
 // A choice option's value: a whole number from `low` to `high`.
@@ -359,15 +361,19 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream&
     if (options && today && options->Has("--font-size")) {
         fontSize = FontSize(*options, error);
     }
-    std::optional<BatchPrint> print;
+    std::optional<BatchPageSetup> pageSetup;
     if (options && today && fontSize) {
+        pageSetup = ParsePageOptions(*options, error);
+    }
+    std::optional<BatchPrint> print;
+    if (pageSetup) {
         print = ParsePrintOptions(*options, error);
     }
     std::optional<BatchEvents> events;
-    if (options && today && fontSize && error.empty()) {
+    if (pageSetup && error.empty()) {
         events = ParseEventOptions(*options, error);
     }
-    if (!options || !today || !fontSize || (!print && !error.empty()) || !events) {
+    if (!options || !today || !fontSize || !pageSetup || (!print && !error.empty()) || !events) {
         err << "quorvia-batch schedule: " << error << "\n";
         return kExitUsage;
     }
@@ -400,6 +406,7 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream&
     PdfPrinterService printers;
     LoadPreferences(state, printers, ui, ProfileWrites::Never);
     OverrideReportFont(state, *options, *fontSize);
+    pageSetup->ApplyTo(state);
 
     BatchRunner runner(state, ui,
                        {options->Value("--work-file", ""), options->Value("--csv", ""),
