@@ -79,10 +79,12 @@ struct Outputs {
     std::string xlsx;
 };
 
-// What-if events for the engine and the stream the summary lines go to (--summary).
+// What-if events for the engine, the stream the summary lines go to (--summary) and the
+// disclosure asked for.
 struct WhatIf {
     BatchEvents events;
     std::ostream* summary = nullptr;
+    std::optional<DisclosureRequest> disclosure;
 };
 
 // The runner of the batch tool: the engine, then the outputs; the work file is removed after.
@@ -93,8 +95,11 @@ class BatchRunner : public ScheduleRunner {
 
     void ComputeSchedule(AmortInputs& inputs) override {
         validated = true;
-        eventsProblem = EventOptionsProblem(whatIf.events, ScheduledCount(inputs));
-        if (!eventsProblem.empty()) {
+        optionsProblem = EventOptionsProblem(whatIf.events, ScheduledCount(inputs));
+        if (optionsProblem.empty() && whatIf.disclosure) {
+            optionsProblem = PrepaidProblem(*whatIf.disclosure, inputs);
+        }
+        if (!optionsProblem.empty()) {
             return;
         }
         loan = inputs;  // before the engine works on it
@@ -124,8 +129,9 @@ class BatchRunner : public ScheduleRunner {
     WhatIf whatIf;
     // The form's validation passed and handed the loan over.
     bool validated = false;
-    // The events cannot be applied to the validated loan: why, naming the option.
-    std::string eventsProblem;
+    // The events or the disclosure's charges cannot be applied to the validated loan: why,
+    // naming the option.
+    std::string optionsProblem;
     bool produced = false;
     // The loan as the form handed it over, and its schedule.
     AmortInputs loan;
@@ -411,7 +417,7 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream&
     BatchRunner runner(state, ui,
                        {options->Value("--work-file", ""), options->Value("--csv", ""),
                         options->Value("--pdf", ""), print, options->Value("--xlsx", "")});
-    runner.whatIf = {std::move(*events), options->Has("--summary") ? &out : nullptr};
+    runner.whatIf = {std::move(*events), options->Has("--summary") ? &out : nullptr, disclosure};
     BatchHost host;
     const Date fixedToday = *today;
     AmortFormModel form(
@@ -431,8 +437,8 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream&
         return kExitFailure;
     }
     form.comOK_Click();
-    if (!runner.eventsProblem.empty()) {
-        err << "quorvia-batch schedule: " << runner.eventsProblem << "\n";
+    if (!runner.optionsProblem.empty()) {
+        err << "quorvia-batch schedule: " << runner.optionsProblem << "\n";
         return kExitUsage;
     }
     // Only entries that passed validation are saved, with the payment or term it derived.

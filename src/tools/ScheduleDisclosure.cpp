@@ -2,8 +2,8 @@
 
 #include <ostream>
 
+#include "core/base/EntryNumbers.h"
 #include "core/base/NumberText.h"
-#include "core/base/Text.h"
 #include "core/disclosure/DisclosureModel.h"
 
 namespace quorvia {
@@ -18,7 +18,7 @@ std::optional<DisclosureRequest> ParseDisclosureOptions(const BatchOptions& opti
     }
     DisclosureRequest request;
     if (options.Has("--prepaid")) {
-        std::optional<double> prepaid = DecimalNumber(TrimView(options.Value("--prepaid", "")));
+        std::optional<double> prepaid = AmountValue(options.Value("--prepaid", ""));
         if (!prepaid || *prepaid < 0) {
             error = "--prepaid must be an amount of zero or more, such as 1500";
             return std::nullopt;
@@ -28,14 +28,25 @@ std::optional<DisclosureRequest> ParseDisclosureOptions(const BatchOptions& opti
     return request;
 }
 
-int PrintDisclosure(const DisclosureRequest& request, const AmortInputs& loan,
-                    const Schedule& schedule, std::ostream& out, std::ostream& err) {
+namespace {
+
+DisclosureModel Disclosure(const DisclosureRequest& request, const AmortInputs& loan,
+                           const Schedule& schedule) {
     DisclosureModel disclosure(loan, schedule);
     disclosure.prepaidCharges = {{"Prepaid finance charges", request.prepaid}};
-    if (std::optional<std::string> wrong = disclosure.PrepaidChargesError()) {
-        err << "quorvia-batch schedule: --prepaid: " << *wrong << "\n";
-        return kExitUsage;
-    }
+    return disclosure;
+}
+
+}  // namespace
+
+std::string PrepaidProblem(const DisclosureRequest& request, const AmortInputs& loan) {
+    std::optional<std::string> wrong = Disclosure(request, loan, Schedule{}).PrepaidChargesError();
+    return wrong ? "--prepaid: " + *wrong : std::string();
+}
+
+int PrintDisclosure(const DisclosureRequest& request, const AmortInputs& loan,
+                    const Schedule& schedule, std::ostream& out, std::ostream& err) {
+    DisclosureModel disclosure = Disclosure(request, loan, schedule);
     if (std::optional<std::string> refusal = disclosure.Compute()) {
         err << "quorvia-batch schedule: " << *refusal << "\n";
         return kExitFailure;

@@ -24,9 +24,12 @@ struct DisclosureRequest {
 std::optional<DisclosureRequest> ParseDisclosureOptions(const BatchOptions& options,
                                                         std::string& error);
 
+// Why the prepaid charges cannot stand against the loan amount, naming the option; empty when
+// they can. Asked before any output is written, so that a refused run leaves no files.
+std::string PrepaidProblem(const DisclosureRequest& request, const AmortInputs& loan);
+
 // Prints the disclosure of the loan (the record as the form handed it to the engine) and its
-// schedule, and returns the exit status: a usage error when the prepaid charges cannot stand
-// against the loan amount.
+// schedule, and returns the exit status.
 int PrintDisclosure(const DisclosureRequest& request, const AmortInputs& loan,
                     const Schedule& schedule, std::ostream& out, std::ostream& err);
 

@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <regex>
 #include <string>
 
 #include "support/BatchProcess.h"
+#include "support/TempFolder.h"
 
 namespace {
 
+using quorvia::TempFolder;
 using quorvia::testing::BatchRun;
 using quorvia::testing::RunBatch;
 
@@ -145,7 +148,7 @@ TEST(BatchScheduleDisclosure, PrintsTheFiguresOnlyWhenAsked) {
     EXPECT_EQ(plain.exitCode, 0) << plain.err;
     EXPECT_EQ(plain.out, "");
 
-    BatchRun disclosed = RunBatch(kLoan + "--disclosure --prepaid 2000");
+    BatchRun disclosed = RunBatch(kLoan + "--disclosure --prepaid 2,000");
     EXPECT_EQ(disclosed.exitCode, 0) << disclosed.err;
     EXPECT_EQ(disclosed.err, "");
     EXPECT_EQ(disclosed.out,
@@ -185,9 +188,11 @@ TEST(BatchScheduleDisclosure, BadPrepaidChargesAreUsageErrors) {
          "($100,000.00)."},
     };
     for (const Case& c : cases) {
-        BatchRun run = RunBatch(kLoan + c.options);
+        TempFolder folder;
+        BatchRun run = RunBatch(kLoan + c.options + " --csv " + (folder / "s.csv").string());
         EXPECT_EQ(run.exitCode, 2) << c.options;
         EXPECT_EQ(run.out, "") << c.options;
+        EXPECT_FALSE(std::filesystem::exists(folder / "s.csv")) << c.options;
         EXPECT_EQ(run.err.substr(0, run.err.find('\n')), "quorvia-batch schedule: " + c.message)
             << c.options;
     }
