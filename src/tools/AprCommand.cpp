@@ -148,8 +148,7 @@ const OptionTable& AprOptions() {
          "the regular amount"},
         {"--last-payment", "AMOUNT", "a last payment that differs from the others",
          "the regular amount"},
-        {"--method", "METHOD", "actuarial|usrule: the actuarial method or the United States Rule",
-         "actuarial"},
+        {"--method", "METHOD", "actuarial|usrule (the United States Rule)", "actuarial"},
     };
     return options;
 }

@@ -16,7 +16,7 @@ constexpr OptionHelp kHelpOption{"-h, --help", "", "show this help", ""};
 
 // Options and their values stand in a column this wide at most; a longer one pushes its
 // meaning along, so that each option keeps to one line.
-constexpr std::size_t kWidestColumn = 26;
+constexpr std::size_t kWidestColumn = 20;
 
 std::string Invocation(const OptionHelp& option) {
     return std::string(option.name) + (option.value.empty() ? "" : " ") + std::string(option.value);

@@ -157,7 +157,7 @@ TEST(BatchHelp, EachOptionHasOneLineSayingWhatItMeansAndItsDefault) {
     }
     const std::string schedule = RunBatch("schedule --help").out;
     for (const char* line :
-         {"  --freq FREQ                 monthly|quarterly|semiannual|annual|biweekly|semimonthly, "
+         {"  --freq FREQ           monthly|quarterly|semiannual|annual|biweekly|semimonthly, "
           "or 1 to 6 (default: monthly)\n",
           "(default: 30-360)\n", "(default: columnar)\n", "(default: Times New Roman)\n"}) {
         EXPECT_NE(schedule.find(line), std::string::npos) << line;
