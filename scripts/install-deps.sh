@@ -5,7 +5,8 @@
 # desktop-file-utils, shared-mime-info and libxml2-utils check the installed desktop entry and
 # loan file type. libxlsxwriter writes the exported workbooks; python3-openpyxl reads them back
 # in the tests, and locales lets a test run the program under a locale with a decimal comma.
-# openbox frames the windows of the screenshots, title bars included.
+# openbox frames the windows of the screenshots, title bars included. groff-base and man-db
+# render the manual pages in the tests.
 set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
@@ -15,7 +16,7 @@ packages=(
     fonts-liberation2 poppler-utils python3-openpyxl locales
     cups-daemon cups-client cups-filters
     xvfb xauth imagemagick xdotool openbox
-    desktop-file-utils shared-mime-info libxml2-utils file
+    desktop-file-utils shared-mime-info libxml2-utils file groff-base man-db
     clang libclang-rt-dev llvm
 )
 missing=()

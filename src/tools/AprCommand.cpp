@@ -15,10 +15,6 @@ namespace quorvia {
 
 namespace {
 
-const OptionNames kAprOptions{{"--amount", "--advance-date", "--payments", "--first", "--freq",
-                               "--first-payment", "--last-payment", "--method"},
-                              {}};
-
 constexpr std::string_view kRequired[] = {"--amount", "--advance-date", "--payments", "--first",
                                           "--freq"};
 
@@ -140,9 +136,26 @@ std::optional<CreditTransaction> ReadTransaction(const BatchOptions& options, st
 
 }  // namespace
 
+const OptionTable& AprOptions() {
+    static const OptionTable options{
+        {"--amount", "AMOUNT", "the amount advanced, such as 5000; required", ""},
+        {"--advance-date", "DATE", "the date it is advanced, MM/DD/YYYY; required", ""},
+        {"--payments", "N@AMOUNT", "N regular payments of AMOUNT, such as 24@230; required", ""},
+        {"--first", "DATE", "the first payment's date, MM/DD/YYYY; required", ""},
+        {"--freq", "FREQ",
+         "monthly|quarterly|semiannual|annual|biweekly|weekly|semimonthly; required", ""},
+        {"--first-payment", "AMOUNT", "a first payment that differs from the others",
+         "the regular amount"},
+        {"--last-payment", "AMOUNT", "a last payment that differs from the others",
+         "the regular amount"},
+        {"--method", "METHOD", "actuarial|usrule (the United States Rule)", "actuarial"},
+    };
+    return options;
+}
+
 int RunAprCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     std::string error;
-    std::optional<BatchOptions> options = BatchOptions::Parse(args, kAprOptions, error);
+    std::optional<BatchOptions> options = BatchOptions::Parse(args, NamesOf(AprOptions()), error);
     std::optional<CreditTransaction> transaction =
         options ? ReadTransaction(*options, error) : std::nullopt;
     std::optional<AprMethod> method =

@@ -2,11 +2,13 @@
 // without a display. The first argument names the command; the rest are its options.
 
 #include <iostream>
-#include <string_view>
+#include <string>
 
 #include "core/about/BuildVersion.h"
+#include "desktop/platform/QtDiagnostics.h"
 #include "tools/AprCommand.h"
 #include "tools/BatchCommand.h"
+#include "tools/BatchHelp.h"
 #include "tools/CalcCommand.h"
 #include "tools/ScheduleCommand.h"
 
@@ -16,43 +18,50 @@ namespace {
 
 constexpr BatchCommand kCommands[] = {kScheduleCommand, kCalcCommand, kAprCommand};
 
-void PrintUsage(std::ostream& stream) {
-    stream << "usage: quorvia-batch <command> [options]\n";
-    for (const BatchCommand& command : kCommands) {
-        stream << "  quorvia-batch " << command.synopsis << "\n";
+// `quorvia-batch help [COMMAND]`, `quorvia-batch --help` or `-h`.
+int AnswerHelp(const CommandArgs& args) {
+    if (args.size() < 2 || args[0] != "help") {
+        PrintProgramHelp(kCommands, std::cout);
+        return kExitSuccess;
     }
-    stream << "  quorvia-batch --version\n";
-}
-
-const BatchCommand* FindCommand(std::string_view name) {
-    for (const BatchCommand& command : kCommands) {
-        if (command.name == name) {
-            return &command;
-        }
+    std::string error;
+    const BatchCommand* command = FindCommand(kCommands, args[1], error);
+    if (command == nullptr) {
+        std::cerr << "quorvia-batch: " << error << "\n";
+        PrintUsage(kCommands, std::cerr);
+        return kExitUsage;
     }
-    return nullptr;
+    PrintCommandHelp(*command, std::cout);
+    return kExitSuccess;
 }
 
 int RunBatch(const CommandArgs& args) {
-    if (!args.empty() && (args[0] == "--help" || args[0] == "help")) {
-        PrintUsage(std::cout);
-        return kExitSuccess;
+    if (args.empty()) {
+        PrintUsage(kCommands, std::cerr);
+        return kExitUsage;
     }
-    if (!args.empty() && args[0] == "--version") {
+    if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
+        return AnswerHelp(args);
+    }
+    if (args[0] == "--version") {
         std::cout << CommandLineVersionText("quorvia-batch") << "\n";
         return kExitSuccess;
     }
-    const BatchCommand* command = args.empty() ? nullptr : FindCommand(args[0]);
+    std::string error;
+    const BatchCommand* command = FindCommand(kCommands, args[0], error);
     if (command == nullptr) {
-        if (!args.empty()) {
-            std::cerr << "quorvia-batch: unknown command " << args[0] << "\n";
-        }
-        PrintUsage(std::cerr);
+        std::cerr << "quorvia-batch: " << error << "\n";
+        PrintUsage(kCommands, std::cerr);
         return kExitUsage;
     }
-    int exitCode = command->run(CommandArgs(args.begin() + 1, args.end()), std::cout, std::cerr);
+    CommandArgs commandArgs(args.begin() + 1, args.end());
+    if (AsksForHelp(commandArgs)) {
+        PrintCommandHelp(*command, std::cout);
+        return kExitSuccess;
+    }
+    int exitCode = command->run(commandArgs, std::cout, std::cerr);
     if (exitCode == kExitUsage) {
-        PrintUsage(std::cerr);
+        PrintCommandUsage(*command, std::cerr);
     }
     return exitCode;
 }
@@ -62,5 +71,6 @@ int RunBatch(const CommandArgs& args) {
 }  // namespace quorvia
 
 int main(int argc, char** argv) {
+    quorvia::QuietenQtDiagnostics();
     return quorvia::RunBatch(quorvia::CommandArgs(argv + 1, argv + argc));
 }

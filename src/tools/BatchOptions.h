@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,16 @@ struct OptionNames {
     std::vector<std::string_view> flags;      // "--yes"
 };
 
+// The names of the options in a command's help table.
+OptionNames NamesOf(const OptionTable& options);
+
+// The named values of --freq, in the order of their numbers 1 to 6.
+inline constexpr std::string_view kFrequencyNames[] = {"monthly", "quarterly", "semiannual",
+                                                       "annual",  "biweekly",  "semimonthly"};
+
+// The words as a message lists them: "letter, legal or a4".
+std::string Alternatives(std::span<const std::string_view> words);
+
 // An option's value read whole: a whole number from `low` to `high` ("24").
 std::optional<int> WholeNumber(std::string_view text, int low, int high);
 
@@ -27,8 +38,8 @@ std::optional<double> DecimalNumber(std::string_view text);
 class BatchOptions {
   public:
     // The options in `args`; an unknown option, an option without its value or a word that
-    // is no option gives nothing and the reason in `error`. A repeated option keeps every
-    // value: Value gives the last, Values all of them.
+    // is no option gives nothing and the reason in `error`, with the option that was most
+    // likely meant. A repeated option keeps every value: Value gives the last, Values all.
     static std::optional<BatchOptions> Parse(const CommandArgs& args, const OptionNames& names,
                                              std::string& error);
 
@@ -36,6 +47,12 @@ class BatchOptions {
     std::string Value(std::string_view name, std::string_view fallback) const;
     // Every value of an option that may be repeated, in the order given.
     std::vector<std::string> Values(std::string_view name) const;
+
+    // A choice option's value as a number from `low` to `high`, given as the number or, where
+    // the choice has `names` (any case), by name, the first naming `low`. A value that is
+    // neither gives nothing and names the option and its choices in `error`.
+    std::optional<int> Choice(std::string_view name, int low, int high, std::string& error,
+                              std::span<const std::string_view> names = {}) const;
 
     // Whether each given amount option (--amount, --payment) and the rate option hold what
     // their fields take; otherwise `error` names the first that does not.

@@ -29,9 +29,11 @@ MsgAnswer BatchUi::MsgBox(const Message& message) {
         case MsgButtons::Ok:
             return MsgAnswer::Ok;
         case MsgButtons::OkCancel:
+            declined_ = declined_ || !answerYes_;
             return answerYes_ ? MsgAnswer::Ok : MsgAnswer::Cancel;
         case MsgButtons::YesNo:
         case MsgButtons::YesNoCancel:
+            declined_ = declined_ || !answerYes_;
             return answerYes_ ? MsgAnswer::Yes : MsgAnswer::No;
         case MsgButtons::RetryCancel:
             return MsgAnswer::Cancel;

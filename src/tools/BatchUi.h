@@ -19,9 +19,13 @@ class BatchUi : public Ui {
     void SetFocus(std::string_view) override {}
     void SetHourglass(bool) override {}
 
+    // Whether a question was answered No that --yes would have answered Yes.
+    bool DeclinedAQuestion() const { return declined_; }
+
   private:
     std::ostream& err_;
     bool answerYes_;
+    bool declined_ = false;
 };
 
 }  // namespace quorvia

@@ -9,8 +9,13 @@ namespace quorvia {
 
 int RunCalcCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
+const OptionTable& CalcOptions();
+
 inline constexpr BatchCommand kCalcCommand{
-    "calc", "calc [--amount P] [--rate R] [--months M] [--payment A] [--freq 1..6] [--yes]",
-    RunCalcCommand};
+    "calc", "calc [--amount P] [--rate R] [--months M] [--payment A] [--freq FREQ]", RunCalcCommand,
+    "The loan calculator: of the amount, the rate, the months and the payment, the one left at\n"
+    "zero is computed from the others. Prints the four as amount=, rate=, months= and payment=\n"
+    "lines.",
+    CalcOptions};
 
 }  // namespace quorvia

@@ -115,13 +115,6 @@ class EventReader {
 
 }  // namespace
 
-OptionNames WithEventOptions(OptionNames names) {
-    names.withValue.insert(names.withValue.end(),
-                           {"--extra", "--lump", "--rate-change", "--interest-only"});
-    names.flags.insert(names.flags.end(), {"--keep-payment", "--summary"});
-    return names;
-}
-
 std::optional<BatchEvents> ParseEventOptions(const BatchOptions& options, std::string& error) {
     return EventReader(options).Read(error);
 }

@@ -12,9 +12,6 @@
 
 namespace quorvia {
 
-// The option names of a command with these options added (--summary among them).
-OptionNames WithEventOptions(OptionNames names);
-
 struct BatchEvents {
     ScheduleEvents events;
     // Each event's option as given ("--lump 5000@24"), to name it in a message.

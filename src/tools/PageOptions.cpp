@@ -1,5 +1,8 @@
 #include "tools/PageOptions.h"
 
+#include <string_view>
+#include <vector>
+
 #include "core/base/Text.h"
 #include "core/printing/PageSetup.h"
 
@@ -8,15 +11,11 @@ namespace quorvia {
 namespace {
 
 std::string PaperNames() {
-    std::string names;
-    const auto papers = PaperSizes();
-    for (std::size_t i = 0; i < papers.size(); ++i) {
-        names += std::string(i == 0                   ? ""
-                             : i + 1 == papers.size() ? " or "
-                                                      : ", ") +
-                 std::string(papers[i].name);
+    std::vector<std::string_view> names;
+    for (const Paper& paper : PaperSizes()) {
+        names.push_back(paper.name);
     }
-    return names;
+    return Alternatives(names);
 }
 
 }  // namespace

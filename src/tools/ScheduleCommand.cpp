@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -43,25 +44,6 @@ namespace quorvia {
 namespace {
 
 namespace fs = std::filesystem;
-
-const OptionNames kScheduleOptions{
-    {"--name",   "--amount",  "--rate",    "--term", "--freq",      "--pair",
-     "--first",  "--payment", "--fixed",   "--full", "--odd",       "--funding",
-     "--method", "--number",  "--style",   "--free", "--today",     "--work-file",
-     "--csv",    "--pdf",     "--save",    "--font", "--font-size", "--print",
-     "--pages",  "--copies",  "--prepaid", "--xlsx", "--paper",     "--orientation"},
-    {"--no-prefs", "--yes", "--bold", "--collate", "--disclosure"}};
-
-// A choice option's value: a whole number from `low` to `high`.
-std::optional<int> Choice(const BatchOptions& options, std::string_view name, int low, int high,
-                          std::string& error) {
-    std::string text = options.Value(name, "");
-    if (text.size() == 1 && text[0] >= '0' + low && text[0] <= '0' + high) {
-        return text[0] - '0';
-    }
-    error = std::string(name) + " must be " + std::to_string(low) + " to " + std::to_string(high);
-    return std::nullopt;
-}
 
 // The schedule work file of the longest schedule is a few hundred kilobytes.
 constexpr std::size_t kWorkFileLimit = 64 * 1024 * 1024;
@@ -217,7 +199,7 @@ Typing TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& op
         }
     };
     if (options.Has("--method")) {
-        std::optional<int> method = Choice(options, "--method", 0, 1, error);
+        std::optional<int> method = options.Choice("--method", 0, 1, error, kMethodNames);
         if (!method) {
             return Typing::UsageError;
         }
@@ -227,7 +209,7 @@ Typing TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& op
     typeIfGiven("--funding", AmortField::FundingDate);
     typeIfGiven("--first", AmortField::FirstPayment);
     if (options.Has("--freq")) {
-        std::optional<int> frequency = Choice(options, "--freq", 1, 6, error);
+        std::optional<int> frequency = options.Choice("--freq", 1, 6, error, kFrequencyNames);
         if (!frequency) {
             return Typing::UsageError;
         }
@@ -235,7 +217,7 @@ Typing TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& op
         form.optFreq_LostFocus("");
     }
     if (options.Has("--pair")) {
-        std::optional<int> pair = Choice(options, "--pair", 1, 4, error);
+        std::optional<int> pair = options.Choice("--pair", 1, 4, error);
         if (!pair) {
             return Typing::UsageError;
         }
@@ -253,7 +235,7 @@ Typing TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& op
                                                               {"--number", AmortCheck::NbrPymts}};
     for (const auto& [name, check] : checks) {
         if (options.Has(name)) {
-            std::optional<int> value = Choice(options, name, 0, 1, error);
+            std::optional<int> value = options.Choice(name, 0, 1, error);
             if (!value) {
                 return Typing::UsageError;
             }
@@ -261,7 +243,7 @@ Typing TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& op
         }
     }
     if (options.Has("--style")) {
-        std::optional<int> style = Choice(options, "--style", 0, 3, error);
+        std::optional<int> style = options.Choice("--style", 0, 3, error, kStyleNames);
         if (!style) {
             return Typing::UsageError;
         }
@@ -330,6 +312,26 @@ class RunFolder {
     fs::path path_;
 };
 
+// The summary lines are printed when asked for, and in place of the outputs when none is named,
+// so that a run always shows what it computed.
+bool PrintsSummary(const BatchOptions& options) {
+    constexpr std::string_view kOutputs[] = {"--work-file", "--csv",  "--xlsx",    "--pdf",
+                                             "--print",     "--save", "--summary", "--disclosure"};
+    return options.Has("--summary") ||
+           std::none_of(std::begin(kOutputs), std::end(kOutputs),
+                        [&options](std::string_view output) { return options.Has(output); });
+}
+
+// The run ended before the schedule was written anywhere. When a question answered No (for
+// want of --yes) stopped it, one line says so, so that nobody wonders where the files are.
+int NothingWritten(const BatchUi& ui, std::ostream& err) {
+    if (ui.DeclinedAQuestion()) {
+        err << "quorvia-batch schedule: nothing was written: a question was answered No (run "
+               "again with --yes to answer Yes)\n";
+    }
+    return kExitFailure;
+}
+
 // The report fonts need a Qt application; the batch tool never needs a display.
 std::unique_ptr<QGuiApplication> StartQt() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -352,7 +354,7 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream&
     }
     std::string error;
     std::optional<BatchOptions> options =
-        BatchOptions::Parse(optionArgs, WithEventOptions(kScheduleOptions), error);
+        BatchOptions::Parse(optionArgs, NamesOf(ScheduleOptions()), error);
     if (options && !options->NumbersReadable({"--amount", "--payment"}, "--rate", error)) {
         options.reset();
     }
@@ -417,7 +419,7 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream&
     BatchRunner runner(state, ui,
                        {options->Value("--work-file", ""), options->Value("--csv", ""),
                         options->Value("--pdf", ""), print, options->Value("--xlsx", "")});
-    runner.whatIf = {std::move(*events), options->Has("--summary") ? &out : nullptr, disclosure};
+    runner.whatIf = {std::move(*events), PrintsSummary(*options) ? &out : nullptr, disclosure};
     BatchHost host;
     const Date fixedToday = *today;
     AmortFormModel form(
@@ -434,12 +436,15 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream&
         return kExitUsage;
     }
     if (typing == Typing::Refused) {
-        return kExitFailure;
+        return NothingWritten(ui, err);
     }
     form.comOK_Click();
     if (!runner.optionsProblem.empty()) {
         err << "quorvia-batch schedule: " << runner.optionsProblem << "\n";
         return kExitUsage;
+    }
+    if (!runner.validated) {
+        return NothingWritten(ui, err);
     }
     // Only entries that passed validation are saved, with the payment or term it derived.
     if (runner.validated && options->Has("--save") &&

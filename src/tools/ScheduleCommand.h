@@ -6,25 +6,18 @@
 // options say.
 
 #include "tools/BatchCommand.h"
+#include "tools/ScheduleOptions.h"
 
 namespace quorvia {
 
 int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 inline constexpr BatchCommand kScheduleCommand{
-    "schedule",
-    "schedule [LOAN.QRV] [--name T] [--amount P] [--rate R] [--term M] [--freq 1..6]\n"
-    "                 [--pair 1..4] [--first DATE] [--payment A] [--fixed 0|1] [--full 0|1]\n"
-    "                 [--odd D] [--funding DATE] [--method 0|1] [--number 0|1] [--style 0..3]\n"
-    "                 [--free N] [--today MM/DD/YYYY] [--no-prefs] [--yes]\n"
-    "                 [--work-file PATH] [--csv PATH] [--xlsx PATH] [--pdf PATH] [--save PATH]\n"
-    "                 [--font NAME] [--font-size N] [--bold]\n"
-    "                 [--paper letter|legal|executive|tabloid|a3|a4|a5]\n"
-    "                 [--orientation portrait|landscape]\n"
-    "                 [--print QUEUE [--pages FROM-TO] [--copies N] [--collate]]\n"
-    "                 [--extra AMOUNT[@FROM[-TO]]]... [--lump AMOUNT@N]...\n"
-    "                 [--rate-change RATE@N]... [--keep-payment] [--interest-only N]\n"
-    "                 [--summary] [--disclosure [--prepaid AMOUNT]]",
-    RunScheduleCommand};
+    "schedule", "schedule [LOAN.QRV] [OPTION]...", RunScheduleCommand,
+    "A loan's schedule, from the amortization form: the form starts from the profile file's\n"
+    "defaults (the program's with --no-prefs), takes the entries of LOAN.QRV, then the options\n"
+    "as typed into its fields. A validated loan's schedule goes to each output named, else its\n"
+    "summary lines to standard output. Messages and questions go to standard error.",
+    ScheduleOptions};
 
 }  // namespace quorvia

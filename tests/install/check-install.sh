@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a desktop finds there: the
-# program, its desktop entry (valid, opening loan files), its icon, and the loan file type
-# that maps *.qrv to Quorvia.
+# program, its desktop entry (valid, opening loan files), its icon, the loan file type
+# that maps *.qrv to Quorvia, the manual pages and the bash completion.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
@@ -50,4 +50,9 @@ if command -v update-mime-database >/dev/null; then
     grep -q "application/x-quorvia-loan:quorvia$" "$prefix/share/mime/icons" ||
         fail "loan files do not show the program's icon"
 fi
+for page in quorvia quorvia-batch; do
+    [ -s "$prefix/share/man/man1/$page.1" ] || fail "no manual page $page(1)"
+done
+[ -s "$prefix/share/bash-completion/completions/quorvia-batch" ] ||
+    fail "no bash completion for quorvia-batch"
 echo "installed files are in place"

@@ -69,5 +69,21 @@ TEST(DesktopProgram, ASecondCopyHandsItsFileToTheRunningOneAndEnds) {
     EXPECT_EQ(second.err, "");
 }
 
+// Qt's own notes (a runtime folder it does not like, what the platform plugin cannot do) are
+// not the person's business: the program starts and runs without a word on the error stream.
+TEST(DesktopProgram, SaysNothingOfQtsOwnOnTheErrorStream) {
+    TempFolder folder;
+    fs::create_directory(folder / "runtime");
+    fs::permissions(folder / "runtime", fs::perms::owner_all | fs::perms::group_read |
+                                            fs::perms::group_exec | fs::perms::others_read |
+                                            fs::perms::others_exec);
+    fs::copy_file(Program(), folder / "quorvia");
+    BatchRun run = RunProgram(folder / "quorvia", "",
+                              "XDG_RUNTIME_DIR=" + (folder / "runtime").string() + " TMPDIR=" +
+                                  folder.Path().string() + " QT_QPA_PLATFORM=offscreen timeout 5 ");
+    EXPECT_EQ(run.exitCode, 124);  // still running when stopped
+    EXPECT_EQ(run.err, "");
+}
+
 }  // namespace
 }  // namespace quorvia

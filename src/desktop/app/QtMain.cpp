@@ -14,6 +14,7 @@
 #include "desktop/app/MainWindow.h"
 #include "desktop/platform/AccessKeys.h"
 #include "desktop/platform/InstanceLock.h"
+#include "desktop/platform/QtDiagnostics.h"
 #include "desktop/platform/QtPrinterService.h"
 #include "desktop/platform/QtUi.h"
 #include "desktop/platform/RunningCopy.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
     if (std::optional<int> exitCode = AnswerCommandLine(line)) {
         return *exitCode;
     }
+    quorvia::QuietenQtDiagnostics();
     // Qt is not given the arguments: a loan file's name is never taken for one of its options.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);

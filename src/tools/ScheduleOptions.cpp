@@ -1,0 +1,61 @@
+#include "tools/ScheduleOptions.h"
+
+namespace quorvia {
+
+const OptionTable& ScheduleOptions() {
+    static const OptionTable options{
+        {"--name", "TEXT", "the borrower's name at the top of the report", "none"},
+        {"--amount", "AMOUNT", "the loan amount: 250000, 250,000 or $250,000.00", "0"},
+        {"--rate", "RATE", "the annual interest rate in percent: 6.75, 6.75% or .0675", "0"},
+        {"--term", "MONTHS", "the term in months, or the months to a balloon payment", "0"},
+        {"--payment", "AMOUNT", "the periodic payment; 0 computes it from the term", "0"},
+        {"--freq", "FREQ", "monthly|quarterly|semiannual|annual|biweekly|semimonthly, or 1 to 6",
+         "monthly"},
+        {"--pair", "1|2|3|4", "semi-monthly due days: 1st/16th, 5th/20th, 10th/25th or 15th/30th",
+         "1"},
+        {"--first", "DATE", "the first payment date, MM/DD/YYYY", "one period after today"},
+        {"--funding", "DATE", "the date the loan is funded, MM/DD/YYYY (with --method exact)", ""},
+        {"--odd", "DAYS", "days added to (or, negative, taken from) the first period", "0"},
+        {"--method", "METHOD", "30-360|exact, or 0|1: interest by 30-day months or exact days",
+         "30-360"},
+        {"--fixed", "0|1", "1: the payment is a fixed principal payment, interest added", "0"},
+        {"--full", "0|1", "1: the last payment is adjusted to pay off the balance", "1"},
+        {"--number", "0|1", "1: the report numbers the payments", "0"},
+        {"--style", "STYLE", "columnar|grid|fancy|summary, or 0 to 3: the report's layout",
+         "columnar"},
+        {"--free", "N", "the number of payments free of interest", "0"},
+        {"--today", "DATE", "the date taken as today, MM/DD/YYYY", "the system's date"},
+        {"--no-prefs", "", "start from the program's defaults, not the profile file's", ""},
+        {"--yes", "", "answer Yes to every question", "No"},
+        {"--work-file", "PATH", "keep the schedule work file as PATH", ""},
+        {"--csv", "PATH", "write the schedule as CSV", ""},
+        {"--xlsx", "PATH", "write the schedule as an Excel workbook", ""},
+        {"--pdf", "PATH", "write the report as PDF", ""},
+        {"--save", "PATH", "save the entries as a loan data file", ""},
+        {"--summary", "",
+         "print the schedule's figures as name=value lines, as when no output is named", ""},
+        {"--font", "NAME", "the report font", "Times New Roman"},
+        {"--font-size", "POINTS", "the report font's size, 8 to 14", "12"},
+        {"--bold", "", "a bold report font", ""},
+        {"--paper", "PAPER", "letter|legal|executive|tabloid|a3|a4|a5: the report's paper",
+         "the system's"},
+        {"--orientation", "ORIENTATION", "portrait|landscape: the report's orientation",
+         "portrait"},
+        {"--print", "QUEUE", "print the report on a CUPS print queue", ""},
+        {"--pages", "FROM-TO", "with --print: the pages to print", "all"},
+        {"--copies", "N", "with --print: the number of copies", "1"},
+        {"--collate", "", "with --print: collate the copies", ""},
+        {"--extra", "AMOUNT[@FROM[-TO]]",
+         "extra principal with each payment, from payment FROM (1) to TO; repeatable", ""},
+        {"--lump", "AMOUNT@N", "a lump sum with payment N; repeatable", ""},
+        {"--rate-change", "RATE@N", "a new rate from payment N, the payment recomputed; repeatable",
+         ""},
+        {"--keep-payment", "", "with --rate-change: keep the payment, change the term instead", ""},
+        {"--interest-only", "N", "the first N payments pay interest only", "0"},
+        {"--disclosure", "", "print the Truth-in-Lending disclosure after the schedule", ""},
+        {"--prepaid", "AMOUNT", "with --disclosure: the prepaid finance charges", "0"},
+    };
+    return options;
+}
+
+}  // namespace quorvia
