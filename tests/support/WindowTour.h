@@ -37,7 +37,7 @@ class WindowTour : public MainWindowParts {
 
     void Run(const WindowVisitor& visit) {
         InstallHelpCollection(folder.Path());
-        ASSERT_TRUE(window.Start(folder.Path(), [] { return false; }));
+        ASSERT_TRUE(window.Start(folder.Path(), [] { return OtherCopy::None; }));
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         visit(window, "main window");
 

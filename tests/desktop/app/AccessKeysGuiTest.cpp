@@ -33,7 +33,7 @@ TEST(AccessKeysGuiTest, EveryWindowsKeysEachReachOneControl) {
 class AmortFormKeysGuiTest : public ::testing::Test {
   protected:
     AmortFormKeysGuiTest() {
-        EXPECT_TRUE(tour.window.Start(tour.folder.Path(), [] { return false; }));
+        EXPECT_TRUE(tour.window.Start(tour.folder.Path(), [] { return OtherCopy::None; }));
         tour.window.Action(MainAction::mnuAmort)->trigger();
         form = tour.window.OpenAmortForm();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&tour.window));
