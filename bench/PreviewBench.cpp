@@ -57,7 +57,6 @@ class NoPrintOutput : public ReportPrintOutput {
   public:
     void SetDevice(const std::string&, const std::string&) override {}
     std::string DeviceName() const override { return {}; }
-    void SetPageSetup(int16_t, int16_t) override {}
     int SetCollate(bool) override { return 0; }
     int SetCopies(int) override { return 0; }
     int PrintPage(const ReportDocument&, int, const std::string&) override { return 0; }

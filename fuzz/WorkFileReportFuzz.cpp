@@ -72,8 +72,10 @@ void CheckPages(const ReportDocument& document) {
     for (const ReportPage& page : document.Pages()) {
         for (const TextItem& text : page.texts) {
             QUORVIA_FUZZ_CHECK(
-                text.width >= 0 && text.baseline >= 0 && text.baseline <= kPageHeight,
+                text.width >= 0 && text.baseline >= 0 && text.baseline <= document.PageHeight(),
                 text.text + " at baseline " + std::to_string(text.baseline));
+            QUORVIA_FUZZ_CHECK(text.x >= 0 && text.x + text.width <= document.PageWidth(),
+                               text.text + " at " + std::to_string(text.x));
         }
     }
 }
@@ -99,6 +101,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     ReportComposer composer(state, ui, printers, document);
     composer.ReportKind = static_cast<int16_t>(choices.Choice(0, 3));
     composer.RowCount = static_cast<int16_t>(choices.Count(-2, 2000));
+    const int lastPaper = static_cast<int>(PaperSizes().size()) - 1;
+    state.PrintPaperSize =
+        PaperSizes()[static_cast<std::size_t>(choices.Choice(0, lastPaper))].code;
+    state.PrintOrientation =
+        static_cast<int16_t>(choices.Choice(kOrientPortrait, kOrientLandscape));
     composer.Progress = [](double percent, const std::string& caption) {
         QUORVIA_FUZZ_CHECK(percent >= 0 && percent <= 100, caption);
     };

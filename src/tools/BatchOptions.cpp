@@ -49,7 +49,7 @@ std::optional<BatchOptions> BatchOptions::Parse(const CommandArgs& args, const O
             error = "option " + name + " needs a value";
             return std::nullopt;
         } else {
-            options.values_[name] = args[++i];
+            options.values_[name].push_back(args[++i]);
         }
     }
     return options;
@@ -61,7 +61,12 @@ bool BatchOptions::Has(std::string_view name) const {
 
 std::string BatchOptions::Value(std::string_view name, std::string_view fallback) const {
     auto found = values_.find(name);
-    return found == values_.end() ? std::string(fallback) : found->second;
+    return found == values_.end() ? std::string(fallback) : found->second.back();
+}
+
+std::vector<std::string> BatchOptions::Values(std::string_view name) const {
+    auto found = values_.find(name);
+    return found == values_.end() ? std::vector<std::string>{} : found->second;
 }
 
 bool BatchOptions::NumbersReadable(std::initializer_list<std::string_view> amounts,

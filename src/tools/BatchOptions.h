@@ -27,13 +27,15 @@ std::optional<double> DecimalNumber(std::string_view text);
 class BatchOptions {
   public:
     // The options in `args`; an unknown option, an option without its value or a word that
-    // is no option gives nothing and the reason in `error`. A repeated option keeps its last
-    // value.
+    // is no option gives nothing and the reason in `error`. A repeated option keeps every
+    // value: Value gives the last, Values all of them.
     static std::optional<BatchOptions> Parse(const CommandArgs& args, const OptionNames& names,
                                              std::string& error);
 
     bool Has(std::string_view name) const;
     std::string Value(std::string_view name, std::string_view fallback) const;
+    // Every value of an option that may be repeated, in the order given.
+    std::vector<std::string> Values(std::string_view name) const;
 
     // Whether each given amount option (--amount, --payment) and the rate option hold what
     // their fields take; otherwise `error` names the first that does not.
@@ -41,7 +43,7 @@ class BatchOptions {
                          std::string& error) const;
 
   private:
-    std::map<std::string, std::string, std::less<>> values_;
+    std::map<std::string, std::vector<std::string>, std::less<>> values_;
     std::set<std::string, std::less<>> flags_;
 };
 

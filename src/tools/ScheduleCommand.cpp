@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 
 #include <cerrno>
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -25,6 +24,7 @@
 #include "core/loanfile/LoanFileCommands.h"
 #include "core/schedule/ScheduleCsv.h"
 #include "core/schedule/ScheduleEngine.h"
+#include "core/schedule/ScheduleSummary.h"
 #include "core/schedule/ScheduleWorkbook.h"
 #include "core/schedule/WorkFile.h"
 #include "core/session/AppState.h"
@@ -33,6 +33,8 @@
 #include "desktop/platform/PdfPrinterService.h"
 #include "tools/BatchOptions.h"
 #include "tools/BatchUi.h"
+#include "tools/EventOptions.h"
+#include "tools/PageOptions.h"
 #include "tools/ScheduleDisclosure.h"
 #include "tools/ScheduleExports.h"
 
@@ -43,10 +45,11 @@ namespace {
 namespace fs = std::filesystem;
 
 const OptionNames kScheduleOptions{
-    {"--name",    "--amount",    "--rate",  "--term",      "--freq",    "--pair",    "--first",
-     "--payment", "--fixed",     "--full",  "--odd",       "--funding", "--method",  "--number",
-     "--style",   "--free",      "--today", "--work-file", "--csv",     "--pdf",     "--save",
-     "--font",    "--font-size", "--print", "--pages",     "--copies",  "--prepaid", "--xlsx"},
+    {"--name",   "--amount",  "--rate",    "--term", "--freq",      "--pair",
+     "--first",  "--payment", "--fixed",   "--full", "--odd",       "--funding",
+     "--method", "--number",  "--style",   "--free", "--today",     "--work-file",
+     "--csv",    "--pdf",     "--save",    "--font", "--font-size", "--print",
+     "--pages",  "--copies",  "--prepaid", "--xlsx", "--paper",     "--orientation"},
     {"--no-prefs", "--yes", "--bold", "--collate", "--disclosure"}};
 
 // A choice option's value: a whole number from `low` to `high`.
@@ -76,6 +79,12 @@ struct Outputs {
     std::string xlsx;
 };
 
+// What-if events for the engine and the stream the summary lines go to (--summary).
+struct WhatIf {
+    BatchEvents events;
+    std::ostream* summary = nullptr;
+};
+
 // The runner of the batch tool: the engine, then the outputs; the work file is removed after.
 class BatchRunner : public ScheduleRunner {
   public:
@@ -84,10 +93,15 @@ class BatchRunner : public ScheduleRunner {
 
     void ComputeSchedule(AmortInputs& inputs) override {
         validated = true;
+        eventsProblem = EventOptionsProblem(whatIf.events, ScheduledCount(inputs));
+        if (!eventsProblem.empty()) {
+            return;
+        }
         loan = inputs;  // before the engine works on it
         int16_t style = inputs.SelectedStyle;
         std::optional<RunError> error =
-            WriteSchedule(inputs, state_.SemiMonthly, state_.WorkFilePath(), nullptr, &schedule);
+            WriteSchedule(inputs, state_.SemiMonthly, state_.WorkFilePath(), nullptr, &schedule,
+                          whatIf.events.events);
         if (!error) {
             error = WriteOutputs(schedule, style);
         }
@@ -101,11 +115,17 @@ class BatchRunner : public ScheduleRunner {
             ShowScheduleError(ui_, *error);
             return;
         }
+        if (whatIf.summary != nullptr) {
+            *whatIf.summary << SummaryLines(Summarize(schedule));
+        }
         produced = printed;
     }
 
+    WhatIf whatIf;
     // The form's validation passed and handed the loan over.
     bool validated = false;
+    // The events cannot be applied to the validated loan: why, naming the option.
+    std::string eventsProblem;
     bool produced = false;
     // The loan as the form handed it over, and its schedule.
     AmortInputs loan;
@@ -248,15 +268,12 @@ Typing TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& op
 
 // The --font-size value: a number of points the font dialog allows.
 std::optional<float> FontSize(const BatchOptions& options, std::string& error) {
-    std::string_view text = TrimView(options.Value("--font-size", ""));
-    double size = 0;
-    auto [end, failed] = std::from_chars(text.data(), text.data() + text.size(), size);
-    if (failed != std::errc() || end != text.data() + text.size() || !(size >= kSmallestFontSize) ||
-        !(size <= kLargestFontSize)) {
+    std::optional<double> size = DecimalNumber(TrimView(options.Value("--font-size", "")));
+    if (!size || !(*size >= kSmallestFontSize) || !(*size <= kLargestFontSize)) {
         error = "--font-size must be a number of points from 8 to 14";
         return std::nullopt;
     }
-    return static_cast<float>(size);
+    return static_cast<float>(*size);
 }
 
 void OverrideReportFont(AppState& state, const BatchOptions& options, float fontSize) {
@@ -328,7 +345,8 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream&
         optionArgs.erase(optionArgs.begin());
     }
     std::string error;
-    std::optional<BatchOptions> options = BatchOptions::Parse(optionArgs, kScheduleOptions, error);
+    std::optional<BatchOptions> options =
+        BatchOptions::Parse(optionArgs, WithEventOptions(kScheduleOptions), error);
     if (options && !options->NumbersReadable({"--amount", "--payment"}, "--rate", error)) {
         options.reset();
     }
@@ -343,11 +361,19 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream&
     if (options && today && options->Has("--font-size")) {
         fontSize = FontSize(*options, error);
     }
-    std::optional<BatchPrint> print;
+    std::optional<BatchPageSetup> pageSetup;
     if (options && today && fontSize) {
+        pageSetup = ParsePageOptions(*options, error);
+    }
+    std::optional<BatchPrint> print;
+    if (pageSetup) {
         print = ParsePrintOptions(*options, error);
     }
-    if (!options || !today || !fontSize || (!print && !error.empty())) {
+    std::optional<BatchEvents> events;
+    if (pageSetup && error.empty()) {
+        events = ParseEventOptions(*options, error);
+    }
+    if (!options || !today || !fontSize || !pageSetup || (!print && !error.empty()) || !events) {
         err << "quorvia-batch schedule: " << error << "\n";
         return kExitUsage;
     }
@@ -380,10 +406,12 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream&
     PdfPrinterService printers;
     LoadPreferences(state, printers, ui, ProfileWrites::Never);
     OverrideReportFont(state, *options, *fontSize);
+    pageSetup->ApplyTo(state);
 
     BatchRunner runner(state, ui,
                        {options->Value("--work-file", ""), options->Value("--csv", ""),
                         options->Value("--pdf", ""), print, options->Value("--xlsx", "")});
+    runner.whatIf = {std::move(*events), options->Has("--summary") ? &out : nullptr};
     BatchHost host;
     const Date fixedToday = *today;
     AmortFormModel form(
@@ -403,6 +431,10 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream&
         return kExitFailure;
     }
     form.comOK_Click();
+    if (!runner.eventsProblem.empty()) {
+        err << "quorvia-batch schedule: " << runner.eventsProblem << "\n";
+        return kExitUsage;
+    }
     // Only entries that passed validation are saved, with the payment or term it derived.
     if (runner.validated && options->Has("--save") &&
         !SaveLoanFile(options->Value("--save", ""), form, state, ui)) {

@@ -19,8 +19,12 @@ inline constexpr BatchCommand kScheduleCommand{
     "                 [--free N] [--today MM/DD/YYYY] [--no-prefs] [--yes]\n"
     "                 [--work-file PATH] [--csv PATH] [--xlsx PATH] [--pdf PATH] [--save PATH]\n"
     "                 [--font NAME] [--font-size N] [--bold]\n"
+    "                 [--paper letter|legal|executive|tabloid|a3|a4|a5]\n"
+    "                 [--orientation portrait|landscape]\n"
     "                 [--print QUEUE [--pages FROM-TO] [--copies N] [--collate]]\n"
-    "                 [--disclosure [--prepaid AMOUNT]]",
+    "                 [--extra AMOUNT[@FROM[-TO]]]... [--lump AMOUNT@N]...\n"
+    "                 [--rate-change RATE@N]... [--keep-payment] [--interest-only N]\n"
+    "                 [--summary] [--disclosure [--prepaid AMOUNT]]",
     RunScheduleCommand};
 
 }  // namespace quorvia

@@ -44,7 +44,6 @@ std::optional<RunError> PrintSchedule(const BatchPrint& print, AppState& state, 
     }
     QtReportPrinter output;
     output.SetDevice(print.queue, "CUPS:");
-    output.SetPageSetup(state.PrintOrientation, state.PrintPaperSize);
     int error = PrintComposedReport(ui, document, output, print.choice);
     if (error != print_error::kNone) {
         output.EndDoc();

@@ -1,6 +1,7 @@
 #pragma once
-// A printer service for tests: the installed printers, the current one and the fonts are
-// whatever the test sets; MakeCurrent succeeds or fails as told and records every call.
+// A printer service for tests: the installed printers, the current one, the fonts and the
+// default paper are whatever the test sets; MakeCurrent succeeds or fails as told and records every
+// call.
 
 #include <algorithm>
 #include <optional>
@@ -39,11 +40,13 @@ class FakePrinterService : public PrinterService {
         return std::find(fonts.begin(), fonts.end(), fontName) != fonts.end();
     }
     std::vector<std::string> Fonts() override { return fonts; }
+    int16_t DefaultPaperSize() override { return defaultPaperSize; }
 
     std::vector<PrinterInfo> printers;
     std::optional<PrinterInfo> current;
     std::vector<std::string> fonts{"Times New Roman", "Arial", "Courier New"};
     bool makeCurrentSucceeds = true;
+    int16_t defaultPaperSize = kPaperLetter;
     std::vector<PrinterInfo> madeCurrent;  // every MakeCurrent call, in order
 };
 

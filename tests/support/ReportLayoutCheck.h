@@ -3,15 +3,20 @@
 // within the margins across, the body between the top and bottom margins, the header above it
 // and the footer below it, and no text over another text or over a rule. A text's box is its
 // measured width across and one line height down from the top of the line. Items are placed on
-// whole twips, so a box may reach up to kRounding past where it should.
+// whole twips, so a box may reach up to kRounding past where it should. The summary's labels
+// and headings must stand on one line wherever its rows fit across the page.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
+#include <regex>
 #include <string>
 #include <vector>
 
+#include "core/base/Text.h"
+#include "core/printing/PageSetup.h"
 #include "core/reports/ReportComposer.h"
 #include "core/schedule/AmortInputs.h"
 #include "support/FakePrinterService.h"
@@ -50,8 +55,8 @@ inline Box BoxOf(const RuleItem& rule) {
 // One line per fault, naming the page and the texts.
 inline std::vector<std::string> LayoutFaults(const ReportDocument& doc, TextMetrics& metrics) {
     constexpr double kMargin = 1440;
-    constexpr double kRight = kPageWidth - kMargin;
-    constexpr double kBottom = kPageHeight - kMargin;
+    const double kRight = doc.PageWidth() - kMargin;
+    const double kBottom = doc.PageHeight() - kMargin;
     std::vector<std::string> faults;
     for (int number = 1; number <= doc.PageCount(); ++number) {
         const ReportPage& page = doc.Page(number);
@@ -66,7 +71,7 @@ inline std::vector<std::string> LayoutFaults(const ReportDocument& doc, TextMetr
             const bool across = within(box.left, box.right, kMargin, kRight);
             const bool header = within(box.top, box.bottom, 0, kMargin);
             const bool body = within(box.top, box.bottom, kMargin, kBottom);
-            const bool footer = within(box.top, box.bottom, kBottom, kPageHeight);
+            const bool footer = within(box.top, box.bottom, kBottom, doc.PageHeight());
             if (!across || !(header || body || footer)) {
                 faults.push_back(where + "\"" + item.text + "\" leaves the margins");
             }
@@ -93,6 +98,100 @@ inline std::vector<std::string> LayoutFaults(const ReportDocument& doc, TextMetr
     return faults;
 }
 
+// One composition of the layout matrix.
+struct LayoutCase {
+    int16_t kind;
+    bool numbered;
+    int size;
+    bool bold;
+    int16_t paper;
+    int16_t orientation;
+
+    std::string Name() const {
+        return "style " + std::to_string(kind) + (numbered ? " numbered" : "") + " at " +
+               std::to_string(size) + (bold ? " pt bold" : " pt") + " on " +
+               std::string(PaperOf(paper)->name) +
+               (orientation == kOrientLandscape ? " landscape" : " portrait");
+    }
+};
+
+// What the summary of a loan holds in each column, as far as its widths go: the heading, a
+// year's label, the grand totals (the widest amounts); and how many years it shows.
+struct SummaryTexts {
+    std::vector<std::vector<std::string>> columns;
+    int years = 0;
+};
+
+inline SummaryTexts SummaryTextsOf(const std::vector<WorkRecord>& records) {
+    SummaryTexts texts;
+    texts.columns = {{"Payment Year", "Totals for 2050", "GRAND TOTALS"},
+                     {"Total Payments"},
+                     {"Interest Paid"},
+                     {"Principal Paid"},
+                     {"Balance Remaining"}};
+    for (std::size_t i = 0; i + 1 < records.size(); ++i) {
+        const std::string marker = Trim(records[i][0]);
+        if (marker == work_marker::kYearTotal) {
+            ++texts.years;
+        } else if (marker == work_marker::kTotals) {
+            for (std::size_t c = 1; c < texts.columns.size(); ++c) {
+                texts.columns[c].push_back(Trim(records[i + 1][c]));
+            }
+        }
+    }
+    return texts;
+}
+
+// Whether the summary's rows fit on one line across the page, each text measured bold with
+// the padding of its cell.
+inline bool SummaryFitsAcross(const SummaryTexts& texts, const ReportDocument& doc,
+                              TextMetrics& metrics, const LayoutCase& layout) {
+    const ReportFont bold{"Times New Roman", static_cast<double>(layout.size), true};
+    double across = 0;
+    for (const std::vector<std::string>& column : texts.columns) {
+        double widest = 0;
+        for (const std::string& text : column) {
+            widest = std::max(widest, std::ceil(metrics.Width(bold, text)));
+        }
+        across += widest + 2 * ReportDocument::kCellPaddingX;
+    }
+    return across <= doc.PageWidth() - 2 * 1440;
+}
+
+// One line per label or heading of the summary that did not stay whole.
+inline std::vector<std::string> BrokenSummaryLabels(const ReportDocument& doc,
+                                                    const SummaryTexts& texts) {
+    static const std::regex yearLabel("Totals for [0-9]{4}");
+    std::vector<std::string> faults;
+    int years = 0;
+    int grandTotals = 0;
+    int headings = 0;
+    for (const ReportPage& page : doc.Pages()) {
+        for (const TextItem& item : page.texts) {
+            if (item.text.starts_with("Totals") || item.text.starts_with("GRAND")) {
+                if (std::regex_match(item.text, yearLabel)) {
+                    ++years;
+                } else if (item.text == "GRAND TOTALS") {
+                    ++grandTotals;
+                } else {
+                    faults.push_back("\"" + item.text + "\" is part of a label");
+                }
+            }
+            headings += item.text == "Balance Remaining" ? 1 : 0;
+        }
+    }
+    if (years != texts.years || grandTotals != 1) {
+        faults.push_back(std::to_string(years) + " whole year labels of " +
+                         std::to_string(texts.years) + ", " + std::to_string(grandTotals) +
+                         " GRAND TOTALS");
+    }
+    if (headings != doc.PageCount()) {
+        faults.push_back("\"Balance Remaining\" whole on " + std::to_string(headings) + " of " +
+                         std::to_string(doc.PageCount()) + " pages");
+    }
+    return faults;
+}
+
 // The printer every layout is composed for: present, with every font.
 class AnyFontPrinter : public FakePrinterService {
   public:
@@ -113,25 +212,12 @@ inline void ComposeInto(AppState& state, TextMetrics& metrics, int16_t kind, int
     check(doc);
 }
 
-// One composition of the layout matrix.
-struct LayoutCase {
-    int16_t kind;
-    bool numbered;
-    int size;
-    bool bold;
-
-    std::string Name() const {
-        return "style " + std::to_string(kind) + (numbered ? " numbered" : "") + " at " +
-               std::to_string(size) + (bold ? " pt bold" : " pt");
-    }
-};
-
 // Every report the program composes for a loan of $999,999,999.99: the detailed report in its
 // three styles, numbered and not, and the summary, at every size from 8 to 14, normal and bold,
-// with the company footer.
-inline void ComposeEveryLayout(
-    TextMetrics& metrics,
-    const std::function<void(const LayoutCase&, const ReportDocument&)>& check) {
+// on Letter and A4, portrait and landscape, with the company footer.
+inline void ComposeEveryLayout(TextMetrics& metrics,
+                               const std::function<void(const LayoutCase&, const ReportDocument&,
+                                                        const SummaryTexts&)>& check) {
     TempFolder folder;
     AppState state;
     state.AppPath = folder.Path();
@@ -146,34 +232,56 @@ inline void ComposeEveryLayout(
         if (WriteSchedule(loan, semiMonthly, state.WorkFilePath(), {}, &schedule)) {
             return;
         }
+        const SummaryTexts summary = SummaryTextsOf(ReadWorkFile(state.WorkFilePath()));
         for (int16_t kind : {kColumnarNoGrid, kPlainGrid, kFancyGrid, kSummaryOnly}) {
             if (kind == kSummaryOnly && numbered) {
                 continue;  // the summary has no payment rows to number
             }
-            for (int size = 8; size <= 14; ++size) {
-                for (bool bold : {false, true}) {
-                    state.ReportFontSize = static_cast<float>(size);
-                    state.ReportFontStyle = bold ? "Bold" : "Normal";
-                    const LayoutCase layout{kind, numbered, size, bold};
-                    ComposeInto(state, metrics, kind, schedule.scheduledCount,
-                                [&](const ReportDocument& doc) { check(layout, doc); });
+            for (int16_t paper : {kPaperLetter, kPaperA4}) {
+                for (int16_t orientation : {kOrientPortrait, kOrientLandscape}) {
+                    state.PrintPaperSize = paper;
+                    state.PrintOrientation = orientation;
+                    for (int size = 8; size <= 14; ++size) {
+                        for (bool bold : {false, true}) {
+                            state.ReportFontSize = static_cast<float>(size);
+                            state.ReportFontStyle = bold ? "Bold" : "Normal";
+                            const LayoutCase layout{kind, numbered, size, bold, paper, orientation};
+                            ComposeInto(
+                                state, metrics, kind, schedule.scheduledCount,
+                                [&](const ReportDocument& doc) { check(layout, doc, summary); });
+                        }
+                    }
                 }
             }
         }
     }
 }
 
-// Composes every layout and reports each text or rule out of its place as a failure.
-inline void ExpectEveryLayoutClean(TextMetrics& metrics) {
+// Composes every layout and reports each text or rule out of its place, and each summary
+// label broken where the page had room for it, as a failure. Returns how many summaries had
+// that room.
+inline int ExpectEveryLayoutClean(TextMetrics& metrics) {
     int compositions = 0;
-    ComposeEveryLayout(metrics, [&](const LayoutCase& layout, const ReportDocument& doc) {
+    int roomySummaries = 0;
+    ComposeEveryLayout(metrics, [&](const LayoutCase& layout, const ReportDocument& doc,
+                                    const SummaryTexts& summary) {
         ++compositions;
         ASSERT_GT(doc.PageCount(), 1) << layout.Name();
+        const PageSize page = PageSizeOf(layout.paper, layout.orientation);
+        EXPECT_EQ(doc.PageWidth(), page.width) << layout.Name();
+        EXPECT_EQ(doc.PageHeight(), page.height) << layout.Name();
         for (const std::string& fault : LayoutFaults(doc, metrics)) {
             ADD_FAILURE() << layout.Name() << ", " << fault;
         }
+        if (layout.kind == kSummaryOnly && SummaryFitsAcross(summary, doc, metrics, layout)) {
+            ++roomySummaries;
+            for (const std::string& fault : BrokenSummaryLabels(doc, summary)) {
+                ADD_FAILURE() << layout.Name() << ", " << fault;
+            }
+        }
     });
-    EXPECT_EQ(compositions, (3 * 2 + 1) * 7 * 2);
+    EXPECT_EQ(compositions, (3 * 2 + 1) * 4 * 7 * 2);
+    return roomySummaries;
 }
 
 }  // namespace quorvia::testing

@@ -1,7 +1,8 @@
 #pragma once
 // A print device for tests: records what the printing code asks of it in `events` ("device:X",
-// "setup:2,9", "collate:1", "copies:2", "page:3:Now Printing Page 3", "finish", "document",
-// "enddoc") and answers each step with the error code the test sets for it.
+// "collate:1", "copies:2", "page:3:Now Printing Page 3", "finish", "document", "enddoc") and
+// the page size of the document it printed, and answers each step with the error code the test
+// sets for it.
 
 #include <map>
 #include <string>
@@ -18,9 +19,6 @@ class ScriptedPrintOutput : public ReportPrintOutput {
         events.push_back("device:" + device + "," + port);
     }
     std::string DeviceName() const override { return device_; }
-    void SetPageSetup(int16_t orientation, int16_t paperSize) override {
-        events.push_back("setup:" + std::to_string(orientation) + "," + std::to_string(paperSize));
-    }
     int SetCollate(bool collate) override {
         events.push_back(std::string("collate:") + (collate ? "1" : "0"));
         return collate ? collateError : 0;
@@ -42,6 +40,7 @@ class ScriptedPrintOutput : public ReportPrintOutput {
     int PrintDocument(const ReportDocument& document) override {
         events.push_back("document");
         documentPages = document.PageCount();
+        documentPageSize = {document.PageWidth(), document.PageHeight()};
         return documentError;
     }
     void EndDoc() override { events.push_back("enddoc"); }
@@ -55,6 +54,7 @@ class ScriptedPrintOutput : public ReportPrintOutput {
     std::vector<std::string> events;
     std::vector<int> previewPages;  // the preview page while each page printed
     int documentPages = 0;
+    PageSize documentPageSize{0, 0};
 
   private:
     std::string device_;

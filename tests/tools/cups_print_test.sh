@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Prints through a private CUPS server: a cupsd of its own on a free loopback port, with its
 # own configuration, spool and log folders and one queue whose device is a file. Checks what
-# the queue receives from `quorvia-batch schedule --print`: a page range, collated copies, and
-# the message for a queue that does not exist. The server is stopped however the test ends.
+# the queue receives from `quorvia-batch schedule --print`: a page range, collated copies, the
+# paper and orientation asked for, and the message for a queue that does not exist. The server is stopped however the test ends.
 # Usage: cups_print_test.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
 build=$1
@@ -102,7 +102,7 @@ if ! lpadmin -p quorvia-test -E -v "file://$output" -P "$ppd" 2>"$work/log/lpadm
     exit 1
 fi
 
-loan=(schedule "$source/samples/sample.qrv" --no-prefs --yes --today 03/10/1998)
+loan=(schedule "$source/samples/sample.qrv" --no-prefs --yes --today 03/10/1998 --paper letter)
 
 # Runs the batch tool and waits until the queue has delivered the job into $output.
 print_job() {
@@ -144,6 +144,22 @@ else
     fail "printing 2 collated copies"
 fi
 
+# The paper and orientation asked for are the job's: an A4 sheet with the page lying across it
+# (a landscape page on a portrait sheet has its words running up the sheet).
+if print_job --paper a4 --orientation landscape --pages 1-1; then
+    sheet=$(pdfinfo "$output" 2>/dev/null | awk '/^Page size:/ { print $3 "x" $5 }')
+    case "$sheet" in
+        595x842) wide=0 ;;
+        842x595) wide=1 ;;
+        *) wide=""; fail "A4 landscape arrived on a sheet of $sheet points" ;;
+    esac
+    up=$(pdftotext -bbox "$output" - 2>/dev/null |
+        awk -F'"' '/>Amortization</ { print ($8 - $4 > $6 - $2) ? 1 : 0; exit }')
+    [ -n "$wide" ] && [ "$((wide ^ ${up:-0}))" = 1 ] || fail "A4 landscape arrived upright"
+else
+    fail "printing on A4 landscape"
+fi
+
 "$batch" "${loan[@]}" --print no-such-queue 2>"$work/log/unknown"
 status=$?
 [ "$status" = 1 ] || fail "an unknown queue exits with $status, not 1"
@@ -155,4 +171,4 @@ if [ "$failures" -gt 0 ]; then
     cat "$work/log/error_log" 2>/dev/null
     exit 1
 fi
-echo "ok: pages 3-5 as 3 pages, 2 collated copies as 26 pages, unknown queue named"
+echo "ok: pages 3-5 as 3 pages, 2 collated copies as 26 pages, A4 landscape, unknown queue named"

@@ -15,7 +15,6 @@ namespace quorvia {
 
 namespace {
 
-constexpr int kMaximumTerm = 600;
 // A derived term above this many months is checked again from the start, against the maximum.
 constexpr int kRecheckedTerm = 360;
 // Odd days stand for less than a year between funding and the first payment.
@@ -207,7 +206,7 @@ AmortValidation::Outcome AmortValidation::CheckTermLimit() {
     if (NumericValue(Text(AmortField::Term)) < 0) {
         return StopWithError("Term cannot be negative!", MsgIcon::Critical, AmortControl::txtTerm);
     }
-    if (termTooLarge_ || inputs_.TermMonths > kMaximumTerm) {
+    if (termTooLarge_ || inputs_.TermMonths > kMaximumTermMonths) {
         return StopWithError("Maximum term is 600 months!", MsgIcon::Exclamation,
                              AmortControl::txtTerm);
     }

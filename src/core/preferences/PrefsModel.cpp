@@ -9,6 +9,7 @@
 #include "core/base/ProfileFile.h"
 #include "core/base/Text.h"
 #include "core/preferences/PrinterChoice.h"
+#include "core/session/PreferenceStore.h"
 #include "core/session/ReportFont.h"
 
 namespace quorvia {
@@ -96,7 +97,8 @@ PrefsModel::PrefsModel(AppState& state, PrinterService& printers, Ui& ui, CDialo
       ui_(ui),
       fontDialog_(fontDialog),
       printerDialog_(printerDialog),
-      folders_(folders) {}
+      folders_(folders),
+      openingPageSetup_(state) {}
 
 std::string_view PrefsModel::HelpText(std::string_view control) {
     const auto& texts = HelpTexts();
@@ -397,8 +399,6 @@ void PrefsModel::cmdPrtrDefs_Click(int index) {
 }
 
 void PrefsModel::SelectPrinter() {
-    state_.PrintOrientation = 1;
-    state_.PrintPaperSize = 1;
     if (!ShowPrinterSetup(printerDialog_)) {
         std::optional<PrinterInfo> current = printers_.CurrentPrinter();
         ui_.MsgBox({"Default or Previously Chosen Printer (" + (current ? current->device : "") +
@@ -406,8 +406,6 @@ void PrefsModel::SelectPrinter() {
                     "Selection Cancelled", MsgButtons::Ok, MsgIcon::None});
         return;
     }
-    state_.PrintOrientation = 1;
-    state_.PrintPaperSize = 1;
     std::string chosen = CurrentPrinterIdentity(printers_);
     if (chosen.empty()) {
         ShowNoPrinter();
@@ -451,7 +449,7 @@ void PrefsModel::cmdSave_Click() {
                 "Error During Save", MsgButtons::Ok, MsgIcon::Information});
 }
 
-// The eighteen keys in their order. A key that cannot be written has been reported by the
+// The twenty keys in their order. A key that cannot be written has been reported by the
 // writer; the save stops there, so that the settings never run ahead of the file.
 bool PrefsModel::WritePreferences() {
     if (PendingStyle < 0 || PendingStyle > 3) {
@@ -478,6 +476,9 @@ bool PrefsModel::WritePreferences() {
     keys.emplace_back("dbold", state_.ReportFontStyle);
     keys.emplace_back("dsize", FontSizeText(state_.ReportFontSize));
     keys.emplace_back("dprtr", Trim(PendingPrinter));
+    for (auto& key : PageSetupKeys(state_)) {
+        keys.push_back(std::move(key));
+    }
     keys.emplace_back("dstyl", std::to_string(PendingStyle));
     for (const auto& [key, value] : keys) {
         if (WriteIniString(kIniSection, key, value, state_.IniFilePath, ui_) == 0) {
@@ -513,6 +514,7 @@ void PrefsModel::ApplyPreferences() {
 
 void PrefsModel::cmdCancel_Click() {
     Closed = true;
+    openingPageSetup_.Restore(state_);
     if (state_.ReportFontName != OpeningFont[0] ||
         FontSizeText(state_.ReportFontSize) != OpeningFont[1] ||
         state_.ReportFontStyle != OpeningFont[2]) {

@@ -15,6 +15,7 @@
 
 #include "core/base/Ui.h"
 #include "core/preferences/DataFolders.h"
+#include "core/preferences/PrinterChoice.h"
 #include "core/printing/CDialogService.h"
 #include "core/printing/PDialog.h"
 #include "core/printing/PrinterService.h"
@@ -137,6 +138,7 @@ class PrefsModel {
     CDialog& fontDialog_;
     SharedPDialog& printerDialog_;
     DataFolders& folders_;
+    KeptPageSetup openingPageSetup_;
 };
 
 }  // namespace quorvia

@@ -8,6 +8,7 @@
 #include "core/help/ProgramHelp.h"
 #include "core/preferences/PrinterChoice.h"
 #include "core/printing/PrinterFontSize.h"
+#include "core/session/PreferenceStore.h"
 #include "core/session/ReportFont.h"
 
 namespace quorvia {
@@ -25,7 +26,8 @@ PrtrSelModel::PrtrSelModel(AppState& state, PrinterService& printers, Ui& ui, CD
       ui_(ui),
       fontDialog_(fontDialog),
       printerDialog_(printerDialog),
-      help_(help) {}
+      help_(help),
+      openingPageSetup_(state) {}
 
 std::string_view PrtrSelModel::HelpText(std::string_view button) {
     if (button == "SelectButton") {
@@ -138,13 +140,9 @@ void PrtrSelModel::Form_Resize() {
 }
 
 void PrtrSelModel::SelectButton_Click() {
-    state_.PrintOrientation = 1;
-    state_.PrintPaperSize = 1;
     if (!ShowPrinterSetup(printerDialog_)) {
         return;
     }
-    state_.PrintOrientation = 1;
-    state_.PrintPaperSize = 1;
     PendingPrinter = CurrentPrinterIdentity(printers_);
     if (PendingPrinter.empty()) {
         PendingPrinter = state_.ReportPrinter;
@@ -192,12 +190,15 @@ void PrtrSelModel::ExitButton_Click() {
 }
 
 bool PrtrSelModel::WriteDefaults() {
-    const std::array<std::pair<std::string_view, std::string>, 4> keys{{
+    std::vector<std::pair<std::string_view, std::string>> keys{
         {"dfont", state_.ReportFontName},
         {"dbold", state_.ReportFontStyle},
         {"dsize", FontSizeText(state_.ReportFontSize)},
         {"dprtr", Trim(PendingPrinter)},
-    }};
+    };
+    for (auto& key : PageSetupKeys(state_)) {
+        keys.push_back(std::move(key));
+    }
     for (const auto& [key, value] : keys) {
         if (WriteIniString(kIniSection, key, value, state_.IniFilePath, ui_) == 0) {
             return false;
@@ -208,6 +209,7 @@ bool PrtrSelModel::WriteDefaults() {
 
 void PrtrSelModel::cmdCancel_Click() {
     RestoreReportFont(state_);
+    openingPageSetup_.Restore(state_);
     Hidden = true;
 }
 

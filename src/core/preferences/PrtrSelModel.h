@@ -1,7 +1,8 @@
 #pragma once
 // The printer and font form (PrtrSel, "Select Printer or Font"): shows the report printer and
 // its font, lets the person choose others under the program's font rules, and on Okay keeps
-// both as the program defaults (dfont, dbold, dsize, dprtr).
+// both as the program defaults (dfont, dbold, dsize, dprtr), with the paper and orientation
+// chosen with the printer (dpapr, dornt).
 //
 // The window forwards each event to the handler of the same name and then shows the model's
 // state again; it hides itself when Hidden is set. Focus moves go through Ui::SetFocus.
@@ -12,6 +13,7 @@
 
 #include "core/base/Ui.h"
 #include "core/help/HelpEngine.h"
+#include "core/preferences/PrinterChoice.h"
 #include "core/printing/CDialogService.h"
 #include "core/printing/PDialog.h"
 #include "core/printing/PrinterService.h"
@@ -79,6 +81,7 @@ class PrtrSelModel {
     CDialog& fontDialog_;
     SharedPDialog& printerDialog_;
     HelpEngine& help_;
+    KeptPageSetup openingPageSetup_;
 };
 
 }  // namespace quorvia

@@ -52,7 +52,7 @@ bool PDialog::Select(uint32_t& lFlags, std::optional<PageRange> range) {
         range->from = result->fromPage;
         range->to = result->toPage;
     }
-    Keep(*result);
+    Keep(*result, (request.flags & kPdReturnDefault) == 0);
     initialized_ = true;
     return true;
 }
@@ -74,6 +74,7 @@ PrintDialogRequest PDialog::Request(uint32_t lFlags, const std::optional<PageRan
             request.maxPage = range->max;
         }
         request.copies = Copies;
+        request.pdfFileName = PdfFileName;
     }
     if (printOrientation_ == 0) {
         printOrientation_ = kOrientPortrait;
@@ -88,16 +89,20 @@ PrintDialogRequest PDialog::Request(uint32_t lFlags, const std::optional<PageRan
     return request;
 }
 
-// Keeps the dialog's printer and settings for the next dialog and hands the choice on.
-void PDialog::Keep(const PrintDialogResult& result) {
+// Keeps the dialog's printer and settings for the next dialog and hands the choice on. Only a
+// dialog the person saw sets the page set-up: the default printer's own paper does not replace
+// the one the person chose before.
+void PDialog::Keep(const PrintDialogResult& result, bool takePageSetup) {
     devMode_ = result.devMode;
     devNames_ = result.devNames;
     if (devMode_->copies > 1) {
         devMode_->copies = 1;
     }
     MakeSystemPrinter(result.devMode.deviceName);
-    printOrientation_ = result.devMode.orientation;
-    printPaperSize_ = result.devMode.paperSize;
+    if (takePageSetup) {
+        printOrientation_ = result.devMode.orientation;
+        printPaperSize_ = result.devMode.paperSize;
+    }
     values_.PrintCollate = result.devMode.collate;
     int32_t copies = std::max<int32_t>(result.copies, result.devMode.copies);
     values_.PrintCopies = copies;

@@ -35,6 +35,8 @@ class PDialog {
     int32_t Copies = 1;
     // When true a confirmed dialog makes the chosen printer the system printer.
     bool PrinterDefault = true;
+    // The file the print dialog proposes when it prints to the built-in PDF printer.
+    std::string PdfFileName;
 
     // kPdReturnDefault learns the default printer without showing anything, kPdPrintSetup shows
     // the printer setup dialog, any other flags the print dialog without a page range. True when
@@ -63,7 +65,7 @@ class PDialog {
 
     bool Select(uint32_t& lFlags, std::optional<PageRange> range);
     PrintDialogRequest Request(uint32_t lFlags, const std::optional<PageRange>& range);
-    void Keep(const PrintDialogResult& result);
+    void Keep(const PrintDialogResult& result, bool takePageSetup);
     void MakeSystemPrinter(const std::string& device);
 
     Ui& ui_;

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "core/printing/PageSetup.h"
+
 namespace quorvia {
 
 // Printer dialog flags.
@@ -16,13 +18,6 @@ inline constexpr uint32_t kPdNoPageNums = 0x8;  // no page range is offered
 inline constexpr uint32_t kPdCollate = 0x10;
 inline constexpr uint32_t kPdPrintSetup = 0x40;      // the printer setup dialog
 inline constexpr uint32_t kPdReturnDefault = 0x400;  // the default printer, nothing shown
-
-// Orientation and paper size codes, as the printer settings carry them.
-inline constexpr int16_t kOrientPortrait = 1;
-inline constexpr int16_t kOrientLandscape = 2;
-inline constexpr int16_t kPaperLetter = 1;
-inline constexpr int16_t kPaperLegal = 5;
-inline constexpr int16_t kPaperA4 = 9;
 
 // The settings of one printer that travel with every printer dialog.
 struct DeviceMode {
@@ -54,6 +49,9 @@ struct PrintDialogRequest {
     int minPage = 0;
     int maxPage = 0;
     int copies = 1;
+    // The file the built-in PDF printer proposes in the print dialog; a bare name stands in
+    // the person's documents folder.
+    std::string pdfFileName;
 };
 
 struct PrintDialogResult {

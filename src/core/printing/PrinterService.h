@@ -2,10 +2,13 @@
 // The printers the program can report to. The desktop program reaches the system's print
 // queues and a built-in printer that writes PDF files; tests supply their own.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/printing/PageSetup.h"
 
 namespace quorvia {
 
@@ -40,6 +43,8 @@ class PrinterService {
     virtual bool HasFont(std::string_view fontName) = 0;
     // Font families the current printer offers.
     virtual std::vector<std::string> Fonts() = 0;
+    // The paper reports are laid out on until the person chooses another: the system's.
+    virtual int16_t DefaultPaperSize() { return LocalePaperSize(); }
 };
 
 // The identity of the current printer; empty when there is none.

@@ -5,6 +5,7 @@
 
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
+#include "core/reports/ReportFileName.h"
 #include "core/session/ReportFont.h"
 
 namespace quorvia {
@@ -154,8 +155,8 @@ void PreviewWindowModel::LayoutPreviewPage() {
     }
     state_.ZoomIndex = ZoomListIndex;
     const double factor = ZoomPercent() / 100.0;
-    ThePage.width = static_cast<int>(std::lround(kPageWidth * factor));
-    ThePage.height = static_cast<int>(std::lround(kPageHeight * factor));
+    ThePage.width = static_cast<int>(std::lround(doc_.PageWidth() * factor));
+    ThePage.height = static_cast<int>(std::lround(doc_.PageHeight() * factor));
     LayoutDirection(HS, ThePage.width, VSRect.left, ThePage.left);
     LayoutDirection(VS, ThePage.height, HSRect.top, ThePage.top);
     PageVisible = true;
@@ -226,6 +227,15 @@ void PreviewWindowModel::FocusPage() {
     }
 }
 
+// A page shown anew is read from its top: the vertical bar goes back to 0.
+void PreviewWindowModel::ShowPage(int number) {
+    const int shown = doc_.PreviewPage();
+    doc_.SetPreviewPage(number);
+    if (doc_.PreviewPage() != shown && VS.visible) {
+        SetScrollValue(VS, 0);
+    }
+}
+
 void PreviewWindowModel::AfterPageChange() {
     ShowPageNumber();
     UpdateNavButtons();
@@ -233,22 +243,22 @@ void PreviewWindowModel::AfterPageChange() {
 }
 
 void PreviewWindowModel::FirstButton_Click() {
-    doc_.SetPreviewPage(1);
+    ShowPage(1);
     AfterPageChange();
 }
 
 void PreviewWindowModel::PreviousButton_Click() {
-    doc_.SetPreviewPage(doc_.PreviewPage() - 1);
+    ShowPage(doc_.PreviewPage() - 1);
     AfterPageChange();
 }
 
 void PreviewWindowModel::NextButton_Click() {
-    doc_.SetPreviewPage(doc_.PreviewPage() + 1);
+    ShowPage(doc_.PreviewPage() + 1);
     AfterPageChange();
 }
 
 void PreviewWindowModel::LastButton_Click() {
-    doc_.SetPreviewPage(doc_.PageCount());
+    ShowPage(doc_.PageCount());
     AfterPageChange();
 }
 
@@ -260,7 +270,7 @@ void PreviewWindowModel::GotoButton_Click() {
     }
     double chosen = NumericValue(ShowGotoPage ? ShowGotoPage(pages) : std::string());
     if (chosen >= 1 && chosen <= pages) {
-        doc_.SetPreviewPage(static_cast<int>(RoundHalfEven(chosen)));
+        ShowPage(static_cast<int>(RoundHalfEven(chosen)));
     }
     FocusPage();
     ShowPageNumber();
@@ -276,6 +286,7 @@ void PreviewWindowModel::PrintButton_Click() {
     PDialog& dialog = printDialog_.Get();
     dialog.Copies = 1;
     dialog.PrinterDefault = true;
+    dialog.PdfFileName = ProposedReportPdf(state_, composer_.Borrower, composer_.ReportKind);
     uint32_t flags = kPdAllPages;
     if (!dialog.SelectPrinter(flags, fromPage, toPage, 1, doc_.PageCount())) {
         printOutput_.EndDoc();
@@ -285,15 +296,23 @@ void PreviewWindowModel::PrintButton_Click() {
     PrintOnChosenPrinter(keptDevice);
 }
 
+// A new printer is announced; it, or a new paper or orientation, has the report composed again
+// for the page it now prints on.
 void PreviewWindowModel::PrintOnChosenPrinter(const std::string& keptDevice) {
-    printOutput_.SetPageSetup(state_.PrintOrientation, state_.PrintPaperSize);
     std::optional<PrinterInfo> current = printers_.CurrentPrinter();
-    if (current && current->device != keptDevice) {
+    const bool newPrinter = current && current->device != keptDevice;
+    const bool newPage = PageSizeOf(state_.PrintPaperSize, state_.PrintOrientation) !=
+                         PageSize{doc_.PageWidth(), doc_.PageHeight()};
+    if (newPrinter) {
         TellPrinterChanged();
+    }
+    if (newPrinter || newPage) {
         Hourglass busy(ui_);
         printOutput_.EndDoc();
         PageVisible = false;
-        printOutput_.SetDevice(current->device, current->port);
+        if (newPrinter) {
+            printOutput_.SetDevice(current->device, current->port);
+        }
         Compose();
         ShowPageNumber();
         UpdateNavButtons();

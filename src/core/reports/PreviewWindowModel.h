@@ -130,6 +130,7 @@ class PreviewWindowModel {
     void PrintFailed(int errorCode);
     void Compose();
     void ShowPageNumber();
+    void ShowPage(int number);
     void AfterPageChange();
     void FocusPage();
     void SetScrollValue(ScrollBarState& bar, int value);

@@ -78,6 +78,7 @@ ReportComposer::~ReportComposer() {
 }
 
 void ReportComposer::ComposeReport() {
+    doc_.SetPageSize(PageSizeOf(state_.PrintPaperSize, state_.PrintOrientation));
     doc_.SetPageBorder(kPageBorderNone);
     doc_.SetHeader("||");
     doc_.StartDoc();
@@ -280,7 +281,8 @@ bool ReportComposer::ReadMethodAndName(WorkFileReader& reader, WorkRecord& metho
     if (!Read(reader, borrower)) {
         return false;
     }
-    name = Trim(borrower[0]);
+    Borrower = Trim(borrower[0]);
+    name = Borrower;
     if (name.empty()) {
         name = kDefaultTitle;
     }
@@ -418,14 +420,6 @@ bool ReportComposer::SummaryYearRow(WorkFileReader& reader) {
 }
 
 bool ReportComposer::SummaryTotals(WorkFileReader& reader) {
-    if (!TrimView(reportBody_).empty()) {
-        AppendBlankRow(reportBody_);
-        doc_.AddTable(TableFormat, TableHeader, std::move(reportBody_), 0, 0);
-        reportBody_.clear();
-        TableHeader.clear();
-    }
-    doc_.SetTableBorder(kTableBorderAboveBelow);
-    doc_.SetFontBold(true);
     WorkRecord totals;
     if (!Read(reader, totals)) {
         return false;
@@ -434,6 +428,16 @@ bool ReportComposer::SummaryTotals(WorkFileReader& reader) {
     totals[0] = "GRAND TOTALS";
     std::string row;
     AppendRow(row, totals);
+    // The years' columns are wide enough for the grand totals below them.
+    doc_.ReserveColumns(TableFormat, row);
+    if (!TrimView(reportBody_).empty()) {
+        AppendBlankRow(reportBody_);
+        doc_.AddTable(TableFormat, TableHeader, std::move(reportBody_), 0, 0);
+        reportBody_.clear();
+        TableHeader.clear();
+    }
+    doc_.SetTableBorder(kTableBorderAboveBelow);
+    doc_.SetFontBold(true);
     doc_.AddTable(TableFormat, TableHeader, std::move(row), 0, 0);
     TableHeader.clear();
     doc_.SetTableBorder(kTableBorderNone);

@@ -41,6 +41,8 @@ class ReportComposer : public ReportEvents {
 
     // Form-level state of the composition.
     std::string ReportTitle;
+    // The borrower the work file names, trimmed; empty when it names none.
+    std::string Borrower;
     std::string TableFormat;
     std::string TableHeader;
     uint32_t HeaderShade = 0;

@@ -198,6 +198,7 @@ void ReportDocument::SetEvents(ReportEvents* events) {
 void ReportDocument::StartDoc() {
     pages_.clear();
     fonts_.clear();
+    sharedColumns_.clear();
     currentValid_ = false;
     composing_ = true;
     OpenPage();
@@ -269,7 +270,7 @@ bool ReportDocument::NeedsBreak(double height) const {
         return false;
     }
     double top = atPageTop_ ? marginTop_ : y_;
-    return top + height > kPageHeight - marginBottom_;
+    return top + height > pageSize_.height - marginBottom_;
 }
 
 void ReportDocument::BreakPage() {
@@ -293,7 +294,7 @@ void ReportDocument::FinishPage() {
 
 void ReportDocument::DrawDecorations(ReportPage& page, int number) {
     const int left = marginLeft_;
-    const int right = kPageWidth - marginRight_;
+    const int right = pageSize_.width - marginRight_;
     const double lineHeight = fonts_[Intern(headerFont_)].lineHeight;
     auto linesWithin = [&](int room) {
         return static_cast<int>(std::max(0.0, std::floor((room - kHeaderGap) / lineHeight)));
@@ -305,14 +306,14 @@ void ReportDocument::DrawDecorations(ReportPage& page, int number) {
                    Twips(marginTop_ - kHeaderGap - static_cast<double>(header.count) * lineHeight));
     PartLines footer;
     LayoutThreeParts(footer_, number, linesWithin(marginBottom_), footer);
-    DrawThreeParts(page, footer, kPageHeight - marginBottom_ + kHeaderGap);
+    DrawThreeParts(page, footer, pageSize_.height - marginBottom_ + kHeaderGap);
 
     if (pageBorder_ == kPageBorderBelowHeader || pageBorder_ == kPageBorderBoth) {
         int y = marginTop_ - kHeaderGap / 2;
         page.rules.push_back({left, y, right, y, kRuleWidth});
     }
     if (pageBorder_ == kPageBorderAboveFooter || pageBorder_ == kPageBorderBoth) {
-        int y = kPageHeight - marginBottom_ + kHeaderGap / 2;
+        int y = pageSize_.height - marginBottom_ + kHeaderGap / 2;
         page.rules.push_back({left, y, right, y, kRuleWidth});
     }
 }
@@ -328,7 +329,7 @@ void ReportDocument::LayoutThreeParts(const ThreePartText& text, int number, int
             need[p] = std::max<double>(need[p], Measure(entry.font, line));
         });
     }
-    const std::array<double, 3> rooms = PartRooms(need, kPageWidth - marginLeft_ - marginRight_);
+    const std::array<double, 3> rooms = PartRooms(need, RoomAcross());
     for (std::size_t p = 0; p < 3; ++p) {
         std::vector<Line>& lines = out.lines[p];
         ForEachLine(out.texts[p],
@@ -344,7 +345,7 @@ void ReportDocument::DrawThreeParts(ReportPage& page, const PartLines& parts, in
     const FontId font = Intern(headerFont_);
     const FontEntry& entry = fonts_[font];
     const int left = marginLeft_;
-    const int width = kPageWidth - marginLeft_ - marginRight_;
+    const int width = RoomAcross();
     for (std::size_t part = 0; part < 3; ++part) {
         double lineTop = top;
         for (const Line& line : parts.lines[part]) {
@@ -437,7 +438,7 @@ void ReportDocument::Print(std::string text) {
     const FontId font = CurrentFont();
     const FontEntry entry = fonts_[font];
     const int left = marginLeft_;
-    const int width = kPageWidth - marginLeft_ - marginRight_;
+    const int width = RoomAcross();
     std::vector<Line> wrapped;
     ForEachLine(text, [&](std::string_view line) {
         wrapped.clear();
@@ -454,27 +455,71 @@ void ReportDocument::Print(std::string text) {
     });
 }
 
-std::vector<ReportDocument::Column> ReportDocument::ParseFormat(std::string_view format) const {
-    std::vector<Column> columns;
-    int left = marginLeft_;
-    ForEachPart(format, kRowSeparator, [&](std::string_view row) {
-        if (!columns.empty()) {
-            return;  // a format has one row
-        }
-        ForEachPart(row, "|", [&](std::string_view columnFormat) {
-            Column column{left, 0, '<'};
-            for (char c : columnFormat) {
-                if (c == '<' || c == '^' || c == '>') {
-                    column.align = c;
-                } else if (c >= '0' && c <= '9') {
-                    column.width = column.width * 10 + (c - '0');
+ReportDocument::SharedColumns& ReportDocument::Share(std::string_view format) {
+    auto found = sharedColumns_.find(format);
+    if (found == sharedColumns_.end()) {
+        SharedColumns shared;
+        shared.formats = ParseTableFormat(format);
+        shared.needs.assign(shared.formats.size(), 0);
+        shared.measured = std::any_of(shared.formats.begin(), shared.formats.end(),
+                                      [](const ColumnFormat& column) { return column.oneLine; });
+        found = sharedColumns_.emplace(std::string(format), std::move(shared)).first;
+    }
+    return found->second;
+}
+
+// Adds the widths the one-line cells of `rows` need; true when a column needs more than before.
+bool ReportDocument::MeasureOneLine(SharedColumns& shared, const ReportFont& font,
+                                    std::string_view rows) {
+    if (!shared.measured) {
+        return false;
+    }
+    ReportFont widest = font;
+    widest.bold = true;
+    bool grew = false;
+    ForEachPart(rows, kRowSeparator, [&](std::string_view row) {
+        std::size_t c = 0;
+        ForEachPart(row, "|", [&](std::string_view cell) {
+            if (c < shared.formats.size() && shared.formats[c].oneLine) {
+                int need = Measure(widest, cell) + 2 * kCellPaddingX;
+                if (need > shared.needs[c]) {
+                    shared.needs[c] = need;
+                    grew = true;
                 }
             }
-            columns.push_back(column);
-            left += column.width;
+            ++c;
         });
     });
+    return grew;
+}
+
+std::vector<ReportDocument::Column> ReportDocument::ColumnsFor(std::string_view format,
+                                                               std::string_view heading,
+                                                               std::string_view body) {
+    SharedColumns& shared = Share(format);
+    bool grew = MeasureOneLine(shared, font_, heading);
+    grew = MeasureOneLine(shared, font_, body) || grew;
+    if (grew || shared.widths.empty() || shared.room != RoomAcross()) {
+        shared.room = RoomAcross();
+        shared.widths = FitColumns(shared.formats, shared.needs, shared.room);
+    }
+    std::vector<Column> columns;
+    int left = marginLeft_;
+    for (std::size_t c = 0; c < shared.formats.size(); ++c) {
+        columns.push_back({left, shared.widths[c], shared.formats[c].align});
+        left += shared.widths[c];
+    }
     return columns;
+}
+
+void ReportDocument::ReserveColumns(std::string_view format, std::string_view rows) {
+    if (!composing_) {
+        return;
+    }
+    SharedColumns& shared = Share(format);
+    if (MeasureOneLine(shared, font_, rows)) {
+        shared.widths.clear();
+    }
 }
 
 void ReportDocument::AddTable(std::string format, std::string heading, std::string body,
@@ -483,7 +528,7 @@ void ReportDocument::AddTable(std::string format, std::string heading, std::stri
         return;
     }
     TableLayout table;
-    table.columns = ParseFormat(format);
+    table.columns = ColumnsFor(format, heading, body);
     if (table.columns.empty()) {
         return;
     }

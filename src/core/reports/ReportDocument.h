@@ -1,8 +1,8 @@
 #pragma once
 // The report engine: a document the reports are composed into. It lays paragraphs and tables
-// out on 8.5 x 11 inch pages, breaks pages itself, adds the page header and footer, and keeps
-// every finished page as a list of drawing items (ReportPage) for the preview, the printer
-// and PDF files.
+// out on pages of the size it is given (Letter until told otherwise), breaks pages itself, adds the
+// page header and footer, and keeps every finished page as a list of drawing items (ReportPage) for
+// the preview, the printer and PDF files.
 //
 // While composing, the document tells a listener about its pages and table cells:
 // - NewPage at the start of every page, page 1 included (page 1 starts in StartDoc). The
@@ -16,10 +16,15 @@
 // The header, footer and page border in force when a page ends are the ones drawn on it.
 //
 // Table text: cells are separated by "|", rows by "¨" (U+00A8); a row separator at the end
-// of the text ends the last row. A format gives each column an alignment ("<" left, "^"
-// centre, ">" right) and a width in twips ("^1800|>1800|>2160¨"); other characters, such as
-// the "_" that asks for one line per cell, are ignored. A cell's text is aligned inside a
-// padding of kCellPaddingX on either side; text wider than that room is centred in the column.
+// of the text ends the last row. A format gives each column an alignment, a width in twips and
+// perhaps the "_" that keeps the column's cells on one line ("^_1440|>1800|>2160¨"); how the
+// columns then share the room between the margins is TableColumns'. A one-line column is
+// measured in the table's font made bold, the widest any of its cells is drawn here. Tables
+// with the same format share their columns, so that a table continued on the next page, its
+// repeated heading row and a totals table below it line up: the columns settle with the first
+// table and change only for a later table whose one-line texts need more. A cell's text is
+// aligned inside a padding of kCellPaddingX on either side; text wider than that room is
+// centred in the column.
 //
 // No text is ever drawn outside its cell, its page part or the margins: a line too wide for its
 // room wraps at blanks, a word too wide for it is broken (after a comma when one lets it fit),
@@ -27,11 +32,14 @@
 // rules. So a cell stays on one line exactly when its text fits.
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/printing/PageSetup.h"
 #include "core/reports/ReportPage.h"
+#include "core/reports/TableColumns.h"
 #include "core/reports/TextMetrics.h"
 
 namespace quorvia {
@@ -109,6 +117,11 @@ class ReportDocument {
     void SetFontBold(bool bold);
     void SetFontUnderline(bool underline);
 
+    // The page every page is laid out on, in twips; set before StartDoc.
+    void SetPageSize(PageSize size) { pageSize_ = size; }
+    int PageWidth() const { return pageSize_.width; }
+    int PageHeight() const { return pageSize_.height; }
+
     void SetTextAlign(TextAlign align) { align_ = align; }
     void SetMarginLeft(int twips) { marginLeft_ = twips; }
     void SetMarginTop(int twips) { marginTop_ = twips; }
@@ -135,6 +148,9 @@ class ReportDocument {
     void Print(std::string text);
     void AddTable(std::string format, std::string heading, std::string body, uint32_t headingShade,
                   uint32_t bodyShade);
+    // Widens the one-line columns of `format` for rows that a later table will hold, measured
+    // in the current font made bold, so that every table of the format lines up with them.
+    void ReserveColumns(std::string_view format, std::string_view rows);
 
     // Pages started so far; while composing, the page being filled is the last.
     int PageCount() const { return static_cast<int>(pages_.size()); }
@@ -156,6 +172,16 @@ class ReportDocument {
         int left;
         int width;
         char align;
+    };
+    // The columns the tables of one format share: the widest one-line texts seen so far and
+    // the widths they settled on across `room`.
+    struct SharedColumns {
+        std::vector<ColumnFormat> formats;
+        std::vector<int> needs;
+        std::vector<int> widths;
+        int room = 0;
+        // Whether any column keeps to one line: only then are texts measured.
+        bool measured = false;
     };
     struct TableSegment {
         int top = 0;
@@ -188,7 +214,11 @@ class ReportDocument {
     std::size_t FittingPrefix(std::string_view word, const ReportFont& font, double maxWidth);
     void Place(std::string_view text, FontId font, int x, int baseline, int width);
 
-    std::vector<Column> ParseFormat(std::string_view format) const;
+    int RoomAcross() const { return pageSize_.width - marginLeft_ - marginRight_; }
+    SharedColumns& Share(std::string_view format);
+    bool MeasureOneLine(SharedColumns& shared, const ReportFont& font, std::string_view rows);
+    std::vector<Column> ColumnsFor(std::string_view format, std::string_view heading,
+                                   std::string_view body);
     void LayoutRow(TableLayout& table, std::string_view row, int number, uint32_t shade);
     void CloseSegment(TableLayout& table);
 
@@ -197,6 +227,8 @@ class ReportDocument {
     std::string documentName_;
     std::vector<ReportPage> pages_;
     std::vector<FontEntry> fonts_;
+    std::map<std::string, SharedColumns, std::less<>> sharedColumns_;
+    PageSize pageSize_ = PageSizeOf(kPaperLetter, kOrientPortrait);
     bool composing_ = false;
     int previewPage_ = 1;
 

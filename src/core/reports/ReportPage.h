@@ -8,10 +8,6 @@
 
 namespace quorvia {
 
-// The page the reports are laid out on: 8.5 x 11 inches.
-inline constexpr int kPageWidth = 12240;
-inline constexpr int kPageHeight = 15840;
-
 // A colour as the reports give it: red in the low byte, then green, then blue. 0 is no colour
 // (no shading).
 constexpr uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue) {

@@ -24,7 +24,8 @@ inline constexpr int kJobNotDelivered = 12;  // the finished job did not reach t
 }  // namespace print_error
 
 // The device a report is printed on. Pages printed one by one go into one job, which is
-// delivered by FinishJob; PrintDocument delivers the whole document as one job.
+// delivered by FinishJob; PrintDocument delivers the whole document as one job. The job's
+// paper and orientation are those of the document's pages.
 class ReportPrintOutput {
   public:
     virtual ~ReportPrintOutput() = default;
@@ -32,8 +33,6 @@ class ReportPrintOutput {
     // [64] and [66]: the printer the report is printed on.
     virtual void SetDevice(const std::string& device, const std::string& port) = 0;
     virtual std::string DeviceName() const = 0;
-    // The page set-up of the printer dialog (orientation and paper size codes).
-    virtual void SetPageSetup(int16_t orientation, int16_t paperSize) = 0;
     // [97] and [90]; each returns the error code, kNotSupported when the printer cannot.
     virtual int SetCollate(bool collate) = 0;
     virtual int SetCopies(int copies) = 0;

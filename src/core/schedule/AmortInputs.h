@@ -30,6 +30,9 @@ inline constexpr std::array<PaymentFrequency, 6> kFrequencies{{
     {6, "Semi-Monthly", 24, "d", 15},
 }};
 
+// The longest term the program schedules.
+inline constexpr int kMaximumTermMonths = 600;
+
 inline constexpr int kMonthly = 1;
 inline constexpr int kBiWeekly = 5;
 inline constexpr int kSemiMonthly = 6;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/base/Dates.h"
+#include "core/schedule/ScheduleEvents.h"
 
 namespace quorvia {
 
@@ -60,6 +61,11 @@ struct Schedule {
     int16_t scheduledCount = 0;
     bool numberedRows = false;
     double openingBalance = 0;
+    // The periodic payment as the form states it (for fixed principal, the principal of each
+    // payment), before any event changes it.
+    double periodicPayment = 0;
+    // The what-if events applied, in payment order; the notes state each one.
+    ScheduleEvents events;
     std::vector<PaymentRow> rows;
     std::vector<YearSubtotal> yearSubtotals;
     ScheduleTotals totals;

@@ -10,8 +10,8 @@
 
 namespace quorvia {
 
-// An amount as the CSV shows it: every digit however large, two decimals, a decimal point
-// whatever the locale.
+// An amount as files for other programs carry it: every digit however large, two decimals, no
+// grouping, a decimal point whatever the locale ("1234567.89", "-50.00").
 std::string PlainAmount(double amount);
 
 // One row per payment under a header row: ISO dates (four-digit years), plain numbers with two

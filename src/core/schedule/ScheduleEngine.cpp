@@ -8,6 +8,7 @@
 #include "core/base/Dates.h"
 #include "core/base/EntryNumbers.h"
 #include "core/base/NumberText.h"
+#include "core/schedule/EventCursor.h"
 #include "core/schedule/WorkFile.h"
 
 namespace quorvia {
@@ -20,9 +21,9 @@ double MonthsPerPeriod(const AmortInputs& inputs) {
     return 12.0 / inputs.PaymentsPerYear;
 }
 
-// The number of periods of the term, not made whole.
-double PeriodsOfTerm(const AmortInputs& inputs) {
-    return inputs.TermMonths / MonthsPerPeriod(inputs);
+// The number of periods in `months`, not made whole.
+double PeriodsIn(const AmortInputs& inputs, double months) {
+    return months / MonthsPerPeriod(inputs);
 }
 
 RunError Overflow() {
@@ -39,12 +40,16 @@ bool AllFinite(std::initializer_list<double> amounts) {
 }  // namespace
 
 int16_t ScheduledCount(const AmortInputs& inputs) {
-    return static_cast<int16_t>(std::floor((PeriodsOfTerm(inputs) * 100 + 0.5) / 100));
+    return PaymentsInMonths(inputs, inputs.TermMonths);
+}
+
+int16_t PaymentsInMonths(const AmortInputs& inputs, double months) {
+    return static_cast<int16_t>(std::floor((PeriodsIn(inputs, months) * 100 + 0.5) / 100));
 }
 
 Derivation DeriveMissingPaymentOrTerm(AmortInputs& inputs) {
     Derivation result;
-    double n = PeriodsOfTerm(inputs);
+    double n = PeriodsIn(inputs, inputs.TermMonths);
     if (inputs.Payment != 0 && inputs.TermMonths == 0 && inputs.FixedPrincipal) {
         double months = std::floor(
             CentsHalfUp(inputs.LoanAmount / inputs.Payment) * MonthsPerPeriod(inputs) + 0.005);
@@ -56,14 +61,10 @@ Derivation DeriveMissingPaymentOrTerm(AmortInputs& inputs) {
         result.derived = true;
     } else if (inputs.Payment == 0 && inputs.TermMonths > 0) {
         if (inputs.PeriodicRate == 0) {
-            inputs.Payment = CentsHalfUp(inputs.LoanAmount / n);
             inputs.FixedPrincipal = true;
-        } else if (!inputs.FixedPrincipal) {
-            double r = inputs.PeriodicRate;
-            inputs.Payment = CentsHalfUp(inputs.LoanAmount * r / (1 - std::pow(1 + r, -n)));
-        } else {
-            inputs.Payment = CentsHalfUp(inputs.LoanAmount / n);
         }
+        inputs.Payment =
+            PeriodicPayment(inputs.LoanAmount, inputs.PeriodicRate, n, inputs.FixedPrincipal);
         inputs.FixedPrincipalAmount = inputs.FixedPrincipal ? inputs.Payment : 0;
         if (!std::isfinite(inputs.Payment)) {
             result.error = Overflow();
@@ -72,6 +73,14 @@ Derivation DeriveMissingPaymentOrTerm(AmortInputs& inputs) {
         result.derived = true;
     }
     return result;
+}
+
+double PeriodicPayment(double amount, double periodicRate, double periods, bool fixedPrincipal) {
+    if (fixedPrincipal || periodicRate == 0) {
+        return CentsHalfUp(amount / periods);
+    }
+    double r = periodicRate;
+    return CentsHalfUp(amount * r / (1 - std::pow(1 + r, -periods)));
 }
 
 std::optional<int> MonthsToPayOut(const AmortInputs& inputs) {
@@ -102,8 +111,16 @@ namespace {
 class ScheduleBuilder {
   public:
     ScheduleBuilder(AmortInputs& inputs, SemiMonthlyChoice& semiMonthly,
-                    const ProgressCallback& progress, Schedule& schedule)
-        : in_(inputs), semiMonthly_(semiMonthly), progress_(progress), out_(schedule) {}
+                    const ProgressCallback& progress, Schedule& schedule,
+                    const ScheduleEvents& events)
+        : in_(inputs),
+          semiMonthly_(semiMonthly),
+          progress_(progress),
+          out_(schedule),
+          events_(events),
+          inPaymentOrder_(InPaymentOrder(events)),
+          hasEvents_(!events.empty()),
+          cursor_(inPaymentOrder_) {}
 
     std::optional<RunError> Run();
 
@@ -111,6 +128,9 @@ class ScheduleBuilder {
     // Each returns false, having added nothing, when an amount it would add overflowed.
     bool StateTheLoan();
     bool PayOne(int i);
+    PaymentEvents ApplyEvents(int i);
+    void RecomputePayment(int i);
+    void ExtendForKeptPayment();
     bool CloseTheYear();
     bool AddTotalsAndNotes();
     Date NextDueDate(Date d, Date paidOn);
@@ -120,8 +140,16 @@ class ScheduleBuilder {
     SemiMonthlyChoice& semiMonthly_;
     const ProgressCallback& progress_;
     Schedule& out_;
+    const ScheduleEvents& events_;
+    const ScheduleEvents inPaymentOrder_;
+    const bool hasEvents_;
+    EventCursor cursor_;
 
     int16_t count_ = 0;
+    // The payment the loop runs to: the last scheduled one, or later while a kept payment
+    // repays the loan.
+    int last_ = 0;
+    bool keptPayment_ = false;
     int index_ = 0;
     Date firstPaymentDate_{};
     Date fundingDate_{};
@@ -142,6 +170,10 @@ std::optional<RunError> ScheduleBuilder::Run() {
                         "The term is shorter than one " + in_.FrequencyName +
                             " payment period, so there is no payment to schedule."};
     }
+    if (std::optional<EventProblem> problem = FindEventProblem(events_, count_)) {
+        return RunError{error_number::kInvalidCall, problem->message};
+    }
+    last_ = count_;
     std::optional<Date> first = ParseDate(in_.FirstPaymentDateText);
     if (!first) {
         return RunError{error_number::kTypeMismatch, "The first payment date is not a valid date."};
@@ -160,12 +192,13 @@ std::optional<RunError> ScheduleBuilder::Run() {
     }
     out_.rows.reserve(count_);
     const double progressStep = 100.0 / count_;
-    for (index_ = 1; index_ <= count_; ++index_) {
+    for (index_ = 1; index_ <= last_; ++index_) {
         if (!PayOne(index_)) {
             return Overflow();
         }
+        ExtendForKeptPayment();
         if (progress_) {
-            progress_(index_ * progressStep);
+            progress_(index_ <= count_ ? index_ * progressStep : 100.0);
         }
     }
     if ((yearInterest_ != 0 || !yearClosed_) && !CloseTheYear()) {
@@ -195,12 +228,16 @@ bool ScheduleBuilder::StateTheLoan() {
     out_.scheduledCount = count_;
     out_.numberedRows = in_.NumberPaymentRows;
     out_.openingBalance = in_.LoanAmount;
+    out_.periodicPayment = in_.Payment;
+    out_.events = inPaymentOrder_;
     return true;
 }
 
 bool ScheduleBuilder::PayOne(int i) {
     double& balance = in_.LoanAmount;
     const int paymentNumber = i;  // the loop index may be forced to the last payment below
+    const PaymentEvents events = hasEvents_ ? ApplyEvents(i) : PaymentEvents{};
+    const double scheduledPayment = in_.Payment;
     double interest;
     if (in_.InterestFreeCount > 0 && i <= in_.InterestFreeCount) {
         interest = 0;
@@ -232,23 +269,30 @@ bool ScheduleBuilder::PayOne(int i) {
     }
 
     double principal;
-    if (in_.FixedPrincipal) {
+    if (events.interestOnly) {
+        in_.Payment = interest;
+        principal = 0;
+    } else if (in_.FixedPrincipal) {
         in_.Payment = in_.FixedPrincipalAmount + interest;
         principal = in_.FixedPrincipalAmount;
     } else {
         principal = in_.Payment - interest;
     }
+    if (events.extraPrincipal != 0) {
+        principal += events.extraPrincipal;
+        in_.Payment += events.extraPrincipal;
+    }
     if (balance < principal) {
         principal = balance;
         in_.FixedPrincipalAmount = balance;
         in_.Payment = principal + interest;
-        if (i < count_) {
-            index_ = i = count_;
+        if (i < last_) {
+            index_ = i = last_;
             liquidatedEarly_ = true;
         }
     }
     balance -= principal;
-    if (i == count_ && in_.BalanceDueAtEnd && balance != 0) {
+    if (i == last_ && in_.BalanceDueAtEnd && balance != 0) {
         in_.Payment += balance;
         principal = in_.Payment - interest;
         balance = 0;
@@ -265,6 +309,9 @@ bool ScheduleBuilder::PayOne(int i) {
         in_.Payment = savedPayment_;
         savedPayment_ = 0;
     }
+    if (events.interestOnly || events.extraPrincipal != 0) {
+        in_.Payment = scheduledPayment;  // the next payment is the scheduled one again
+    }
 
     Date paidOn = paymentDate_;
     paymentDate_ =
@@ -278,11 +325,46 @@ bool ScheduleBuilder::PayOne(int i) {
     }
     in_.CurrentMonth = static_cast<int16_t>(MonthOf(paymentDate_));
 
-    if (balance == 0 && i != count_) {
-        index_ = count_;
+    if (balance == 0 && i != last_) {
+        index_ = last_;
         in_.TermMonths = static_cast<int16_t>(RoundHalfEven(12.0 / in_.PaymentsPerYear * i));
     }
     return true;
+}
+
+// Applies what starts at payment `i` before its interest is computed: the new rate is the
+// rate of payment `i` itself.
+PaymentEvents ScheduleBuilder::ApplyEvents(int i) {
+    PaymentEvents events = cursor_.At(i);
+    if (events.newAnnualRate) {
+        in_.AnnualRate = *events.newAnnualRate;
+        in_.PeriodicRate = in_.AnnualRate / in_.PaymentsPerYear;
+        keptPayment_ = events.keepPayment && !in_.FixedPrincipal && !in_.BalanceDueAtEnd;
+    }
+    bool rateChangeRecomputes = events.newAnnualRate && !events.keepPayment;
+    if (events.amortizationStarts || (rateChangeRecomputes && !events.interestOnly)) {
+        RecomputePayment(i);
+    }
+    return events;
+}
+
+// The payment that repays the balance over the payments that remain of the term, from
+// payment `i` on.
+void ScheduleBuilder::RecomputePayment(int i) {
+    double payment =
+        PeriodicPayment(in_.LoanAmount, in_.PeriodicRate, count_ - i + 1, in_.FixedPrincipal);
+    (in_.FixedPrincipal ? in_.FixedPrincipalAmount : in_.Payment) = payment;
+    keptPayment_ = false;
+}
+
+// A payment kept through a rate increase needs more payments than the term has: the schedule
+// runs on one payment at a time while each still brings the balance down, up to the longest
+// term the program schedules. Where it stops short, the balance that remains is noted.
+void ScheduleBuilder::ExtendForKeptPayment() {
+    if (keptPayment_ && index_ == last_ && in_.LoanAmount > 0 &&
+        last_ < PaymentsInMonths(in_, kMaximumTermMonths) && out_.rows.back().principal > 0) {
+        ++last_;
+    }
 }
 
 // Adjusts the date one interval after the previous payment onto the loan's due day.
@@ -344,20 +426,22 @@ bool ScheduleBuilder::AddTotalsAndNotes() {
 }  // namespace
 
 std::optional<RunError> ComputeSchedule(AmortInputs& inputs, SemiMonthlyChoice& semiMonthly,
-                                        const ProgressCallback& progress, Schedule& schedule) {
-    return ScheduleBuilder(inputs, semiMonthly, progress, schedule).Run();
+                                        const ProgressCallback& progress, Schedule& schedule,
+                                        const ScheduleEvents& events) {
+    return ScheduleBuilder(inputs, semiMonthly, progress, schedule, events).Run();
 }
 
 std::optional<RunError> WriteSchedule(AmortInputs& inputs, SemiMonthlyChoice& semiMonthly,
                                       const std::filesystem::path& workFile,
-                                      const ProgressCallback& progress, Schedule* schedule) {
+                                      const ProgressCallback& progress, Schedule* schedule,
+                                      const ScheduleEvents& events) {
     WorkFileWriter file;
     if (auto error = file.Create(workFile)) {
         return error;
     }
     Schedule computed;
     Schedule& result = schedule != nullptr ? *schedule : computed;
-    std::optional<RunError> error = ComputeSchedule(inputs, semiMonthly, progress, result);
+    std::optional<RunError> error = ComputeSchedule(inputs, semiMonthly, progress, result, events);
     if (!error) {
         file.Write(result);
     }

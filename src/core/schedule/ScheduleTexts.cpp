@@ -36,6 +36,9 @@ std::string YearSubtotalLabel(int year) {
 
 std::vector<std::string> NotesOf(const Schedule& schedule) {
     std::vector<std::string> notes;
+    for (const ScheduleEvent& event : schedule.events) {
+        notes.push_back(DescribeEvent(event));
+    }
     if (schedule.remainingBalance > 0) {
         notes.push_back("Note: Principal balance remaining at end of term = " +
                         FormatNumber(schedule.remainingBalance, "$##,###,##0.00"));

@@ -52,7 +52,8 @@ class WorkFileWriter {
 
     std::optional<RunError> Create(const std::filesystem::path& path);
     // The records of a computed schedule: the title block, the opening balance, the payments
-    // with each year's interest after the payment that closes the year, the totals, the notes.
+    // with each year's interest after the payment that closes the year, the totals, the notes
+    // (first the events the schedule assumed, one a note, then what became of the balance).
     void Write(const Schedule& schedule);
     // A record whose first field is the text and whose other fields are one blank.
     void WriteLine(std::string_view field1);

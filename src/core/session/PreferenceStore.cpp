@@ -19,6 +19,8 @@ namespace {
 constexpr std::string_view kDefaultFontName = "Times New Roman";
 constexpr std::string_view kDefaultFontStyle = "Normal";
 constexpr float kDefaultFontSize = 12;
+constexpr std::string_view kPaperSizeKey = "dpapr";
+constexpr std::string_view kOrientationKey = "dornt";
 
 std::string Pref(const ProfileFile& profile, std::string_view key) {
     return profile.Value(kIniSection, key);
@@ -123,6 +125,14 @@ void ReadReportPrinter(AppState& state, const ProfileFile& profile, PrinterServi
     }
 }
 
+void ReadPageSetup(AppState& state, const ProfileFile& profile, PrinterService& printers) {
+    const int16_t paper = ShortValue(Pref(profile, kPaperSizeKey));
+    state.PrintPaperSize = PaperOf(paper) != nullptr ? paper : printers.DefaultPaperSize();
+    state.PrintOrientation = ShortValue(Pref(profile, kOrientationKey)) == kOrientLandscape
+                                 ? kOrientLandscape
+                                 : kOrientPortrait;
+}
+
 void ReadFromFile(AppState& state, const ProfileFile& profile, PrinterService& printers, Ui& ui,
                   ProfileWrites writes) {
     Hourglass hourglass(ui);
@@ -139,6 +149,7 @@ void ReadFromFile(AppState& state, const ProfileFile& profile, PrinterService& p
     ReadReportFont(state, profile);
     ReadDataFolder(state, profile);
     ReadReportPrinter(state, profile, printers, ui, writes);
+    ReadPageSetup(state, profile, printers);
     state.ReportStyle = ReportStyleOf(Pref(profile, "dstyl"));
 }
 
@@ -155,6 +166,8 @@ void UseDefaults(AppState& state, PrinterService& printers) {
     state.ShowToolTips = true;
     UseProgramFolderForData(state);
     state.ReportPrinter = CurrentPrinterIdentity(printers);
+    state.PrintPaperSize = printers.DefaultPaperSize();
+    state.PrintOrientation = kOrientPortrait;
     UseDefaultFont(state);
     state.ReportStyle = kColumnarNoGrid;
 }
@@ -166,6 +179,11 @@ void SetDerivedSettings(AppState& state) {
 }
 
 }  // namespace
+
+std::array<std::pair<std::string_view, std::string>, 2> PageSetupKeys(const AppState& state) {
+    return {{{kPaperSizeKey, std::to_string(state.PrintPaperSize)},
+             {kOrientationKey, std::to_string(state.PrintOrientation)}}};
+}
 
 void LoadPreferences(AppState& state, PrinterService& printers, Ui& ui, ProfileWrites writes) {
     ProfileFile profile = ProfileFile::Load(state.IniFilePath);

@@ -10,7 +10,7 @@ QtScheduleRunner::QtScheduleRunner(AppState& state, QtUi& ui, PrinterService& pr
       runner_(state, ui, status_, preview_) {
     printOutput_.AskPdfFileName = [&printDialogs, mainWindow] {
         std::string chosen = printDialogs.TakePdfFileName();
-        return chosen.empty() ? AskPdfFile(mainWindow) : chosen;
+        return chosen.empty() ? AskPdfFile(mainWindow, printDialogs.ProposedPdfFile()) : chosen;
     };
 }
 

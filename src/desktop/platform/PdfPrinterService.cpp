@@ -1,5 +1,6 @@
 #include "desktop/platform/PdfPrinterService.h"
 
+#include "desktop/platform/PaperSizes.h"
 #include "desktop/platform/ReportFontFamilies.h"
 
 namespace quorvia {
@@ -14,6 +15,10 @@ bool PdfPrinterService::HasFont(std::string_view fontName) {
 
 std::vector<std::string> PdfPrinterService::Fonts() {
     return ReportFontFamilies();
+}
+
+int16_t PdfPrinterService::DefaultPaperSize() {
+    return SystemPaperSize();
 }
 
 }  // namespace quorvia

@@ -25,8 +25,8 @@ PrintSetupDialog::PrintSetupDialog(const std::vector<PrinterInfo>& printers,
     }
     printer_->setCurrentIndex(
         std::max(0, printer_->findText(QString::fromStdString(current.deviceName))));
-    for (const PaperSize& paper : kPaperSizes) {
-        paper_->addItem(QPageSize::name(paper.id), paper.code);
+    for (const Paper& paper : PaperSizes()) {
+        paper_->addItem(QPageSizeOf(paper.code).name(), paper.code);
     }
     paper_->setCurrentIndex(std::max(0, paper_->findData(current.paperSize)));
 

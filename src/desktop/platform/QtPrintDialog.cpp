@@ -6,7 +6,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 
+#include "core/reports/ReportFileName.h"
 #include "desktop/platform/ModalDialog.h"
 #include "desktop/platform/PaperSizes.h"
 #include "desktop/platform/PrintSetupDialog.h"
@@ -19,11 +21,19 @@ bool IsPdfPrinter(const std::string& device) {
     return device == PdfPrinter().device;
 }
 
-QString DefaultPdfFile() {
-    return QDir::home().filePath(QStringLiteral("Amortization Schedule.pdf"));
+// The folder for a proposed file without one: the person's documents folder, else home.
+QString DocumentsFolder() {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 }  // namespace
+
+QString PdfFilePath(const std::string& proposed) {
+    const QString name =
+        QString::fromStdString(proposed.empty() ? ReportPdfName("", kColumnarNoGrid) : proposed);
+    return QDir::isAbsolutePath(name) ? name : QDir(DocumentsFolder()).filePath(name);
+}
 
 std::optional<PrintDialogResult> QtPrintDialog::PrintDlg(const PrintDialogRequest& request,
                                                          uint32_t& extendedError) {
@@ -36,6 +46,10 @@ std::optional<PrintDialogResult> QtPrintDialog::PrintDlg(const PrintDialogReques
         return PrinterSetup(request);
     }
     return PrintDialog(request);
+}
+
+std::string QtPrintDialog::ProposedPdfFile() const {
+    return PdfFilePath(proposedPdfFile_).toStdString();
 }
 
 std::string QtPrintDialog::TakePdfFileName() {
@@ -87,15 +101,15 @@ std::optional<PrintDialogResult> QtPrintDialog::PrinterSetup(const PrintDialogRe
 
 std::optional<PrintDialogResult> QtPrintDialog::PrintDialog(const PrintDialogRequest& request) {
     const DeviceMode opening = Opening(request);
+    proposedPdfFile_ = request.pdfFileName;
     QPrinter printer(QPrinter::HighResolution);
     if (IsPdfPrinter(opening.deviceName)) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(lastPdfFile_.empty() ? DefaultPdfFile()
-                                                       : QString::fromStdString(lastPdfFile_));
+        printer.setOutputFileName(PdfFilePath(proposedPdfFile_));
     } else {
         printer.setPrinterName(QString::fromStdString(opening.deviceName));
     }
-    printer.setPageSize(PageSizeOf(opening.paperSize));
+    printer.setPageSize(QPageSizeOf(opening.paperSize));
     printer.setPageOrientation(OrientationOf(opening.orientation));
     printer.setCopyCount(std::max(1, request.copies));
 
@@ -122,8 +136,7 @@ std::optional<PrintDialogResult> QtPrintDialog::PrintDialog(const PrintDialogReq
     chosen.copies = static_cast<int16_t>(printer.copyCount());
     chosen.collate = printer.collateCopies();
     if (toPdf) {
-        lastPdfFile_ = printer.outputFileName().toStdString();
-        pendingPdfFile_ = lastPdfFile_;
+        pendingPdfFile_ = printer.outputFileName().toStdString();
     }
     PrintDialogResult result = ResultFor(chosen);
     if (toPdf) {
@@ -137,8 +150,9 @@ std::optional<PrintDialogResult> QtPrintDialog::PrintDialog(const PrintDialogReq
     return result;
 }
 
-std::string AskPdfFile(QWidget* parent) {
-    return QFileDialog::getSaveFileName(parent, QObject::tr("Print to PDF File"), DefaultPdfFile(),
+std::string AskPdfFile(QWidget* parent, const std::string& proposed) {
+    return QFileDialog::getSaveFileName(parent, QObject::tr("Print to PDF File"),
+                                        QString::fromStdString(proposed),
                                         QObject::tr("PDF files (*.pdf)"))
         .toStdString();
 }

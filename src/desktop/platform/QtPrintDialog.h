@@ -1,9 +1,11 @@
 #pragma once
 // The printer dialogs on Qt: the default printer (the system's default queue, else the
 // built-in PDF printer), the printer setup dialog and QPrintDialog with its page range. The
-// print dialog's "Print to File (PDF)" is the built-in PDF printer; the file name typed there
-// is the one its next job writes.
+// print dialog's "Print to File (PDF)" is the built-in PDF printer; opened on it, the dialog
+// proposes the file the request names, and the file name confirmed there (the dialog asks
+// before replacing a file) is the one its next job writes.
 
+#include <QString>
 #include <QWidget>
 #include <string>
 
@@ -21,6 +23,8 @@ class QtPrintDialog : public PrintDialogService {
 
     // The PDF file chosen in the last print dialog, handed over once; empty when none was.
     std::string TakePdfFileName();
+    // The full path of the PDF file the last print dialog proposed.
+    std::string ProposedPdfFile() const;
 
   private:
     std::optional<PrintDialogResult> DefaultPrinter();
@@ -30,11 +34,16 @@ class QtPrintDialog : public PrintDialogService {
     DeviceMode Opening(const PrintDialogRequest& request);
 
     PrinterService& printers_;
-    std::string lastPdfFile_;
+    std::string proposedPdfFile_;
     std::string pendingPdfFile_;
 };
 
-// Asks for the PDF file the built-in printer writes; empty when the person cancelled.
-std::string AskPdfFile(QWidget* parent);
+// A proposed PDF file as a full path: a bare name stands in the person's documents folder (their
+// home folder when they have none); without a proposal, the detailed report's name.
+QString PdfFilePath(const std::string& proposed);
+
+// Asks for the PDF file the built-in printer writes, proposing `proposed`; empty when the person
+// cancelled.
+std::string AskPdfFile(QWidget* parent, const std::string& proposed);
 
 }  // namespace quorvia

@@ -4,6 +4,7 @@
 #include <QString>
 #include <algorithm>
 
+#include "desktop/platform/PaperSizes.h"
 #include "desktop/platform/ReportFontFamilies.h"
 
 namespace quorvia {
@@ -61,6 +62,10 @@ bool QtPrinterService::HasFont(std::string_view fontName) {
 
 std::vector<std::string> QtPrinterService::Fonts() {
     return ReportFontFamilies();
+}
+
+int16_t QtPrinterService::DefaultPaperSize() {
+    return SystemPaperSize();
 }
 
 }  // namespace quorvia

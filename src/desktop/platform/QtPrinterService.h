@@ -16,6 +16,7 @@ class QtPrinterService : public PrinterService {
     bool MakeCurrent(const PrinterInfo& printer) override;
     bool HasFont(std::string_view fontName) override;
     std::vector<std::string> Fonts() override;
+    int16_t DefaultPaperSize() override;
 
   private:
     PrinterInfo current_;

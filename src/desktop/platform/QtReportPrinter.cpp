@@ -28,17 +28,16 @@ struct QtReportPrinter::Job {
 
 namespace {
 
-// The 8.5 x 11 inch page, as large as it fits on the paper and centred on it.
-QRectF PageTarget(QPagedPaintDevice& device) {
+// The report's page as large as it fits on the paper and centred on it (the paper is the
+// page's own, unless the printer gave another).
+QRectF PageTarget(QPagedPaintDevice& device, const ReportDocument& document) {
     const QRectF paper = device.pageLayout().fullRectPixels(device.logicalDpiX());
-    const double scale = std::min(paper.width() / kPageWidth, paper.height() / kPageHeight);
-    const QSizeF size(kPageWidth * scale, kPageHeight * scale);
+    const double width = document.PageWidth();
+    const double height = document.PageHeight();
+    const double scale = std::min(paper.width() / width, paper.height() / height);
+    const QSizeF size(width * scale, height * scale);
     return QRectF(QPointF((paper.width() - size.width()) / 2, (paper.height() - size.height()) / 2),
                   size);
-}
-
-QPageLayout LayoutOf(int16_t orientation, int16_t paperSize) {
-    return QPageLayout(PageSizeOf(paperSize), OrientationOf(orientation), QMarginsF(0, 0, 0, 0));
 }
 
 }  // namespace
@@ -52,11 +51,6 @@ QtReportPrinter::~QtReportPrinter() {
 void QtReportPrinter::SetDevice(const std::string& device, const std::string& port) {
     device_ = device;
     port_ = port;
-}
-
-void QtReportPrinter::SetPageSetup(int16_t orientation, int16_t paperSize) {
-    orientation_ = orientation;
-    paperSize_ = paperSize;
 }
 
 // By its port too: a CUPS queue may be named "PDF" as well.
@@ -124,8 +118,9 @@ int QtReportPrinter::StartQueueJob(const ReportDocument& document) {
     printer.setFullPage(true);
     // One setting at a time: a whole page layout with no margins is refused by a queue whose
     // printable area has margins, and the queue's default paper would be used instead.
-    printer.setPageSize(PageSizeOf(paperSize_));
-    printer.setPageOrientation(OrientationOf(orientation_));
+    const QPageLayout layout = PageLayoutOf(document);
+    printer.setPageSize(layout.pageSize());
+    printer.setPageOrientation(layout.orientation());
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
     printer.setCopyCount(copies_);
     printer.setCollateCopies(collate_);
@@ -143,7 +138,7 @@ int QtReportPrinter::StartPdfJob(const ReportDocument& document) {
     job_->buffer->open(QIODevice::WriteOnly);
     job_->writer = std::make_unique<QPdfWriter>(job_->buffer.get());
     QPdfWriter& writer = *job_->writer;
-    writer.setPageLayout(LayoutOf(orientation_, paperSize_));
+    writer.setPageLayout(PageLayoutOf(document));
     // One device unit to the twip, as the PDF export.
     writer.setResolution(1440);
     writer.setTitle(QString::fromStdString(document.DocumentName()));
@@ -160,7 +155,7 @@ int QtReportPrinter::AddPage(const ReportDocument& document, int number) {
         return print_error::kCannotAddPage;
     }
     job_->hasPage = true;
-    DrawReportPage(job_->painter, document, number, PageTarget(*job_->device));
+    DrawReportPage(job_->painter, document, number, PageTarget(*job_->device, document));
     return print_error::kNone;
 }
 

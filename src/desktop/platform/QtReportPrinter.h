@@ -28,7 +28,6 @@ class QtReportPrinter : public ReportPrintOutput {
 
     void SetDevice(const std::string& device, const std::string& port) override;
     std::string DeviceName() const override { return device_; }
-    void SetPageSetup(int16_t orientation, int16_t paperSize) override;
     int SetCollate(bool collate) override;
     int SetCopies(int copies) override;
     int PrintPage(const ReportDocument& document, int number, const std::string& caption) override;
@@ -47,8 +46,6 @@ class QtReportPrinter : public ReportPrintOutput {
 
     std::string device_;
     std::string port_;
-    int16_t orientation_ = 1;
-    int16_t paperSize_ = 1;
     bool collate_ = false;
     int copies_ = 1;
     std::unique_ptr<Job> job_;

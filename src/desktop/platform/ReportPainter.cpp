@@ -26,7 +26,7 @@ void DrawReportPage(QPainter& painter, const ReportDocument& document, int numbe
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.translate(target.topLeft());
-    painter.scale(target.width() / kPageWidth, target.height() / kPageHeight);
+    painter.scale(target.width() / document.PageWidth(), target.height() / document.PageHeight());
 
     for (const ShadeItem& shade : page.shades) {
         painter.fillRect(QRectF(shade.left, shade.top, shade.width, shade.height),

@@ -9,8 +9,8 @@
 
 namespace quorvia {
 
-// Draws page `number` (1 to the page count) with its 8.5 x 11 inches scaled into `target`, in
-// the painter's coordinates. The page's background is left as it is.
+// Draws page `number` (1 to the page count) scaled into `target`, in the painter's
+// coordinates. The page's background is left as it is.
 void DrawReportPage(QPainter& painter, const ReportDocument& document, int number,
                     const QRectF& target);
 

@@ -2,11 +2,11 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include "core/base/AtomicFile.h"
+#include "desktop/platform/PaperSizes.h"
 #include "desktop/platform/ReportPainter.h"
 
 namespace quorvia {
@@ -18,9 +18,8 @@ bool RenderPdf(const ReportDocument& document, QByteArray& pdf) {
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setPageSize(QPageSize(QPageSize::Letter));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    // One device unit to the twip: the page is 12240 x 15840 units.
+    writer.setPageLayout(PageLayoutOf(document));
+    // One device unit to the twip: the page is as many units as the document's page has twips.
     writer.setResolution(1440);
     writer.setTitle(QString::fromStdString(document.DocumentName()));
     writer.setCreator(QStringLiteral("Quorvia"));
@@ -34,7 +33,8 @@ bool RenderPdf(const ReportDocument& document, QByteArray& pdf) {
             painter.end();
             return false;
         }
-        DrawReportPage(painter, document, number, QRectF(0, 0, kPageWidth, kPageHeight));
+        DrawReportPage(painter, document, number,
+                       QRectF(0, 0, document.PageWidth(), document.PageHeight()));
     }
     return painter.end();
 }

@@ -1,6 +1,7 @@
 #pragma once
-// A composed report as a PDF file: Letter pages, fonts embedded, text selectable. The file is
-// made in memory and then written by the atomic writer: a failed write leaves no file behind.
+// A composed report as a PDF file: pages of the document's paper, fonts embedded, text
+// selectable. The file is made in memory and then written by the atomic writer: a failed write
+// leaves no file behind.
 
 #include <filesystem>
 #include <optional>

@@ -147,7 +147,7 @@ TEST_F(PrefsModelTest, UnreachableFoldersFallBackToTheProgramFolderWithTheErrorN
               "current application drive and path.\r\n[68/68]");
 }
 
-TEST_F(PrefsModelTest, ANewFileGetsTheEighteenKeysInTheirOrder) {
+TEST_F(PrefsModelTest, ANewFileGetsTheTwentyKeysInTheirOrder) {
     Load();
     model.txtName[0] = "  Acme Loans ";
     model.txtName[1] = "Main St";
@@ -161,10 +161,10 @@ TEST_F(PrefsModelTest, ANewFileGetsTheEighteenKeysInTheirOrder) {
     model.cmdSave_Click();
 
     std::string text = TempFolder::Read(state.IniFilePath);
-    EXPECT_EQ(KeysOf(text),
-              (std::vector<std::string>{"dname", "dnam2", "drate", "dfreq", "dsmdt", "dfix",
-                                        "dfull", "dcalc", "dtips", "ddrv", "ddir", "dnbr", "dftr",
-                                        "dfont", "dbold", "dsize", "dprtr", "dstyl"}));
+    EXPECT_EQ(KeysOf(text), (std::vector<std::string>{
+                                "dname", "dnam2", "drate", "dfreq", "dsmdt", "dfix", "dfull",
+                                "dcalc", "dtips", "ddrv",  "ddir",  "dnbr",  "dftr", "dfont",
+                                "dbold", "dsize", "dprtr", "dpapr", "dornt", "dstyl"}));
     EXPECT_TRUE(text.starts_with("[Prefs]\r\ndname=  Acme Loans \r\n")) << text;
     EXPECT_EQ(Value("drate"), "10.7500");
     EXPECT_EQ(Value("dfreq"), "2");
@@ -175,6 +175,8 @@ TEST_F(PrefsModelTest, ANewFileGetsTheEighteenKeysInTheirOrder) {
     EXPECT_EQ(Value("ddir"), folder.Path().string());
     EXPECT_EQ(Value("dsize"), "12");
     EXPECT_EQ(Value("dprtr"), "Laser,hpcups,CUPS:");
+    EXPECT_EQ(Value("dpapr"), "1");
+    EXPECT_EQ(Value("dornt"), "1");
     EXPECT_EQ(Value("dstyl"), "2");
 
     EXPECT_TRUE(model.Closed);
@@ -375,17 +377,36 @@ TEST_F(PrefsModelTest, ThePrinterButtonTakesTheChosenPrinter) {
     EXPECT_EQ(ui.messages[0].title, "Selection Cancelled");
     EXPECT_EQ(model.PendingPrinter, "Laser,hpcups,CUPS:");
 
-    dialogs.Queue(ScriptedPrintDialog::Choice("PDF"));
-    state.PrintOrientation = 2;
+    PrintDialogResult choice = ScriptedPrintDialog::Choice("PDF");
+    choice.devMode.orientation = kOrientLandscape;
+    choice.devMode.paperSize = kPaperA5;
+    dialogs.Queue(choice);
     model.cmdPrtrDefs_Click(0);
     EXPECT_EQ(dialogs.requests.back().flags, kPdPrintSetup);
-    EXPECT_EQ(state.PrintOrientation, 1);
+    EXPECT_EQ(state.PrintOrientation, kOrientLandscape);
+    EXPECT_EQ(state.PrintPaperSize, kPaperA5);
     EXPECT_EQ(model.lblPrtrName, "PDF on FILE:");
     EXPECT_EQ(model.PendingPrinter, "PDF,pdf,FILE:");
     EXPECT_EQ(state.ReportPrinter, "Laser,hpcups,CUPS:");
     model.cmdSave_Click();
     EXPECT_EQ(Value("dprtr"), "PDF,pdf,FILE:");
+    EXPECT_EQ(Value("dpapr"), "11");
+    EXPECT_EQ(Value("dornt"), "2");
     EXPECT_EQ(state.ReportPrinter, "PDF,pdf,FILE:");
+}
+
+TEST_F(PrefsModelTest, CancelPutsBackThePageSetUpTheDialogChanged) {
+    Load();
+    PrintDialogResult choice = ScriptedPrintDialog::Choice("PDF");
+    choice.devMode.orientation = kOrientLandscape;
+    choice.devMode.paperSize = kPaperLegal;
+    dialogs.Queue(choice);
+    model.cmdPrtrDefs_Click(0);
+    ASSERT_EQ(state.PrintPaperSize, kPaperLegal);
+    model.cmdCancel_Click();
+    EXPECT_EQ(state.PrintOrientation, kOrientPortrait);
+    EXPECT_EQ(state.PrintPaperSize, kPaperLetter);
+    EXPECT_FALSE(std::filesystem::exists(state.IniFilePath));
 }
 
 TEST_F(PrefsModelTest, AFailedWriteKeepsTheFormOpenAndTheSettings) {

@@ -179,11 +179,16 @@ TEST_F(PrtrSelModelTest, AFontThePrinterLacksMustBeChosenBeforeOkay) {
     EXPECT_TRUE(model.Hidden);
 }
 
-TEST_F(PrtrSelModelTest, OkayKeepsPrinterAndFontAsTheDefaults) {
+TEST_F(PrtrSelModelTest, OkayKeepsPrinterPageSetUpAndFontAsTheDefaults) {
     folder.Write("quorvia.ini", "[Prefs]\r\ndname=Acme\r\n");
     Load();
-    dialogs.Queue(ScriptedPrintDialog::Choice("PDF"));
+    PrintDialogResult choice = ScriptedPrintDialog::Choice("PDF");
+    choice.devMode.orientation = kOrientLandscape;
+    choice.devMode.paperSize = kPaperA4;
+    dialogs.Queue(choice);
     model.SelectButton_Click();
+    EXPECT_EQ(state.PrintOrientation, kOrientLandscape);
+    EXPECT_EQ(state.PrintPaperSize, kPaperA4);
     EXPECT_EQ(ui.focus.front(), "ExitButton");
     EXPECT_EQ(model.lblPrtrName, "PDF on FILE:");
     EXPECT_EQ(Count("WARNING"), 0);  // the built-in PDF printer is a choice
@@ -192,20 +197,31 @@ TEST_F(PrtrSelModelTest, OkayKeepsPrinterAndFontAsTheDefaults) {
     EXPECT_TRUE(model.Hidden);
     EXPECT_EQ(TempFolder::Read(state.IniFilePath),
               "[Prefs]\r\ndname=Acme\r\ndfont=Arial\r\ndbold=Bold\r\ndsize=11\r\n"
-              "dprtr=PDF,pdf,FILE:\r\n");
+              "dprtr=PDF,pdf,FILE:\r\ndpapr=9\r\ndornt=2\r\n");
     EXPECT_EQ(state.ReportPrinter, "PDF,pdf,FILE:");
+
+    // The next printer setup dialog opens on them.
+    model.SelectButton_Click();
+    ASSERT_TRUE(dialogs.requests.back().devMode);
+    EXPECT_EQ(dialogs.requests.back().devMode->orientation, kOrientLandscape);
+    EXPECT_EQ(dialogs.requests.back().devMode->paperSize, kPaperA4);
     EXPECT_EQ(state.CurrentReportFont, (std::array<std::string, 3>{"Arial", " 11", "Bold"}));
 }
 
-TEST_F(PrtrSelModelTest, CancelRestoresTheFontInForceBeforeTheForm) {
+TEST_F(PrtrSelModelTest, CancelRestoresTheFontAndPageSetUpInForceBeforeTheForm) {
     Load();
     ChooseFont({"Arial", 10});
     ChooseFont({"Courier 12CPI", 9, true});
+    PrintDialogResult choice = ScriptedPrintDialog::Choice("Laser");
+    choice.devMode.paperSize = kPaperLegal;
+    dialogs.Queue(choice);
+    model.SelectButton_Click();
     model.cmdCancel_Click();
     EXPECT_TRUE(model.Hidden);
     EXPECT_EQ(state.ReportFontName, "Times New Roman");
     EXPECT_EQ(state.ReportFontSize, 12);
     EXPECT_EQ(state.ReportFontStyle, "Normal");
+    EXPECT_EQ(state.PrintPaperSize, kPaperLetter);
     EXPECT_FALSE(std::filesystem::exists(state.IniFilePath));
 }
 

@@ -183,6 +183,25 @@ TEST_F(PDialogTest, ThePageSetUpTravelsToAndFromEveryDialog) {
     EXPECT_EQ(paperSize, kPaperLegal);
 }
 
+TEST_F(PDialogTest, TheDefaultPrintersOwnPaperDoesNotReplaceTheChosenOne) {
+    orientation = kOrientLandscape;
+    paperSize = kPaperA5;
+    PrintDialogResult fallback = ScriptedPrintDialog::Choice("Office");
+    fallback.devMode.paperSize = kPaperA4;
+    dialogs.fallback = fallback;
+    PDialog dialog = Create();
+    EXPECT_EQ(orientation, kOrientLandscape);
+    EXPECT_EQ(paperSize, kPaperA5);
+
+    // The print dialog proposes the caller's file for the PDF printer.
+    dialog.PdfFileName = "SMITH, JOHN - Amortization Schedule.pdf";
+    uint32_t flags = kPdAllPages;
+    dialog.SelectPrinter(flags);
+    EXPECT_EQ(dialogs.requests.back().pdfFileName, "SMITH, JOHN - Amortization Schedule.pdf");
+    ASSERT_TRUE(dialogs.requests.back().devMode);
+    EXPECT_EQ(dialogs.requests.back().devMode->paperSize, kPaperA5);
+}
+
 TEST_F(PDialogTest, AnUnknownPrinterLeavesTheSystemPrinterButTheDialogStillSucceeds) {
     PDialog dialog = Create();
     printers.madeCurrent.clear();

@@ -254,6 +254,33 @@ TEST_F(PreviewWindowModelTest, ScrollKeysMoveTheBarsWithinTheirRange) {
     EXPECT_EQ(model->ThePage.top, -800);
 }
 
+TEST_F(PreviewWindowModelTest, APageShownAnewStartsAtItsTop) {
+    OpenLongReport();
+    Key('1', kCtrlMask);
+    Key(key_code::kEnd);
+    ASSERT_GT(model->VS.value, 0);
+    const int across = model->HS.value;
+    model->NextButton_Click();
+    EXPECT_EQ(model->VS.value, 0);
+    EXPECT_EQ(model->ThePage.top, 200);
+    EXPECT_EQ(model->HS.value, across);  // the reader's place across the page stays
+
+    Key(key_code::kEnd);
+    Key(key_code::kHome, kCtrlMask);
+    EXPECT_EQ(Page(), 1);
+    EXPECT_EQ(model->ThePage.top, 200);
+
+    // Going to the page already shown leaves it where it was.
+    Key(key_code::kPageDown);
+    const int down = model->VS.value;
+    gotoAnswer = "1";
+    model->GotoButton_Click();
+    EXPECT_EQ(model->VS.value, down);
+    gotoAnswer = "3";
+    model->GotoButton_Click();
+    EXPECT_EQ(model->VS.value, 0);
+}
+
 TEST_F(PreviewWindowModelTest, DraggingFollowsTheMouseAndKeepsTheMargins) {
     OpenLongReport();
     model->cmbZoom_Click(4);
@@ -552,8 +579,7 @@ TEST_F(PrintButtonTest, CtrlPWithTheSamePrinterPrintsTheWholeDocumentWithoutReco
 
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(status.meters.size(), meters);
-    EXPECT_EQ(output.events,
-              (std::vector<std::string>{"setup:1,1", "collate:0", "copies:1", "document"}));
+    EXPECT_EQ(output.events, (std::vector<std::string>{"collate:0", "copies:1", "document"}));
     EXPECT_EQ(output.documentPages, model->Document().PageCount());
     EXPECT_EQ(Page(), model->Document().PageCount());
     EXPECT_EQ(ui.LastFocus(), "ThePage");
@@ -577,19 +603,58 @@ TEST_F(PrintButtonTest, ANewPrinterIsAnnouncedAndTheReportRecomposedForItBeforeP
               "use File | Preferences from the Main Menu.");
     EXPECT_EQ(ui.messages[0].title, "DEFAULT PRINTER CHANGED");
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::Information);
-    EXPECT_EQ(output.events, (std::vector<std::string>{"setup:2,9", "enddoc", "device:Office,CUPS:",
-                                                       "collate:0", "copies:1", "document"}));
+    EXPECT_EQ(output.events, (std::vector<std::string>{"enddoc", "device:Office,CUPS:", "collate:0",
+                                                       "copies:1", "document"}));
     EXPECT_GT(status.meters.size(), meters);
     EXPECT_TRUE(model->PageVisible);
     EXPECT_EQ(model->PageLabel, "Page 1 of " + std::to_string(model->Document().PageCount()));
+    EXPECT_EQ(output.documentPageSize, (PageSize{16840, 11900}));  // the paper chosen with it
     EXPECT_EQ(state.ReportPrinter, "");  // the preferences are not written
 
     // Choosing it again recomposes nothing.
     const std::size_t recomposed = status.meters.size();
-    Print(ScriptedPrintDialog::Choice("Office"));
+    Print(choice);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(status.meters.size(), recomposed);
     EXPECT_EQ(std::count(output.events.begin(), output.events.end(), "enddoc"), 0);
+}
+
+TEST_F(PrintButtonTest, APaperOrOrientationChosenForPrintingIsThatOfThePreviewToo) {
+    OpenLongReport();
+    const int letterPages = model->Document().PageCount();
+    const std::size_t meters = status.meters.size();
+    PrintDialogResult choice = OnPdf();
+    choice.devMode.orientation = kOrientLandscape;
+    choice.devMode.paperSize = kPaperA4;
+    Print(choice);
+
+    EXPECT_TRUE(ui.messages.empty());  // the printer is the same
+    EXPECT_GT(status.meters.size(), meters);
+    EXPECT_EQ(output.events,
+              (std::vector<std::string>{"enddoc", "collate:0", "copies:1", "document"}));
+    EXPECT_EQ(output.documentPageSize, (PageSize{16840, 11900}));
+    EXPECT_GT(model->Document().PageCount(), letterPages);
+    EXPECT_EQ(model->ThePage.width, 13472);  // 80 % of the A4 page turned
+    EXPECT_EQ(model->ThePage.height, 9520);
+    EXPECT_EQ(state.PrintOrientation, kOrientLandscape);
+    EXPECT_EQ(state.PrintPaperSize, kPaperA4);
+}
+
+TEST_F(PrintButtonTest, TheBuiltInPrinterProposesAFileNamedForTheBorrowerAndTheReport) {
+    AmortInputs loan = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2027");
+    loan.BorrowerName = "SMITH, JOHN";
+    Open(loan);
+    Print(ScriptedPrintDialog::Failure{0});
+    EXPECT_EQ(printDialogs.requests.back().pdfFileName, "SMITH, JOHN - Amortization Schedule.pdf");
+
+    // The summary, in the data folder of the preferences.
+    TempFolder data;
+    state.DataDirectory = data.Path().string();
+    NewModel();
+    Open(loan, kSummaryOnly);
+    Print(ScriptedPrintDialog::Failure{0});
+    EXPECT_EQ(printDialogs.requests.back().pdfFileName,
+              (data.Path() / "SMITH, JOHN - Amortization Summary.pdf").string());
 }
 
 TEST_F(PrintButtonTest, CollationAndCopiesThePrinterCannotDoAreNotedAndPrintingGoesOn) {
@@ -606,15 +671,14 @@ TEST_F(PrintButtonTest, CollationAndCopiesThePrinterCannotDoAreNotedAndPrintingG
               "used.");
     EXPECT_EQ(Titles(), (std::vector<std::string>{"Please note...", "Please note..."}));
     EXPECT_EQ(ui.messages[1].icon, MsgIcon::Information);
-    EXPECT_EQ(output.events, (std::vector<std::string>{"setup:1,1", "collate:1", "collate:0",
-                                                       "copies:2", "copies:1", "document"}));
+    EXPECT_EQ(output.events, (std::vector<std::string>{"collate:1", "collate:0", "copies:2",
+                                                       "copies:1", "document"}));
 
     output.collateError = 0;
     output.copiesError = 0;
     Print(OnPdf(kPdCollate, 3));
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(output.events,
-              (std::vector<std::string>{"setup:1,1", "collate:1", "copies:3", "document"}));
+    EXPECT_EQ(output.events, (std::vector<std::string>{"collate:1", "copies:3", "document"}));
 }
 
 TEST_F(PrintButtonTest, APageRangePrintsPageByPageAndTheShownPageComesBack) {
@@ -623,9 +687,9 @@ TEST_F(PrintButtonTest, APageRangePrintsPageByPageAndTheShownPageComesBack) {
     Print(OnPdf(kPdPageNums, 1, 3, 5));
 
     EXPECT_EQ(output.events,
-              (std::vector<std::string>{"setup:1,1", "collate:0", "copies:1",
-                                        "page:3:Now Printing Page 3", "page:4:Now Printing Page 4",
-                                        "page:5:Now Printing Page 5", "finish"}));
+              (std::vector<std::string>{"collate:0", "copies:1", "page:3:Now Printing Page 3",
+                                        "page:4:Now Printing Page 4", "page:5:Now Printing Page 5",
+                                        "finish"}));
     EXPECT_EQ(output.previewPages, (std::vector<int>{3, 4, 5}));
     EXPECT_EQ(Page(), 2);
     EXPECT_EQ(model->PageLabel, "Page 2 of " + std::to_string(model->Document().PageCount()));

@@ -145,19 +145,126 @@ void ExpectWithin(const ReportPage& page, int left, int right) {
     }
 }
 
-TEST_F(ReportDocumentTest, AnUnderscoredCellKeepsToOneLineOnlyWhenItFits) {
+// The left edges of the texts of one row, left to right.
+std::vector<int> Lefts(const ReportPage& page, std::initializer_list<std::string_view> texts) {
+    std::vector<int> lefts;
+    for (std::string_view text : texts) {
+        EXPECT_EQ(TextsOf(page, text).size(), 1u) << text;
+        lefts.push_back(TextsOf(page, text).empty() ? -1 : TextsOf(page, text)[0]->x);
+    }
+    return lefts;
+}
+
+TEST_F(ReportDocumentTest, AnUnderscoredColumnTakesTheWidthItsLineNeedsFromThePage) {
     doc.StartDoc();
-    // 12 and 15 characters of 120 twips in 1440-twip columns: the first fits, the second wraps.
-    doc.AddTable("^_1440|^_1440" + kRow, "", "Totals 1998x|Totals for 1999" + kRow, 0, 0);
+    // 20 characters in bold need 2400 twips and the padding: 2520. The table's 8640 twips and
+    // the 720 the page has to spare are 360 short, which the amounts give: they need 1080 of
+    // their 1800 twips, and each gives 90.
+    const std::string format = "<_1440|>_1800|>_1800|>_1800|>_1800" + kRow;
+    doc.AddTable(format, "", "Totals for year 1999|1,000.00|2,000.00|3,000.00|4,000.00" + kRow, 0,
+                 0);
     doc.EndDoc();
     const ReportPage& page = doc.Page(1);
-    ASSERT_EQ(TextsOf(page, "Totals 1998x").size(), 1u);
-    EXPECT_EQ(TextsOf(page, "Totals 1998x")[0]->x, 1440);
-    EXPECT_TRUE(TextsOf(page, "Totals for 1999").empty());
-    ASSERT_EQ(TextsOf(page, "Totals for").size(), 1u);
-    ASSERT_EQ(TextsOf(page, "1999").size(), 1u);
-    EXPECT_EQ(TextsOf(page, "1999")[0]->baseline, TextsOf(page, "Totals for")[0]->baseline + 288);
-    ExpectWithin(page, 1440, 1440 + 2880);
+    EXPECT_EQ(Lefts(page, {"Totals for year 1999", "1,000.00"}),
+              (std::vector<int>{1440 + 60, 1440 + 2520 + 1710 - 60 - 960}));
+    EXPECT_EQ(TextsOf(page, "4,000.00")[0]->x + TextsOf(page, "4,000.00")[0]->width,
+              12240 - 1440 - 60);
+
+    // Where the label and the amounts cannot all keep one line, the label gives back what it
+    // grew by and wraps; the amounts keep the 1680 twips they need: 3720 + 4 x 1800 is 1560 over
+    // the 9360, 480 of it the amounts' spare, 1080 the label's.
+    doc.StartDoc();
+    doc.AddTable(format, "",
+                 "Totals for year 1999 and so on|99,999,999.99|99,999,999.99|99,999,999.99|"
+                 "99,999,999.99" +
+                     kRow,
+                 0, 0);
+    doc.EndDoc();
+    EXPECT_TRUE(TextsOf(doc.Page(1), "Totals for year 1999 and so on").empty());
+    EXPECT_EQ(TextsOf(doc.Page(1), "99,999,999.99").size(), 4u);
+    EXPECT_EQ(TextsOf(doc.Page(1), "99,999,999.99")[0]->x, 1440 + 2640 + 1680 - 60 - 1560);
+
+    // Where even the lines' own widths do not fit, every column gives its share and the text
+    // wraps: 6 x 15 characters need 6 x 1920 twips of the 9360.
+    doc.StartDoc();
+    std::string row;
+    for (int c = 0; c < 6; ++c) {
+        row += std::string(c == 0 ? "" : "|") + "Totals for 199" + std::to_string(c);
+    }
+    doc.AddTable("<_1440|<_1440|<_1440|<_1440|<_1440|<_1440" + kRow, "", row + kRow, 0, 0);
+    doc.EndDoc();
+    EXPECT_TRUE(TextsOf(doc.Page(1), "Totals for 1990").empty());
+    EXPECT_EQ(TextsOf(doc.Page(1), "Totals for").size(), 6u);
+    ExpectWithin(doc.Page(1), 1440, 12240 - 1440);
+
+    // Without the flag the format's width stands and the line wraps.
+    doc.StartDoc();
+    doc.AddTable("^1440|^1440" + kRow, "", "Totals for 1999|x" + kRow, 0, 0);
+    doc.EndDoc();
+    EXPECT_EQ(TextsOf(doc.Page(1), "Totals for").size(), 1u);
+    EXPECT_EQ(Lefts(doc.Page(1), {"x"}), std::vector<int>{1440 + 1440 + 660});
+}
+
+TEST_F(ReportDocumentTest, TablesOfOneFormatLineUpWithTheWidestLinesOfAll) {
+    const std::string format = "<_1440|>_1440" + kRow;
+    recorder.onNewPage = [&] {
+        if (doc.PageCount() > 1) {
+            doc.AddTable(format, "Year|Amount" + kRow, "", 0, 0);
+        }
+    };
+    std::string body;
+    for (int i = 1; i <= 60; ++i) {
+        body += "Totals for " + std::to_string(1950 + i) + "|" + std::to_string(i) + kRow;
+    }
+    doc.StartDoc();
+    // The grand totals' wider amount is reserved before the years are laid out.
+    doc.ReserveColumns(format, "GRAND TOTALS|12,345,678.90" + kRow);
+    doc.AddTable(format, "Year|Amount" + kRow, body, 0, 0);
+    doc.AddTable(format, "", "GRAND TOTALS|12,345,678.90" + kRow, 0, 0);
+    doc.EndDoc();
+
+    ASSERT_EQ(doc.PageCount(), 2);
+    const ReportPage& last = doc.Page(2);
+    const TextItem& grand = *TextsOf(last, "12,345,678.90")[0];
+    const TextItem& year = *TextsOf(last, "60")[0];
+    const TextItem& head = *TextsOf(last, "Amount")[0];
+    EXPECT_EQ(grand.x + grand.width, year.x + year.width);
+    EXPECT_EQ(head.x + head.width, year.x + year.width);
+    EXPECT_EQ(TextsOf(last, "GRAND TOTALS")[0]->x, TextsOf(last, "Totals for 2010")[0]->x);
+    // 13 characters and the padding: 1680 twips for the amounts.
+    EXPECT_EQ(grand.x + grand.width, 1440 + 1920 + 1680 - 60);
+}
+
+TEST_F(ReportDocumentTest, PagesTakeTheSizeTheyAreGiven) {
+    doc.SetPageSize(PageSizeOf(kPaperA4, kOrientLandscape));
+    doc.SetHeader("left||Page %d");
+    doc.StartDoc();
+    doc.SetTextAlign(TextAlign::Centre);
+    doc.Print("mid");
+    for (int i = 0; i < 40; ++i) {
+        doc.Print("line");
+    }
+    doc.EndDoc();
+
+    EXPECT_EQ(doc.PageWidth(), 16840);
+    EXPECT_EQ(doc.PageHeight(), 11900);
+    // 11900 - 2 x 1440 twips hold 31 lines of 288.
+    ASSERT_EQ(doc.PageCount(), 2);
+    EXPECT_EQ(TextsOf(doc.Page(1), "line").size(), 30u);
+    const TextItem& mid = *TextsOf(doc.Page(1), "mid")[0];
+    EXPECT_EQ(mid.x, 1440 + (16840 - 2880 - 360) / 2);
+    const TextItem& number = *TextsOf(doc.Page(2), "Page 2")[0];
+    EXPECT_EQ(number.x + number.width, 16840 - 1440);
+    for (const TextItem* line : TextsOf(doc.Page(2), "line")) {
+        EXPECT_LE(line->baseline, 11900 - 1440);
+    }
+    // A table wider than the page's room shrinks into it.
+    doc.SetPageSize(PageSizeOf(kPaperA4, kOrientPortrait));
+    doc.StartDoc();
+    doc.AddTable("^1800|>1800|>1800|>1800|>2160" + kRow, "", "a|b|c|d|e" + kRow, 0, 0);
+    doc.EndDoc();
+    EXPECT_EQ(TextsOf(doc.Page(1), "e")[0]->x + TextsOf(doc.Page(1), "e")[0]->width,
+              11900 - 1440 - 60);
 }
 
 TEST_F(ReportDocumentTest, AWordTooWideForItsCellBreaksAfterACommaOrWhereItMust) {

@@ -24,9 +24,10 @@ std::string Contents(const std::filesystem::path& path) {
 }
 
 // The records of the loan's work file.
-std::vector<WorkRecord> WorkFileOf(AmortInputs in, SemiMonthlyChoice semiMonthly = {}) {
+std::vector<WorkRecord> WorkFileOf(AmortInputs in, SemiMonthlyChoice semiMonthly = {},
+                                   const ScheduleEvents& events = {}) {
     TempFolder folder;
-    auto error = WriteSchedule(in, semiMonthly, folder / "~amort.tmp", nullptr);
+    auto error = WriteSchedule(in, semiMonthly, folder / "~amort.tmp", nullptr, nullptr, events);
     EXPECT_FALSE(error) << (error ? error->description : "");
     return ReadWorkFile(folder / "~amort.tmp");
 }
@@ -221,6 +222,21 @@ TEST(ScheduleWorkFile, NotesFollowTheTotals) {
     ASSERT_EQ(totals.size(), 1u);
     EXPECT_EQ(paidOff.back()[1], "1,000.00");
     EXPECT_EQ(paidOff.back()[2], ".00");
+}
+
+// A printed schedule says what it assumed: each event, in payment order, before what became
+// of the balance.
+TEST(ScheduleWorkFile, NotesStateTheEventsFirst) {
+    std::vector<WorkRecord> records = WorkFileOf(DerivedLoan(100000, 6, 360, 1, "04/10/1998"), {},
+                                                 {RateChange(0.0725, 61), ExtraPrincipal(200, 13)});
+    EXPECT_EQ(AfterMarkers(records, "footr"),
+              (std::vector<std::string>{
+                  "Extra principal of $200.00 with each payment from payment 13",
+                  "Rate 7.2500% from payment 61",
+                  "Note: Payment schedule liquidated loan prior to specified term!"}));
+    EXPECT_EQ(records.back(), (WorkRecord{"Note: Payment schedule liquidated loan prior to "
+                                          "specified term!",
+                                          " ", " ", " ", " "}));
 }
 
 TEST(ScheduleWorkFile, NegativeAmountsKeepTheirSign) {

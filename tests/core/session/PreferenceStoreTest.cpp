@@ -181,6 +181,28 @@ TEST_F(PreferenceStoreTest, AFileThatIsNoProfileFileGivesTheDefaultsAndIsNotRewr
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(PreferenceStoreTest, ThePageSetUpKeptWithThePrinterElseTheSystemsPaperUpright) {
+    printers.defaultPaperSize = kPaperA4;
+    state.PrintOrientation = kOrientLandscape;
+    LoadPreferences(state, printers, ui);
+    EXPECT_EQ(state.PrintPaperSize, kPaperA4);
+    EXPECT_EQ(state.PrintOrientation, kOrientPortrait);
+
+    Load("dpapr=5\r\ndornt=2\r\n");
+    EXPECT_EQ(state.PrintPaperSize, kPaperLegal);
+    EXPECT_EQ(state.PrintOrientation, kOrientLandscape);
+    EXPECT_EQ(PageSetupKeys(state)[0], (std::pair<std::string_view, std::string>{"dpapr", "5"}));
+    EXPECT_EQ(PageSetupKeys(state)[1], (std::pair<std::string_view, std::string>{"dornt", "2"}));
+
+    // A paper the program does not offer, or none, is the system's; any other orientation
+    // is upright.
+    for (const char* keys : {"dpapr=42\r\ndornt=7\r\n", "dpapr=\r\n", "dname=Acme\r\n"}) {
+        Load(keys);
+        EXPECT_EQ(state.PrintPaperSize, kPaperA4) << keys;
+        EXPECT_EQ(state.PrintOrientation, kOrientPortrait) << keys;
+    }
+}
+
 TEST_F(PreferenceStoreTest, AFontWithoutNameOrSizeFallsBackToTheDefaultFont) {
     Load("dfont=Arial\r\ndbold=Bold\r\n");
     EXPECT_EQ(state.CurrentReportFont,

@@ -5,13 +5,17 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDir>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 #include "core/printing/PDialog.h"
+#include "desktop/platform/PaperSizes.h"
 #include "desktop/platform/PrintSetupDialog.h"
 #include "desktop/platform/QtPrintDialog.h"
 #include "desktop/platform/QtReportPrinter.h"
@@ -52,6 +56,42 @@ TEST(PrintSetupDialogTest, OpensOnTheCurrentPrinterPaperAndOrientationAndReadsTh
     EXPECT_EQ(chosen.deviceName, "Office");
     EXPECT_EQ(chosen.paperSize, kPaperA4);
     EXPECT_EQ(chosen.orientation, kOrientPortrait);
+}
+
+TEST(PaperSizesTest, EveryPaperIsQtsStandardSizeAndALandscapePageLiesAcrossIt) {
+    const std::map<int16_t, QPageSize::PageSizeId> standard{
+        {kPaperLetter, QPageSize::Letter},
+        {kPaperLegal, QPageSize::Legal},
+        {kPaperExecutive, QPageSize::ExecutiveStandard},
+        {kPaperTabloid, QPageSize::Tabloid},
+        {kPaperA3, QPageSize::A3},
+        {kPaperA4, QPageSize::A4},
+        {kPaperA5, QPageSize::A5}};
+    ASSERT_EQ(PaperSizes().size(), standard.size());
+    for (const Paper& paper : PaperSizes()) {
+        EXPECT_EQ(QPageSizeOf(paper.code).id(), standard.at(paper.code)) << paper.name;
+        EXPECT_EQ(PaperCodeOf(QPageSize(standard.at(paper.code))), paper.code) << paper.name;
+    }
+    EXPECT_EQ(PaperCodeOf(QPageSize(QPageSize::B5)), kPaperLetter);
+
+    QtTextMetrics metrics;
+    ReportDocument document(metrics);
+    document.SetPageSize(PageSizeOf(kPaperA4, kOrientLandscape));
+    const QPageLayout layout = PageLayoutOf(document);
+    EXPECT_EQ(layout.pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(layout.orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(layout.fullRectPoints().size(), QSizeF(842, 595));
+}
+
+TEST(QtPrintDialogTest, AProposedPdfWithoutAFolderGoesInTheDocumentsFolder) {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty() || !QDir(documents).exists()) {
+        documents = QDir::homePath();
+    }
+    EXPECT_EQ(PdfFilePath("SMITH, JOHN - Amortization Schedule.pdf"),
+              QDir(documents).filePath("SMITH, JOHN - Amortization Schedule.pdf"));
+    EXPECT_EQ(PdfFilePath(""), QDir(documents).filePath("Amortization Schedule.pdf"));
+    EXPECT_EQ(PdfFilePath("/srv/loans/a.pdf"), "/srv/loans/a.pdf");
 }
 
 TEST(QtPrintDialogTest, PrinterSetupThroughPDialogMakesTheChoiceTheSystemPrinter) {
@@ -129,6 +169,19 @@ TEST_F(QtReportPrinterTest, ThePdfPrinterWritesTheWholeDocumentAndMakesOneCopyOn
     std::string pdf = Read(target);
     EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
     EXPECT_NE(pdf.find("/Count " + std::to_string(document.PageCount())), std::string::npos);
+}
+
+TEST_F(QtReportPrinterTest, ThePdfTakesThePaperTheDocumentWasLaidOutOn) {
+    ReportDocument a4(metrics);
+    a4.SetPageSize(PageSizeOf(kPaperA4, kOrientLandscape));
+    a4.StartDoc();
+    a4.Print("Landscape");
+    a4.EndDoc();
+    const std::filesystem::path target = folder.Path() / "a4.pdf";
+    printer.AskPdfFileName = [&] { return target.string(); };
+    printer.SetDevice("PDF", "FILE:");
+    ASSERT_EQ(printer.PrintDocument(a4), print_error::kNone);
+    EXPECT_NE(Read(target).find("/MediaBox [0 0 842.000000 595.000000]"), std::string::npos);
 }
 
 TEST_F(QtReportPrinterTest, AFileThatCannotBeWrittenFailsAndLeavesNothingBehind) {
