@@ -3,6 +3,8 @@
 # make run:  the same set-up, then start the program.
 # make fuzz: builds the fuzz targets (clang) and fuzzes each for FUZZ_SECONDS.
 # make test-sanitize: every test in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+# make package: the Debian package quorvia_<version>_amd64.deb in $(BUILD).
+# make check-package (as root): builds the package, installs it, runs it as a new user, purges it.
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 FUZZ_BUILD ?= build-fuzz
@@ -12,7 +14,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_SEED ?=
 
 .PHONY: all deps configure build test run bench format clean fuzz-build fuzz sanitize-build \
-	test-sanitize
+	test-sanitize package check-package
 
 all: build
 
@@ -53,6 +55,12 @@ test-sanitize: sanitize-build
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure
+
+package: build
+	cmake --build $(BUILD) --target package
+
+check-package: build
+	tests/install/check-package.sh $(BUILD)
 
 run: build
 	$(BUILD)/quorvia

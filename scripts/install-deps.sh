@@ -5,8 +5,10 @@
 # desktop-file-utils, shared-mime-info and libxml2-utils check the installed desktop entry and
 # loan file type. libxlsxwriter writes the exported workbooks; python3-openpyxl reads them back
 # in the tests, and locales lets a test run the program under a locale with a decimal comma.
-# openbox frames the windows of the screenshots, title bars included. groff-base and man-db
-# render the manual pages in the tests.
+# openbox frames the windows of the screenshots, title bars included. dpkg-dev (dpkg-shlibdeps)
+# finds what the Debian package depends on; lintian and appstream check the package; dex and
+# gio (libglib2.0-bin) start the installed program the way a desktop does, from its menu entry
+# and by a loan file's type. groff-base and man-db render the manual pages in the tests.
 set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
@@ -17,6 +19,7 @@ packages=(
     cups-daemon cups-client cups-filters
     xvfb xauth imagemagick xdotool openbox
     desktop-file-utils shared-mime-info libxml2-utils file groff-base man-db
+    dpkg-dev lintian appstream dex libglib2.0-bin
     clang libclang-rt-dev llvm
 )
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a desktop finds there: the
-# program, its desktop entry (valid, opening loan files), its icon, the loan file type
-# that maps *.qrv to Quorvia, the manual pages and the bash completion.
+# program, its help where the installed program looks for it, its desktop entry (valid, opening
+# loan files), its icon, its AppStream description, the loan file type that maps *.qrv to
+# Quorvia, the manual pages and the bash completion.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
@@ -19,6 +20,18 @@ has_line() {
 
 [ -x "$prefix/bin/quorvia" ] || fail "no program in bin"
 [ -x "$prefix/bin/quorvia-batch" ] || fail "no batch tool in bin"
+
+# The installed program reads its help from <prefix>/share/quorvia, the topics beside it.
+[ -s "$prefix/share/quorvia/quorvia.qhc" ] || fail "no help collection in share/quorvia"
+[ -s "$prefix/share/quorvia/help/quorvia.qch" ] || fail "no help topics in share/quorvia/help"
+[ -s "$prefix/share/doc/quorvia/copyright" ] || fail "no copyright file"
+
+metainfo=$prefix/share/metainfo/org.quorvia.quorvia.metainfo.xml
+[ -f "$metainfo" ] || fail "no AppStream metainfo file"
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --pedantic --no-net "$metainfo" >/dev/null ||
+        fail "appstreamcli refuses the metainfo file"
+fi
 
 entry=$prefix/share/applications/quorvia.desktop
 [ -f "$entry" ] || fail "no desktop entry"

@@ -49,7 +49,7 @@ bool MainWindowModel::MDIForm_Load(const std::filesystem::path& programFolder,
     ActivateReportPrinter(state_, printers_, ui_);
     state_.ToolTipsChecked = state_.ShowToolTips;
     UpdateMainCommands();
-    helpEngine_.SetHelpFile(folders.program / std::string(kHelpFileName), folders.cache);
+    helpEngine_.SetHelpFile(folders.data / std::string(kHelpFileName), folders.cache);
     return true;
 }
 

@@ -18,11 +18,21 @@ namespace {
 
 constexpr std::string_view kFolderName = "quorvia";
 
-bool IsInstallationBin(const fs::path& folder) {
+// The installation whose bin folder `folder` is, if it is one.
+std::optional<fs::path> InstallationOfBin(const fs::path& folder) {
     std::error_code error;
     fs::path bin = fs::weakly_canonical(folder, error);
-    return !error && bin.filename() == "bin" &&
-           fs::is_directory(bin.parent_path() / "share", error);
+    if (error || bin.filename() != "bin" || !fs::is_directory(bin.parent_path() / "share", error)) {
+        return std::nullopt;
+    }
+    return bin.parent_path();
+}
+
+fs::path DataFolder(const fs::path& programFolder) {
+    if (std::optional<fs::path> installation = InstallationOfBin(programFolder)) {
+        return *installation / "share" / kFolderName;
+    }
+    return programFolder;
 }
 
 // An absolute path from the environment; XDG ignores a relative one.
@@ -63,11 +73,11 @@ bool IsPersonsOwnFolder(const fs::path& folder, uid_t person) {
     if (::stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
         return false;
     }
-    return status.st_uid == person && (status.st_mode & S_IWUSR) != 0 && !IsInstallationBin(folder);
+    return status.st_uid == person && (status.st_mode & S_IWUSR) != 0 && !InstallationOfBin(folder);
 }
 
 ProgramFolders LocateProgramFolders(const fs::path& programFolder) {
-    ProgramFolders folders{programFolder, programFolder, programFolder};
+    ProgramFolders folders{DataFolder(programFolder), programFolder, programFolder};
     if (IsPersonsOwnFolder(programFolder, ::geteuid())) {
         return folders;
     }

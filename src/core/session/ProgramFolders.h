@@ -1,10 +1,12 @@
 #pragma once
-// Where the program keeps its own files: the profile file, the schedule work file and the help's
-// search index. A copy of the program in a folder of the person's own (a checkout, a folder they
-// unpacked) keeps them beside itself. An installed copy, whose folder belongs to the system,
-// never writes beside itself: the profile file goes to the person's configuration folder, the
-// work file and the help index to their cache folder. The desktop program and quorvia-batch
-// both find their files through LocateProgramFolders.
+// Where the program finds and keeps its own files: the help collection it reads, the profile
+// file, the schedule work file and the help's search index. A copy of the program in a folder of
+// the person's own (a checkout, a folder they unpacked) keeps them all beside itself. An
+// installed copy, whose folder belongs to the system, never writes beside itself: the profile
+// file goes to the person's configuration folder, the work file and the help index to their
+// cache folder; installed in an installation's bin folder, it reads its help from the
+// installation's share/quorvia. The desktop program and quorvia-batch both find their files
+// through LocateProgramFolders.
 
 #include <sys/types.h>
 
@@ -15,8 +17,9 @@
 namespace quorvia {
 
 struct ProgramFolders {
-    // The folder of the executable; the help collection is read from here.
-    std::filesystem::path program;
+    // The folder of the files the program reads and never writes, the help collection: the
+    // executable's folder, or <prefix>/share/quorvia for an executable in <prefix>/bin.
+    std::filesystem::path data;
     // The folder of the profile file.
     std::filesystem::path profile;
     // The folder of the work file and of the help's search index.

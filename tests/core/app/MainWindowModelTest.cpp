@@ -9,6 +9,7 @@
 #include "support/AmortFormFixture.h"
 #include "support/FakePrinterService.h"
 #include "support/PreviewTestSupport.h"
+#include "support/ScopedEnvironment.h"
 #include "support/ScriptedFileChooser.h"
 #include "support/ScriptedHelp.h"
 #include "support/ScriptedUi.h"
@@ -491,6 +492,19 @@ TEST_F(MainWindowModelTest, StartNamesTheHelpCollectionBesideTheProgram) {
     ASSERT_TRUE(Start());
     EXPECT_EQ(help.helpFile, folder.Path() / "quorvia.qhc");
     EXPECT_EQ(help.indexFolder, folder.Path());
+}
+
+// A package puts the program in /usr/bin and its help in /usr/share/quorvia; the search index
+// the help builds goes to the person's cache folder.
+TEST_F(MainWindowModelTest, AnInstalledProgramReadsItsHelpFromTheInstallationsShareFolder) {
+    testing::ScopedEnvironment environment;
+    environment.Set("XDG_CONFIG_HOME", (folder / "config").string());
+    environment.Set("XDG_CACHE_HOME", (folder / "cache").string());
+    std::filesystem::create_directories(folder / "usr" / "share" / "quorvia");
+    std::filesystem::create_directories(folder / "usr" / "bin");
+    ASSERT_TRUE(model.MDIForm_Load(folder / "usr" / "bin", [] { return OtherCopy::None; }));
+    EXPECT_EQ(help.helpFile, folder / "usr" / "share" / "quorvia" / "quorvia.qhc");
+    EXPECT_EQ(help.indexFolder, folder / "cache" / "quorvia");
 }
 
 TEST_F(MainWindowModelTest, HelpMenuCallsTheHelpWithItsCommandAndTopic) {

@@ -34,7 +34,7 @@ class ProgramFoldersTest : public ::testing::Test {
 
 TEST_F(ProgramFoldersTest, AFolderOfThePersonsOwnKeepsEverythingBesideTheProgram) {
     ProgramFolders folders = LocateProgramFolders(folder.Path());
-    EXPECT_EQ(folders.program, folder.Path());
+    EXPECT_EQ(folders.data, folder.Path());
     EXPECT_EQ(folders.profile, folder.Path());
     EXPECT_EQ(folders.cache, folder.Path());
 
@@ -52,7 +52,7 @@ TEST_F(ProgramFoldersTest, AFolderOfThePersonsOwnKeepsEverythingBesideTheProgram
 
 TEST_F(ProgramFoldersTest, AnInstalledCopyUsesTheXdgConfigAndCacheFolders) {
     ProgramFolders folders = LocateProgramFolders(InstalledBin());
-    EXPECT_EQ(folders.program, folder / "prefix" / "bin");
+    EXPECT_EQ(folders.data, folder / "prefix" / "share" / "quorvia");
     EXPECT_EQ(folders.profile, folder / "config" / "quorvia");
     EXPECT_EQ(folders.cache, folder / "cache" / "quorvia");
     // Deciding creates nothing.
@@ -86,6 +86,21 @@ TEST_F(ProgramFoldersTest, AFolderThePersonCannotWriteOrDoesNotOwnBelongsToTheSy
     EXPECT_FALSE(IsPersonsOwnFolder("/usr/bin", ::geteuid()));
     EXPECT_FALSE(IsPersonsOwnFolder(folder / "missing", ::geteuid()));
     EXPECT_FALSE(IsPersonsOwnFolder(folder.Write("file", "x"), ::geteuid()));
+}
+
+// A copy unpacked into a folder the system owns is no installation: its help stays beside it.
+TEST_F(ProgramFoldersTest, OnlyAnInstallationsBinReadsItsHelpFromTheInstallationsShare) {
+    fs::create_directories(folder / "opt" / "quorvia");
+    fs::permissions(folder / "opt" / "quorvia", fs::perms(0555));
+    ProgramFolders folders = LocateProgramFolders(folder / "opt" / "quorvia");
+    EXPECT_EQ(folders.data, folder / "opt" / "quorvia");
+    EXPECT_EQ(folders.profile, folder / "config" / "quorvia");
+    fs::permissions(folder / "opt" / "quorvia", fs::perms(0755));
+
+    // The bin folder named by a link (as /bin names /usr/bin) is the installation it stands in.
+    fs::create_directory_symlink(InstalledBin(), folder / "bin-link");
+    EXPECT_EQ(LocateProgramFolders(folder / "bin-link").data,
+              folder / "prefix" / "share" / "quorvia");
 }
 
 TEST_F(ProgramFoldersTest, TheFoldersAreCreatedForTheirOwnerOnly) {
