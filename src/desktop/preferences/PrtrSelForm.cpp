@@ -35,14 +35,11 @@ QLabel* Shown(QWidget* parent, const char* name) {
 
 PrtrSelForm::PrtrSelForm(AppState& state, PrinterService& printers, QtUi& ui, CDialog& fontDialog,
                          SharedPDialog& printerDialog, HelpEngine& help, QWidget* parent)
-    : QDialog(parent),
-      model_(state, printers, ui, fontDialog, printerDialog, help),
-      ui_(ui),
-      previousForm_(ui.ActiveForm()) {
+    : FormDialog(ui, FormFrame::Keys::EnterAndEsc, parent),
+      model_(state, printers, ui, fontDialog, printerDialog, help) {
     setObjectName("PrtrSel");
     SetHelpContext(*this, help_context::kPrinterSetup);
     setWindowTitle(Q(kPrtrSelCaption));
-    setModal(true);
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     grid->addWidget(Text("Current Default Printer (name & port):", this), 0, 0);
@@ -53,13 +50,20 @@ PrtrSelForm::PrtrSelForm(AppState& state, PrinterService& printers, QtUi& ui, CD
     grid->addWidget(lblFontName_, 3, 0);
 
     const char* captions[] = {"Select &Printer", "Select &Font", "&Okay", "&Cancel", "&Help"};
+    const std::function<void()> clicks[] = {
+        [this] { model_.SelectButton_Click(); }, [this] { model_.cmdFont_Click(); },
+        [this] { model_.ExitButton_Click(); }, [this] { model_.cmdCancel_Click(); },
+        [this] { model_.cmdHelp_Click(); }};
     auto* column = new QVBoxLayout;
     for (std::size_t index = 0; index < buttons_.size(); ++index) {
-        auto* button = new QPushButton(captions[index], this);
-        button->setObjectName(Q(PrtrSelModel::kButtons[index]));
-        button->setAutoDefault(false);
-        buttons_[index] = button;
-        column->addWidget(button);
+        // Enter does not press these buttons: only a click, Space or the access key does.
+        buttons_[index] =
+            frame_.Add(new QPushButton(captions[index], this), PrtrSelModel::kButtons[index]);
+        buttons_[index]->setAutoDefault(false);
+        auto click = clicks[index];
+        connect(buttons_[index], &QPushButton::clicked, this,
+                [this, click] { frame_.Handle(click); });
+        column->addWidget(buttons_[index]);
     }
     column->addStretch();
     grid->addLayout(column, 0, 1, 6, 1);
@@ -85,54 +89,14 @@ PrtrSelForm::PrtrSelForm(AppState& state, PrinterService& printers, QtUi& ui, CD
     pnlCaution_->setStyleSheet("color: #a00000; font-weight: bold;");
     layout->addWidget(pnlCaution_);
 
-    connect(buttons_[0], &QPushButton::clicked, this,
-            [this] { Handle([this] { model_.SelectButton_Click(); }); });
-    connect(buttons_[1], &QPushButton::clicked, this,
-            [this] { Handle([this] { model_.cmdFont_Click(); }); });
-    connect(buttons_[2], &QPushButton::clicked, this,
-            [this] { Handle([this] { model_.ExitButton_Click(); }); });
-    connect(buttons_[3], &QPushButton::clicked, this,
-            [this] { Handle([this] { model_.cmdCancel_Click(); }); });
-    connect(buttons_[4], &QPushButton::clicked, this,
-            [this] { Handle([this] { model_.cmdHelp_Click(); }); });
-
-    ui_.SetActiveForm(this);
-    model_.Form_Load();
-    Refresh();
-}
-
-PrtrSelForm::~PrtrSelForm() {
-    ui_.SetActiveForm(previousForm_);
-}
-
-void PrtrSelForm::Handle(const std::function<void()>& handler) {
-    ui_.SetActiveForm(this);
-    handler();
-    Refresh();
-    if (model_.Hidden) {
-        done(QDialog::Accepted);
-    }
-}
-
-void PrtrSelForm::reject() {
-    if (!model_.Hidden) {
-        ui_.SetActiveForm(this);
-        model_.cmdCancel_Click();
-    }
-    QDialog::reject();
-}
-
-void PrtrSelForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    ui_.SetActiveForm(this);
-    model_.Form_Activate();
-    Refresh();
+    Load({[this] { model_.Form_Load(); }, [this] { model_.Form_Activate(); },
+          [this] { model_.cmdCancel_Click(); }, [this] { return model_.Hidden; }});
 }
 
 void PrtrSelForm::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     if (isVisible()) {
-        ui_.SetActiveForm(this);
+        frame_.MarkActive();
         model_.Form_Resize();
         ui_.ApplyPendingFocus();
     }
@@ -146,12 +110,9 @@ void PrtrSelForm::Refresh() {
     buttons_[1]->setEnabled(model_.cmdFontEnabled);
     buttons_[2]->setEnabled(model_.ExitButtonEnabled);
     for (std::size_t index = 0; index < buttons_.size(); ++index) {
-        buttons_[index]->setToolTip(Q(model_.ToolTips[index]));
+        frame_.ShowToolTip(PrtrSelModel::kButtons[index], model_.ToolTips[index]);
     }
-    // The load step's focus request waits for the window to show.
-    if (isVisible()) {
-        ui_.ApplyPendingFocus();
-    }
+    ApplyPendingFocus();
 }
 
 }  // namespace quorvia
