@@ -2,11 +2,12 @@
 
 namespace quorvia {
 
-FormDialog::FormDialog(QtUi& ui, FormFrame::Keys keys, QWidget* parent)
+FormDialog::FormDialog(QtUi& ui, const char* name, QWidget* parent)
     : QDialog(parent),
       ui_(ui),
-      frame_(*this, ui, keys, [this] { Refresh(); }),
+      frame_(*this, ui, FormFrame::Keys::EnterAndEsc, [this] { Refresh(); }),
       previousForm_(ui.ActiveForm()) {
+    setObjectName(name);
     setModal(true);
 }
 

@@ -32,7 +32,8 @@ class FormDialog : public QDialog {
         std::function<bool()> done;
     };
 
-    FormDialog(QtUi& ui, FormFrame::Keys keys, QWidget* parent);
+    // `name` is the form's name ("Prefs"). Its controls hear Enter and Esc.
+    FormDialog(QtUi& ui, const char* name, QWidget* parent);
     // Runs the model's load step; called once the form's controls are made.
     void Load(ModelSteps steps);
     // The focus the model asked for while the window was not shown yet waits until it is.

@@ -24,6 +24,7 @@
 #include "desktop/help/HelpKey.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/ScrollingBody.h"
+#include "desktop/preferences/FormLabels.h"
 #include "desktop/preferences/StylePictures.h"
 
 namespace quorvia {
@@ -35,33 +36,19 @@ std::string Name(std::string_view group, int index) {
 }
 
 QLabel* Note(const char* text, QWidget* parent) {
-    auto* note = new QLabel(text, parent);
-    note->setObjectName("lblNote");
-    note->setWordWrap(true);
-    note->setTextFormat(Qt::PlainText);
+    QLabel* note = NewTextLabel(text, parent, "lblNote");
     QFont font = note->font();
     font.setItalic(true);
     note->setFont(font);
     return note;
 }
 
-QLabel* Shown(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setMinimumWidth(360);
-    return label;
-}
-
 }  // namespace
 
 PrefsForm::PrefsForm(AppState& state, PrinterService& printers, QtUi& ui, CDialog& fontDialog,
                      SharedPDialog& printerDialog, DataFolders& folders, QWidget* parent)
-    : FormDialog(ui, FormFrame::Keys::EnterAndEsc, parent),
+    : FormDialog(ui, "Prefs", parent),
       model_(state, printers, ui, fontDialog, printerDialog, folders) {
-    setObjectName("Prefs");
     SetHelpContext(*this, help_context::kPreferencesForm);
     setWindowTitle(Q(kPrefsCaption));
     auto* layout = new QVBoxLayout(this);
@@ -269,7 +256,7 @@ QWidget* PrefsForm::BuildFilesTab() {
             });
     // The folder tree fills in as the volume is read: show the chosen folder once it is there.
     connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] { RefreshFolders(); });
-    lblCurrPath_ = Shown(tab, "lblCurrPath");
+    lblCurrPath_ = NewValueLabel(tab, "lblCurrPath", 360);
     grid->addWidget(driveLabel, 1, 0);
     grid->addWidget(Drive1_, 1, 1, 1, 2);
     grid->addWidget(dirLabel, 2, 0, Qt::AlignTop);
@@ -277,13 +264,13 @@ QWidget* PrefsForm::BuildFilesTab() {
     grid->addWidget(lblCurrPath_, 3, 1, 1, 2);
 
     grid->addWidget(new QLabel("Printer to use for Amortization Schedules:", tab), 4, 0, 1, 3);
-    lblPrtrName_ = Shown(tab, "lblPrtrName");
+    lblPrtrName_ = NewValueLabel(tab, "lblPrtrName", 360);
     cmdPrtrDefs_[0] = AddButton(Name("cmdPrtrDefs", 0), "Select &Printer...",
                                 [this] { model_.cmdPrtrDefs_Click(0); });
     grid->addWidget(lblPrtrName_, 5, 0, 1, 2);
     grid->addWidget(cmdPrtrDefs_[0], 5, 2);
     grid->addWidget(new QLabel("Font to use for Amortization Schedules:", tab), 6, 0, 1, 3);
-    lblFontName_ = Shown(tab, "lblFontName");
+    lblFontName_ = NewValueLabel(tab, "lblFontName", 360);
     cmdPrtrDefs_[1] = AddButton(Name("cmdPrtrDefs", 1), "Select &Font...",
                                 [this] { model_.cmdPrtrDefs_Click(1); });
     grid->addWidget(lblFontName_, 7, 0, 1, 2);

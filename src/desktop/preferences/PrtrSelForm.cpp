@@ -10,43 +10,28 @@
 #include "core/help/HelpTopics.h"
 #include "desktop/help/HelpKey.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/preferences/FormLabels.h"
 
 namespace quorvia {
 
-namespace {
-
-QLabel* Text(const QString& text, QWidget* parent, const char* name = "") {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
-}
-
-QLabel* Shown(QWidget* parent, const char* name) {
-    QLabel* label = Text("", parent, name);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setMinimumWidth(380);
-    return label;
-}
-
-}  // namespace
-
 PrtrSelForm::PrtrSelForm(AppState& state, PrinterService& printers, QtUi& ui, CDialog& fontDialog,
                          SharedPDialog& printerDialog, HelpEngine& help, QWidget* parent)
-    : FormDialog(ui, FormFrame::Keys::EnterAndEsc, parent),
+    : FormDialog(ui, "PrtrSel", parent),
       model_(state, printers, ui, fontDialog, printerDialog, help) {
-    setObjectName("PrtrSel");
-    SetHelpContext(*this, help_context::kPrinterSetup);
     setWindowTitle(Q(kPrtrSelCaption));
+    SetHelpContext(*this, help_context::kPrinterSetup);
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
-    grid->addWidget(Text("Current Default Printer (name & port):", this), 0, 0);
-    lblPrtrName_ = Shown(this, "lblPrtrName");
+    grid->addWidget(NewTextLabel("Current Default Printer (name & port):", this), 0, 0);
+    auto shown = [this](const char* name) {
+        QLabel* label = NewValueLabel(this, name, 380);
+        label->setWordWrap(true);
+        return label;
+    };
+    lblPrtrName_ = shown("lblPrtrName");
     grid->addWidget(lblPrtrName_, 1, 0);
-    grid->addWidget(Text("Current Default Font (name, size, & weight):", this), 2, 0);
-    lblFontName_ = Shown(this, "lblFontName");
+    grid->addWidget(NewTextLabel("Current Default Font (name, size, & weight):", this), 2, 0);
+    lblFontName_ = shown("lblFontName");
     grid->addWidget(lblFontName_, 3, 0);
 
     const char* captions[] = {"Select &Printer", "Select &Font", "&Okay", "&Cancel", "&Help"};
@@ -67,24 +52,26 @@ PrtrSelForm::PrtrSelForm(AppState& state, PrinterService& printers, QtUi& ui, CD
     }
     column->addStretch();
     grid->addLayout(column, 0, 1, 6, 1);
-    grid->addWidget(Text("The program's original 'default' font is Times New Roman, 12 point, "
-                         "normal weight",
-                         this, "Label1"),
-                    4, 0);
-    grid->addWidget(Text(" Click 'Select Printer' to choose a new default printer or 'Select "
-                         "Font' to choose a new font, font size, or font weight (normal or "
-                         "bold).  ",
-                         this, "Label3"),
-                    5, 0);
+    grid->addWidget(
+        NewTextLabel("The program's original 'default' font is Times New Roman, 12 point, "
+                     "normal weight",
+                     this, "Label1"),
+        4, 0);
+    grid->addWidget(
+        NewTextLabel(" Click 'Select Printer' to choose a new default printer or 'Select "
+                     "Font' to choose a new font, font size, or font weight (normal or "
+                     "bold).  ",
+                     this, "Label3"),
+        5, 0);
     layout->addLayout(grid);
-    QLabel* note = Text(
+    QLabel* note = NewTextLabel(
         "NOTE:  You can also change the printer or font at each print preview "
         "screen prior to printing.",
         this, "pnlNote1");
     note->setFrameShape(QFrame::Panel);
     note->setFrameShadow(QFrame::Raised);
     layout->addWidget(note);
-    pnlCaution_ = Text(Q(kNoPrinterCaution), this, "pnlCaution");
+    pnlCaution_ = NewTextLabel(Q(kNoPrinterCaution), this, "pnlCaution");
     pnlCaution_->setFrameShape(QFrame::Panel);
     pnlCaution_->setStyleSheet("color: #a00000; font-weight: bold;");
     layout->addWidget(pnlCaution_);
