@@ -30,7 +30,7 @@ const std::vector<std::string> kLayers = {
     "core/preferences",   // the preferences dialog
     "core/about",         // the about box
     "core/app",           // the main window's commands and start-up
-    "desktop/platform",   // the Qt stand-ins: Ui, printers, fonts, painting, PDF
+    "desktop/platform",   // the Qt stand-ins: Ui, the form frame, printers, fonts, PDF
     "desktop/help",       // the help window over the help collection, F1
     "desktop/reports",    // the preview and go-to windows
     "desktop/amortization",

@@ -54,17 +54,11 @@ bool MainWindowModel::MDIForm_Load(const std::filesystem::path& programFolder,
 }
 
 bool MainWindowModel::MDIForm_Unload() {
-    MsgAnswer answer = AskToSaveInput(state_, ui_, SaveDefault::Yes);
-    if (answer == MsgAnswer::Yes) {
-        mnuFileSaveAs_Click();
-        // A save that was cancelled or failed must not lose the input with the window.
-        if (state_.InputUnsaved) {
-            return true;
-        }
-    } else if (answer == MsgAnswer::Cancel) {
+    // A save that was cancelled or failed must not lose the input with the window.
+    if (!SaveFirst(state_, ui_, kUnsavedInputQuestion, AfterSaving::GoOn,
+                   [this] { mnuFileSaveAs_Click(); })) {
         return true;
     }
-    state_.InputUnsaved = false;
     help_.Quit();
     return false;
 }
@@ -146,15 +140,10 @@ void MainWindowModel::mnuFilePref_Click() {
 }
 
 void MainWindowModel::mnuFileExit_Click() {
-    MsgAnswer answer = AskToSaveInput(state_, ui_, SaveDefault::Yes);
-    if (answer == MsgAnswer::Yes) {
-        mnuFileSaveAs_Click();
+    if (!SaveFirst(state_, ui_, kUnsavedInputQuestion, AfterSaving::Stop,
+                   [this] { mnuFileSaveAs_Click(); })) {
         return;
     }
-    if (answer == MsgAnswer::Cancel) {
-        return;
-    }
-    state_.InputUnsaved = false;
     if (AmortOpen()) {
         host_.UnloadAmortForm();
     }

@@ -84,20 +84,8 @@ void LoanFileMenu::OpenHandedOverFile(const std::string& path) {
 }
 
 bool LoanFileMenu::MayReplaceInput(AfterSaving afterSaving) {
-    if (!state_.InputUnsaved) {
-        return true;
-    }
-    MsgAnswer answer = ui_.MsgBox({std::string(kUnsavedDataQuestion), "CAUTION",
-                                   MsgButtons::YesNoCancel, MsgIcon::Question, 1});
-    if (answer == MsgAnswer::Yes) {
-        mnuFileSaveAs_Click();
-        return afterSaving == AfterSaving::GoOn && !state_.InputUnsaved;
-    }
-    if (answer == MsgAnswer::Cancel) {
-        return false;
-    }
-    state_.InputUnsaved = false;
-    return true;
+    return SaveFirst(state_, ui_, kUnsavedDataQuestion, afterSaving,
+                     [this] { mnuFileSaveAs_Click(); });
 }
 
 void LoanFileMenu::ChooseAndOpen() {

@@ -8,6 +8,7 @@
 #include "core/base/Ui.h"
 #include "core/printing/CDialogService.h"
 #include "core/session/AppState.h"
+#include "core/session/SaveQuestion.h"
 
 namespace quorvia {
 
@@ -43,7 +44,6 @@ class LoanFileMenu {
     void OpenHandedOverFile(const std::string& path);
 
   private:
-    enum class AfterSaving { Stop, GoOn };
     // File | Open's question about unsaved input: whether the input may be replaced now. Yes
     // runs Save As; the command then stops, or with GoOn goes on once the input is saved.
     bool MayReplaceInput(AfterSaving afterSaving);

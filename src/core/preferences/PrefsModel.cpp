@@ -48,13 +48,6 @@ const std::map<std::string_view, std::string_view, std::less<>>& HelpTexts() {
     return texts;
 }
 
-constexpr std::array<std::string_view, 5> kTipButtons{"cmdSave", "cmdReset", "cmdCancel",
-                                                      "cmdPrtrDefs(0)", "cmdPrtrDefs(1)"};
-
-std::string OptionName(std::string_view group, int index) {
-    return std::string(group) + "(" + std::to_string(index) + ")";
-}
-
 std::string TrueFalse(int checked) {
     return checked != 0 ? "True" : "False";
 }
@@ -92,13 +85,11 @@ std::string DataPathMessage(const std::optional<RunError>& drive,
 
 PrefsModel::PrefsModel(AppState& state, PrinterService& printers, Ui& ui, CDialog& fontDialog,
                        SharedPDialog& printerDialog, DataFolders& folders)
-    : state_(state),
-      printers_(printers),
-      ui_(ui),
-      fontDialog_(fontDialog),
-      printerDialog_(printerDialog),
-      folders_(folders),
-      openingPageSetup_(state) {}
+    : PrinterChoiceForm(state, printers, ui, fontDialog, printerDialog), folders_(folders) {}
+
+std::string PrefsModel::OptionName(std::string_view group, int index) {
+    return std::string(group) + "(" + std::to_string(index) + ")";
+}
 
 std::string_view PrefsModel::HelpText(std::string_view control) {
     const auto& texts = HelpTexts();
@@ -456,8 +447,7 @@ bool PrefsModel::WritePreferences() {
         PendingStyle = 0;
     }
     state_.DefaultSemiMonthlyDates = static_cast<int16_t>(cboSemiMthly.listIndex + 1);
-    std::vector<std::pair<std::string_view, std::string>> keys{
-        {"dname", txtName[0]}, {"dnam2", txtName[1]}, {"drate", txtRate}};
+    ProfileKeys keys{{"dname", txtName[0]}, {"dnam2", txtName[1]}, {"drate", txtRate}};
     if (optFreq >= 1 && optFreq <= 6) {
         keys.emplace_back("dfreq", std::to_string(optFreq));
     }
@@ -472,20 +462,9 @@ bool PrefsModel::WritePreferences() {
     keys.emplace_back("ddir", PendingDirectory);
     keys.emplace_back("dnbr", TrueFalse(chkNbrPymts));
     keys.emplace_back("dftr", TrueFalse(chkFooter));
-    keys.emplace_back("dfont", state_.ReportFontName);
-    keys.emplace_back("dbold", state_.ReportFontStyle);
-    keys.emplace_back("dsize", FontSizeText(state_.ReportFontSize));
-    keys.emplace_back("dprtr", Trim(PendingPrinter));
-    for (auto& key : PageSetupKeys(state_)) {
-        keys.push_back(std::move(key));
-    }
+    AddPrinterKeys(keys, PendingPrinter);
     keys.emplace_back("dstyl", std::to_string(PendingStyle));
-    for (const auto& [key, value] : keys) {
-        if (WriteIniString(kIniSection, key, value, state_.IniFilePath, ui_) == 0) {
-            return false;
-        }
-    }
-    return true;
+    return WriteKeys(keys);
 }
 
 void PrefsModel::ApplyPreferences() {

@@ -27,7 +27,7 @@ inline constexpr std::string_view kPrefsCaption = "Program Preferences (defaults
 inline constexpr std::string_view kPrefsTabCaptions =
     "&General|Company &Info|Files && Printer &Defaults|Report St&yle";
 
-class PrefsModel {
+class PrefsModel : PrinterChoiceForm {
   public:
     static constexpr int kGeneralTab = 0;
     static constexpr int kCompanyTab = 1;
@@ -39,8 +39,13 @@ class PrefsModel {
         int listIndex = -1;
         bool enabled = false;
     };
-    // Tooltips of the command buttons: cmdSave, cmdReset, cmdCancel, cmdPrtrDefs(0), (1).
+    // Tooltips of the command buttons, in this order.
     using ButtonTips = std::array<std::string, 5>;
+    static constexpr std::array<std::string_view, 5> kTipButtons{
+        "cmdSave", "cmdReset", "cmdCancel", "cmdPrtrDefs(0)", "cmdPrtrDefs(1)"};
+
+    // The name of a control of a group: "optFreq(3)".
+    static std::string OptionName(std::string_view group, int index);
 
     PrefsModel(AppState& state, PrinterService& printers, Ui& ui, CDialog& fontDialog,
                SharedPDialog& printerDialog, DataFolders& folders);
@@ -132,13 +137,7 @@ class PrefsModel {
     void ResetControls();
     void Focus(std::string_view control) { ui_.SetFocus(control); }
 
-    AppState& state_;
-    PrinterService& printers_;
-    Ui& ui_;
-    CDialog& fontDialog_;
-    SharedPDialog& printerDialog_;
     DataFolders& folders_;
-    KeptPageSetup openingPageSetup_;
 };
 
 }  // namespace quorvia

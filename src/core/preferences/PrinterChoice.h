@@ -4,9 +4,13 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/base/Ui.h"
+#include "core/printing/CDialogService.h"
 #include "core/printing/PDialog.h"
+#include "core/printing/PrinterService.h"
 #include "core/session/AppState.h"
 
 namespace quorvia {
@@ -42,5 +46,36 @@ class KeptPageSetup {
 
 // Tells the person that a font needs a printer first.
 void RefuseFontWithoutPrinter(Ui& ui);
+
+// What the preferences and the printer and font forms both work with: the settings, the
+// printers, the person, the font and printer setup dialogs and the page set-up the form opened
+// with; and the profile file's keys of the report printer and its font.
+class PrinterChoiceForm {
+  protected:
+    using ProfileKeys = std::vector<std::pair<std::string_view, std::string>>;
+
+    PrinterChoiceForm(AppState& state, PrinterService& printers, Ui& ui, CDialog& fontDialog,
+                      SharedPDialog& printerDialog)
+        : state_(state),
+          printers_(printers),
+          ui_(ui),
+          fontDialog_(fontDialog),
+          printerDialog_(printerDialog),
+          openingPageSetup_(state) {}
+
+    // The report font (dfont, dbold, dsize), the printer (dprtr) and the page set-up chosen with
+    // it (dpapr, dornt).
+    void AddPrinterKeys(ProfileKeys& keys, const std::string& printer) const;
+    // Writes the keys in their order. A key that cannot be written has been reported by the
+    // writer; the writing stops there, so that the settings never run ahead of the file.
+    bool WriteKeys(const ProfileKeys& keys);
+
+    AppState& state_;
+    PrinterService& printers_;
+    Ui& ui_;
+    CDialog& fontDialog_;
+    SharedPDialog& printerDialog_;
+    KeptPageSetup openingPageSetup_;
+};
 
 }  // namespace quorvia

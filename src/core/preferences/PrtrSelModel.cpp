@@ -21,13 +21,7 @@ constexpr std::string_view kDefaultFont = "Times New Roman";
 
 PrtrSelModel::PrtrSelModel(AppState& state, PrinterService& printers, Ui& ui, CDialog& fontDialog,
                            SharedPDialog& printerDialog, HelpEngine& help)
-    : state_(state),
-      printers_(printers),
-      ui_(ui),
-      fontDialog_(fontDialog),
-      printerDialog_(printerDialog),
-      help_(help),
-      openingPageSetup_(state) {}
+    : PrinterChoiceForm(state, printers, ui, fontDialog, printerDialog), help_(help) {}
 
 std::string_view PrtrSelModel::HelpText(std::string_view button) {
     if (button == "SelectButton") {
@@ -190,21 +184,9 @@ void PrtrSelModel::ExitButton_Click() {
 }
 
 bool PrtrSelModel::WriteDefaults() {
-    std::vector<std::pair<std::string_view, std::string>> keys{
-        {"dfont", state_.ReportFontName},
-        {"dbold", state_.ReportFontStyle},
-        {"dsize", FontSizeText(state_.ReportFontSize)},
-        {"dprtr", Trim(PendingPrinter)},
-    };
-    for (auto& key : PageSetupKeys(state_)) {
-        keys.push_back(std::move(key));
-    }
-    for (const auto& [key, value] : keys) {
-        if (WriteIniString(kIniSection, key, value, state_.IniFilePath, ui_) == 0) {
-            return false;
-        }
-    }
-    return true;
+    ProfileKeys keys;
+    AddPrinterKeys(keys, PendingPrinter);
+    return WriteKeys(keys);
 }
 
 void PrtrSelModel::cmdCancel_Click() {

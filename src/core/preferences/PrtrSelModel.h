@@ -27,7 +27,7 @@ inline constexpr std::string_view kNoPrinterCaution =
     "'Cancel' and exit the program ... then use the system's printer settings to add a printer "
     "before restarting the program.";
 
-class PrtrSelModel {
+class PrtrSelModel : PrinterChoiceForm {
   public:
     // Tooltips of SelectButton, cmdFont, ExitButton, cmdCancel, cmdHelp.
     using ButtonTips = std::array<std::string, 5>;
@@ -75,13 +75,7 @@ class PrtrSelModel {
     void ChooseFont();
     bool WriteDefaults();
 
-    AppState& state_;
-    PrinterService& printers_;
-    Ui& ui_;
-    CDialog& fontDialog_;
-    SharedPDialog& printerDialog_;
     HelpEngine& help_;
-    KeptPageSetup openingPageSetup_;
 };
 
 }  // namespace quorvia

@@ -1,13 +1,10 @@
 #include "desktop/amortization/AmortForm.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,49 +14,25 @@
 
 #include "core/help/HelpTopics.h"
 #include "desktop/help/HelpKey.h"
-#include "desktop/platform/AccessKeys.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/ScrollingBody.h"
-#include "desktop/platform/StatusPanel.h"
 
 namespace quorvia {
 
 namespace {
 
-constexpr int kOkButton = 0;
-constexpr int kClearButton = 1;
-constexpr int kQuitButton = 2;
-
 int Index(AmortField field) {
     return static_cast<int>(field);
-}
-
-// The key as the form's key handlers know it: Enter, Esc, backspace or a typed character;
-// 0 for keys that type nothing (arrows, function keys).
-int KeyCode(const QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return AmortFormModel::kEnterKey;
-        case Qt::Key_Escape:
-            return AmortFormModel::kEscKey;
-        case Qt::Key_Backspace:
-            return AmortFormModel::kBackspaceKey;
-        default:
-            break;
-    }
-    QString text = event->text();
-    if (text.size() == 1 && text.at(0).unicode() >= 32) {
-        return text.at(0).unicode();
-    }
-    return 0;
 }
 
 }  // namespace
 
 AmortForm::AmortForm(AppState& state, QtUi& ui, Clock today, ScheduleRunner& runner,
                      AmortFormHost& host, QWidget* parent)
-    : QWidget(parent), model_(state, ui, std::move(today), runner, host), ui_(ui) {
+    : QWidget(parent),
+      model_(state, ui, std::move(today), runner, host),
+      ui_(ui),
+      frame_(*this, ui, FormFrame::Keys::Typing, [this] { Refresh(); }) {
     setObjectName("Amort");
     SetHelpContext(*this, help_context::kAmortForm);
     setWindowTitle("Amortization Schedule");
@@ -71,34 +44,26 @@ AmortForm::AmortForm(AppState& state, QtUi& ui, Clock today, ScheduleRunner& run
     vsTab_->addTab(new ScrollingBody(BuildStyleTab()), "Report St&yle");
     connect(vsTab_, &QTabWidget::currentChanged, this, &AmortForm::TabChanged);
 
-    comOK_ = AddButton(AmortControl::comOK, "&Okay", kOkButton);
-    comClr_ = AddButton(AmortControl::comClr, "Clear &Values", kClearButton);
-    comQuit_ = AddButton(AmortControl::comQuit, "&Quit", kQuitButton);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(comOK_);
+    buttons->addWidget(frame_.AddButton(
+        ControlName(AmortControl::comOK), "&Okay", [this] { model_.comOK_Click(); },
+        [this] { model_.comOK_GotFocus(); }));
+    comClr_ = frame_.AddButton(
+        ControlName(AmortControl::comClr), "Clear &Values", [this] { model_.comClr_Click(); },
+        [this] { model_.comClr_GotFocus(); });
     buttons->addWidget(comClr_);
-    buttons->addWidget(comQuit_);
+    buttons->addWidget(frame_.AddButton(
+        ControlName(AmortControl::comQuit), "&Quit", [this] { model_.comQuit_Click(); },
+        [this] { model_.comQuit_GotFocus(); }));
     buttons->addStretch();
-
-    pnlStatus_ = NewStatusPanel(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 4);
     layout->addWidget(vsTab_);
     layout->addLayout(buttons);
-    layout->addWidget(pnlStatus_);
-
-    for (const Control& control : controls_) {
-        control.widget->installEventFilter(this);
-    }
-    focusConnection_ = connect(qApp, &QApplication::focusChanged, this,
-                               [this](QWidget*, QWidget* now) { FocusChanged(now); });
-}
-
-// The focus moves while the widgets go; the model must not hear of it any more.
-AmortForm::~AmortForm() {
-    disconnect(focusConnection_);
+    layout->addWidget(frame_.StatusPanel());
+    frame_.SetCloseQuestion([this] { return model_.Form_Unload(); });
 }
 
 QWidget* AmortForm::BuildDataTab() {
@@ -119,8 +84,14 @@ QWidget* AmortForm::BuildDataTab() {
     fraCalc->setObjectName("fraCalc");
     auto* calcRow = new QHBoxLayout(fraCalc);
     calcRow->setContentsMargins(0, 0, 0, 0);
-    optCalc_[1] = AddOption(Kind::Calc, AmortControl::optCalc, 1, "Exact number of days", fraCalc);
-    optCalc_[0] = AddOption(Kind::Calc, AmortControl::optCalc, 0, "Equal 30 day months", fraCalc);
+    const char* methods[] = {"Equal 30 day months", "Exact number of days"};
+    for (int index : {1, 0}) {
+        optCalc_[index] = AddOption(AmortControl::optCalc, index, methods[index], fraCalc,
+                                    {[this, index] { model_.optCalc_GotFocus(index); },
+                                     [this](std::string_view) { model_.optCalc_LostFocus(); },
+                                     [this](int key) { return model_.optCalc_KeyPress(key); }},
+                                    &AmortFormModel::optCalc_Click);
+    }
     calcRow->addWidget(optCalc_[1]);
     calcRow->addWidget(optCalc_[0]);
     calcRow->addStretch();
@@ -170,13 +141,19 @@ QWidget* AmortForm::BuildDataTab() {
                                  "Annual", "Bi-Weekly", "Semi-Monthly:"};
     for (int index = 1; index <= 6; ++index) {
         optFreq_[index] =
-            AddOption(Kind::Freq, AmortControl::optFreq, index, frequencies[index], fraFreq);
+            AddOption(AmortControl::optFreq, index, frequencies[index], fraFreq,
+                      {[this, index] { model_.optFreq_GotFocus(index); },
+                       [this](std::string_view next) { model_.optFreq_LostFocus(next); },
+                       [this](int key) { return model_.optFreq_KeyPress(key); }},
+                      &AmortFormModel::optFreq_Click);
         freqGrid->addWidget(optFreq_[index], (index - 1) % 3, (index - 1) / 3);
     }
     optFreq_[0] = nullptr;
-    cboSemiMthly_ = new QComboBox(fraFreq);
-    cboSemiMthly_->setObjectName(Q(ControlName(AmortControl::cboSemiMthly)));
-    Register(cboSemiMthly_, Kind::Pair, 0);
+    cboSemiMthly_ =
+        frame_.Add(new QComboBox(fraFreq), ControlName(AmortControl::cboSemiMthly),
+                   {[this] { model_.cboSemiMthly_GotFocus(); },
+                    [this](std::string_view next) { model_.cboSemiMthly_LostFocus(next); },
+                    {}});
     connect(cboSemiMthly_, &QComboBox::activated, this, [this](int index) {
         model_.cboSemiMthly_Click(index);
         Refresh();
@@ -243,23 +220,22 @@ QWidget* AmortForm::BuildStyleTab() {
     const char* styles[] = {"Columnar format (no &grid)", "Print with &Plain Grid",
                             "Print with &Fancy Grid", "S&ummary Report only"};
     for (int index = 0; index < 4; ++index) {
-        optStyle_[index] =
-            AddOption(Kind::Style, AmortControl::optStyle, index, styles[index], page);
+        optStyle_[index] = AddOption(AmortControl::optStyle, index, styles[index], page,
+                                     {[this, index] { model_.optStyle_GotFocus(index); }, {}, {}},
+                                     &AmortFormModel::optStyle_Click);
         column->addWidget(optStyle_[index]);
     }
     column->addStretch();
     return page;
 }
 
-void AmortForm::Register(QWidget* widget, Kind kind, int index) {
-    controls_.push_back({widget, kind, index});
-}
-
 QLineEdit* AmortForm::AddField(AmortField field) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(Q(ControlName(FieldRow(field).control)));
+    auto* edit =
+        frame_.Add(new QLineEdit, ControlName(FieldRow(field).control),
+                   {[this, field] { model_.Field_GotFocus(field); },
+                    [this, field](std::string_view next) { model_.Field_LostFocus(field, next); },
+                    [this, field](int key) { return model_.Field_KeyPress(field, key); }});
     fields_[Index(field)] = edit;
-    Register(edit, Kind::Field, Index(field));
     connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
         model_.SetFieldText(field, text.toStdString());
         Refresh();
@@ -267,50 +243,28 @@ QLineEdit* AmortForm::AddField(AmortField field) {
     return edit;
 }
 
-QRadioButton* AmortForm::AddOption(Kind kind, AmortControl group, int index, const QString& caption,
-                                   QWidget* parent) {
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(Q(OptionName(group, index)));
-    Register(option, kind, index);
-    connect(option, &QRadioButton::clicked, this, [this, kind, index] {
-        if (kind == Kind::Calc) {
-            model_.optCalc_Click(index);
-        } else if (kind == Kind::Freq) {
-            model_.optFreq_Click(index);
-        } else {
-            model_.optStyle_Click(index);
-        }
+QRadioButton* AmortForm::AddOption(AmortControl group, int index, const QString& caption,
+                                   QWidget* parent, FormFrame::Handlers handlers,
+                                   void (AmortFormModel::*click)(int)) {
+    auto* option = frame_.Add(new QRadioButton(caption, parent), OptionName(group, index),
+                              std::move(handlers));
+    connect(option, &QRadioButton::clicked, this, [this, click, index] {
+        (model_.*click)(index);
         Refresh();
     });
     return option;
 }
 
 QCheckBox* AmortForm::AddCheck(AmortCheck check, const QString& caption, QWidget* parent) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(Q(ControlName(CheckRow(check).control)));
-    Register(box, Kind::Check, static_cast<int>(check));
+    auto* box = frame_.Add(new QCheckBox(caption, parent), ControlName(CheckRow(check).control),
+                           {[this, check] { model_.Check_GotFocus(check); },
+                            {},
+                            [this, check](int key) { return model_.Check_KeyPress(check, key); }});
     connect(box, &QCheckBox::clicked, this, [this, check](bool checked) {
         model_.Check_Click(check, checked ? 1 : 0);
         Refresh();
     });
     return box;
-}
-
-QPushButton* AmortForm::AddButton(AmortControl name, const QString& caption, int index) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(Q(ControlName(name)));
-    Register(button, Kind::Button, index);
-    connect(button, &QPushButton::clicked, this, [this, index] { ButtonClicked(index); });
-    return button;
-}
-
-const AmortForm::Control* AmortForm::ControlOf(const QWidget* widget) const {
-    for (const Control& control : controls_) {
-        if (control.widget == widget) {
-            return &control;
-        }
-    }
-    return nullptr;
 }
 
 void AmortForm::Load() {
@@ -319,7 +273,7 @@ void AmortForm::Load() {
 }
 
 void AmortForm::Activate() {
-    ui_.SetActiveForm(this);
+    frame_.MarkActive();
     model_.Form_Activate();
     Refresh();
 }
@@ -329,154 +283,11 @@ void AmortForm::ApplyToolTips() {
     Refresh();
 }
 
-void AmortForm::ClickButton(std::string_view name) {
-    QPushButton* button = name == ControlName(AmortControl::comOK)    ? comOK_
-                          : name == ControlName(AmortControl::comClr) ? comClr_
-                                                                      : comQuit_;
-    FocusAndPress(*button);
-}
-
-void AmortForm::ButtonClicked(int index) {
-    ui_.SetActiveForm(this);
-    if (index == kOkButton) {
-        model_.comOK_Click();
-    } else if (index == kClearButton) {
-        model_.comClr_Click();
-    } else {
-        model_.comQuit_Click();
-    }
-    Refresh();
-}
-
 void AmortForm::TabChanged(int index) {
     if (index == model_.Tab) {
         return;
     }
-    ui_.SetActiveForm(this);
-    model_.vsTab_Switch(index);
-    Refresh();
-}
-
-// Every focus move inside the form runs the lost-focus handler of the control that had the
-// focus (unless the form hid or disabled it), told where the focus went, then the got-focus handler
-// of the new one. A handler may move the focus elsewhere; the got-focus handler then belongs to
-// that control instead.
-void AmortForm::FocusChanged(QWidget* now) {
-    const Control* next = ControlOf(now);
-    if (!next || now == lastFocused_) {
-        return;
-    }
-    ui_.SetActiveForm(this);
-    const Control* previous = ControlOf(lastFocused_);
-    lastFocused_ = now;
-    if (previous && HearsLeaveEvents(previous->widget)) {
-        LostFocus(*previous, now->objectName().toStdString());
-    }
-    if (QApplication::focusWidget() == now) {
-        GotFocus(*next);
-    }
-    Refresh();
-}
-
-void AmortForm::GotFocus(const Control& control) {
-    switch (control.kind) {
-        case Kind::Field:
-            model_.Field_GotFocus(static_cast<AmortField>(control.index));
-            break;
-        case Kind::Calc:
-            model_.optCalc_GotFocus(control.index);
-            break;
-        case Kind::Freq:
-            model_.optFreq_GotFocus(control.index);
-            break;
-        case Kind::Pair:
-            model_.cboSemiMthly_GotFocus();
-            break;
-        case Kind::Check:
-            model_.Check_GotFocus(static_cast<AmortCheck>(control.index));
-            break;
-        case Kind::Style:
-            model_.optStyle_GotFocus(control.index);
-            break;
-        case Kind::Button:
-            if (control.index == kOkButton) {
-                model_.comOK_GotFocus();
-            } else if (control.index == kClearButton) {
-                model_.comClr_GotFocus();
-            } else {
-                model_.comQuit_GotFocus();
-            }
-            break;
-    }
-}
-
-void AmortForm::LostFocus(const Control& control, std::string_view nextControl) {
-    switch (control.kind) {
-        case Kind::Field:
-            model_.Field_LostFocus(static_cast<AmortField>(control.index), nextControl);
-            break;
-        case Kind::Calc:
-            model_.optCalc_LostFocus();
-            break;
-        case Kind::Freq:
-            model_.optFreq_LostFocus(nextControl);
-            break;
-        case Kind::Pair:
-            model_.cboSemiMthly_LostFocus(nextControl);
-            break;
-        case Kind::Check:
-        case Kind::Style:
-        case Kind::Button:
-            break;
-    }
-}
-
-bool AmortForm::KeyPress(const Control& control, int key) {
-    switch (control.kind) {
-        case Kind::Field:
-            return model_.Field_KeyPress(static_cast<AmortField>(control.index), key);
-        case Kind::Calc:
-            return model_.optCalc_KeyPress(key);
-        case Kind::Freq:
-            return model_.optFreq_KeyPress(key);
-        case Kind::Check:
-            return model_.Check_KeyPress(static_cast<AmortCheck>(control.index), key);
-        case Kind::Button:
-            // Enter presses the command button that has the focus.
-            if (key == AmortFormModel::kEnterKey) {
-                static_cast<QPushButton*>(control.widget)->click();
-                return true;
-            }
-            return false;
-        case Kind::Pair:
-        case Kind::Style:
-            return false;
-    }
-    return false;
-}
-
-bool AmortForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const Control* control = ControlOf(qobject_cast<QWidget*>(watched));
-        int key = KeyCode(static_cast<QKeyEvent*>(event));
-        if (control && key != 0) {
-            ui_.SetActiveForm(this);
-            bool swallowed = KeyPress(*control, key);
-            Refresh();
-            return swallowed;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void AmortForm::closeEvent(QCloseEvent* event) {
-    ui_.SetActiveForm(this);
-    if (model_.Form_Unload()) {
-        event->ignore();
-        Refresh();
-        return;
-    }
-    event->accept();
+    frame_.Handle([this, index] { model_.vsTab_Switch(index); });
 }
 
 void AmortForm::RefreshField(AmortField field) {
@@ -533,11 +344,10 @@ void AmortForm::Refresh() {
         vsTab_->setCurrentIndex(model_.Tab);
     }
     comClr_->setText(QString::fromStdString(model_.comClrCaption));
-    comOK_->setToolTip(QString::fromStdString(model_.ToolTips.comOK));
-    comClr_->setToolTip(QString::fromStdString(model_.ToolTips.comClr));
-    comQuit_->setToolTip(QString::fromStdString(model_.ToolTips.comQuit));
-    // A status text writes a shown ampersand doubled, as captions do.
-    pnlStatus_->setText(QString::fromStdString(model_.pnlStatus).replace("&&", "&"));
+    frame_.ShowToolTip(ControlName(AmortControl::comOK), model_.ToolTips.comOK);
+    frame_.ShowToolTip(ControlName(AmortControl::comClr), model_.ToolTips.comClr);
+    frame_.ShowToolTip(ControlName(AmortControl::comQuit), model_.ToolTips.comQuit);
+    frame_.ShowStatus(model_.pnlStatus);
     ui_.ApplyPendingFocus();
 }
 

@@ -5,15 +5,13 @@
 
 #include <QWidget>
 #include <string_view>
-#include <vector>
 
 #include "core/amortization/AmortFormModel.h"
+#include "desktop/platform/FormFrame.h"
 #include "desktop/platform/QtUi.h"
 
-class QAbstractButton;
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,7 +25,6 @@ class AmortForm : public QWidget {
   public:
     AmortForm(AppState& state, QtUi& ui, Clock today, ScheduleRunner& runner, AmortFormHost& host,
               QWidget* parent = nullptr);
-    ~AmortForm() override;
 
     AmortFormModel& Model() { return model_; }
 
@@ -38,45 +35,23 @@ class AmortForm : public QWidget {
     void ApplyToolTips();
     // Presses a command button as its access key would: the focus moves to it first, and a field
     // that refuses its entry and keeps the focus keeps the button from acting.
-    void ClickButton(std::string_view name);
+    void ClickButton(std::string_view name) { frame_.ClickButton(name); }
     // Shows the model's state in every widget.
     void Refresh();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
   private:
-    enum class Kind { Field, Calc, Freq, Pair, Check, Style, Button };
-    struct Control {
-        QWidget* widget;
-        Kind kind;
-        int index;  // the field, option index, check or button
-    };
-
     QWidget* BuildDataTab();
     QWidget* BuildStyleTab();
     QLineEdit* AddField(AmortField field);
-    QRadioButton* AddOption(Kind kind, AmortControl group, int index, const QString& caption,
-                            QWidget* parent);
+    QRadioButton* AddOption(AmortControl group, int index, const QString& caption, QWidget* parent,
+                            FormFrame::Handlers handlers, void (AmortFormModel::*click)(int));
     QCheckBox* AddCheck(AmortCheck check, const QString& caption, QWidget* parent);
-    QPushButton* AddButton(AmortControl name, const QString& caption, int index);
-    void Register(QWidget* widget, Kind kind, int index);
-    const Control* ControlOf(const QWidget* widget) const;
-
-    void FocusChanged(QWidget* now);
-    void GotFocus(const Control& control);
-    void LostFocus(const Control& control, std::string_view nextControl);
-    bool KeyPress(const Control& control, int key);
-    void ButtonClicked(int index);
     void TabChanged(int index);
     void RefreshField(AmortField field);
 
     AmortFormModel model_;
     QtUi& ui_;
-    std::vector<Control> controls_;
-    QWidget* lastFocused_ = nullptr;
-    QMetaObject::Connection focusConnection_;
+    FormFrame frame_;
 
     QTabWidget* vsTab_;
     QLineEdit* fields_[9];
@@ -86,10 +61,7 @@ class AmortForm : public QWidget {
     QComboBox* cboSemiMthly_;
     QCheckBox* checks_[3];
     QRadioButton* optStyle_[4];
-    QPushButton* comOK_;
     QPushButton* comClr_;
-    QPushButton* comQuit_;
-    QLabel* pnlStatus_;
 };
 
 }  // namespace quorvia

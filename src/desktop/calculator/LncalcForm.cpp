@@ -1,11 +1,9 @@
 #include "desktop/calculator/LncalcForm.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,10 +12,8 @@
 
 #include "core/help/HelpTopics.h"
 #include "desktop/help/HelpKey.h"
-#include "desktop/platform/AccessKeys.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/ScrollingBody.h"
-#include "desktop/platform/StatusPanel.h"
 
 namespace quorvia {
 
@@ -56,24 +52,14 @@ const char* const kFrequencyCaptions[] = {
     "Semi-Monthly (2 pymts/mo)",
 };
 
-// The keys the calculator's controls intercept: Enter and Esc; 0 for any other.
-int InterceptedKey(const QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return CalculatorModel::kEnterKey;
-        case Qt::Key_Escape:
-            return CalculatorModel::kEscKey;
-        default:
-            return 0;
-    }
-}
-
 }  // namespace
 
 LncalcForm::LncalcForm(AppState& state, QtUi& ui, Clock today, CalculatorHost& host,
                        QWidget* parent)
-    : QWidget(parent), model_(state, ui, std::move(today), host), ui_(ui) {
+    : QWidget(parent),
+      model_(state, ui, std::move(today), host),
+      ui_(ui),
+      frame_(*this, ui, FormFrame::Keys::EnterAndEsc, [this] { Refresh(); }) {
     setObjectName("Lncalc");
     SetHelpContext(*this, help_context::kCalculatorForm);
     setWindowTitle("Loan Calculator");
@@ -90,12 +76,7 @@ LncalcForm::LncalcForm(AppState& state, QtUi& ui, Clock today, CalculatorHost& h
     entries->addWidget(BuildFrequencies());
 
     auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(AddButton(kCalc, "cmdCalc", "&Calculate"));
-    buttonRow->addWidget(AddButton(kClear, "cmdClear", "Clear &Values"));
-    buttonRow->addWidget(AddButton(kCopy, "cmdCopy", "C&opy Values"));
-    buttonRow->addWidget(AddButton(kQuit, "cmdQuit", "&Quit"));
-
-    pnlStatus_ = NewStatusPanel(this);
+    AddButtons(*buttonRow);
 
     auto* body = new QWidget(this);
     auto* bodyLayout = new QVBoxLayout(body);
@@ -107,7 +88,7 @@ LncalcForm::LncalcForm(AppState& state, QtUi& ui, Clock today, CalculatorHost& h
     layout->setContentsMargins(6, 6, 6, 4);
     layout->addWidget(new ScrollingBody(body, this));
     layout->addLayout(buttonRow);
-    layout->addWidget(pnlStatus_);
+    layout->addWidget(frame_.StatusPanel());
 
     QWidget* order[] = {fields_[kAmount], fields_[kRate], fields_[kMonths], fields_[kPayment],
                         optFreq_[1],      optFreq_[2],    optFreq_[3],      optFreq_[4],
@@ -116,16 +97,6 @@ LncalcForm::LncalcForm(AppState& state, QtUi& ui, Clock today, CalculatorHost& h
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
-    for (const Control& control : controls_) {
-        control.widget->installEventFilter(this);
-    }
-    focusConnection_ = connect(qApp, &QApplication::focusChanged, this,
-                               [this](QWidget*, QWidget* now) { FocusChanged(now); });
-}
-
-// The focus moves while the widgets go; the model must not hear of it any more.
-LncalcForm::~LncalcForm() {
-    disconnect(focusConnection_);
 }
 
 QWidget* LncalcForm::BuildFields() {
@@ -134,7 +105,15 @@ QWidget* LncalcForm::BuildFields() {
     grid->setContentsMargins(0, 0, 0, 0);
     for (int field = 0; field < kFieldCount; ++field) {
         const CalcFieldRow& row = kFieldRows[field];
-        QLineEdit* edit = AddField(static_cast<Field>(field), row.name);
+        auto* edit =
+            frame_.Add(new QLineEdit, row.name,
+                       {[this, &row] { (model_.*row.gotFocus)(); },
+                        [this, &row](std::string_view next) { (model_.*row.lostFocus)(next); },
+                        [this, &row](int key) { return (model_.*row.keyPress)(key); }});
+        edit->setMaximumWidth(110);
+        fields_[field] = edit;
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, field](const QString& text) { FieldText(field) = text.toStdString(); });
         auto* label = new QLabel(row.label, panel);
         label->setBuddy(edit);
         grid->addWidget(label, field, 0);
@@ -151,10 +130,13 @@ QWidget* LncalcForm::BuildFrequencies() {
     grid->setVerticalSpacing(2);
     optFreq_[0] = nullptr;
     for (int index = 1; index <= 6; ++index) {
-        auto* option = new QRadioButton(kFrequencyCaptions[index], fraFreq);
-        option->setObjectName(Q(CalculatorModel::OptionName(index)));
+        auto* option =
+            frame_.Add(new QRadioButton(kFrequencyCaptions[index], fraFreq),
+                       CalculatorModel::OptionName(index),
+                       {[this, index] { model_.optFreq_GotFocus(index); },
+                        {},
+                        [this, index](int key) { return model_.optFreq_KeyPress(index, key); }});
         optFreq_[index] = option;
-        controls_.push_back({option, Kind::Freq, index});
         connect(option, &QRadioButton::clicked, this, [this, index] {
             model_.optFreq = index;
             Refresh();
@@ -167,34 +149,23 @@ QWidget* LncalcForm::BuildFrequencies() {
     return fraFreq;
 }
 
-QLineEdit* LncalcForm::AddField(Field field, const char* name) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    edit->setMaximumWidth(110);
-    fields_[field] = edit;
-    controls_.push_back({edit, Kind::Field, field});
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, field](const QString& text) { FieldText(field) = text.toStdString(); });
-    return edit;
-}
-
-QPushButton* LncalcForm::AddButton(Button button, const char* name, const QString& caption) {
-    auto* push = new QPushButton(caption, this);
-    push->setObjectName(name);
-    push->setAutoDefault(false);
-    buttons_[button] = push;
-    controls_.push_back({push, Kind::Button, button});
-    connect(push, &QPushButton::clicked, this, [this, button] { ButtonClicked(button); });
-    return push;
-}
-
-const LncalcForm::Control* LncalcForm::ControlOf(const QWidget* widget) const {
-    for (const Control& control : controls_) {
-        if (control.widget == widget) {
-            return &control;
-        }
+void LncalcForm::AddButtons(QLayout& row) {
+    buttons_[kCalc] = frame_.AddButton(
+        "cmdCalc", "&Calculate", [this] { model_.cmdCalc_Click(); },
+        [this] { model_.cmdCalc_GotFocus(); });
+    buttons_[kClear] = frame_.AddButton(
+        "cmdClear", "Clear &Values", [this] { model_.cmdClear_Click(); },
+        [this] { model_.cmdClear_GotFocus(); });
+    buttons_[kCopy] = frame_.AddButton(
+        "cmdCopy", "C&opy Values", [this] { model_.cmdCopy_Click(); },
+        [this] { model_.cmdCopy_GotFocus(); });
+    // The window is closing once Quit has acted.
+    buttons_[kQuit] = frame_.AddButton(
+        "cmdQuit", "&Quit", [this] { model_.cmdQuit_Click(); },
+        [this] { model_.cmdQuit_GotFocus(); }, FormFrame::AfterClick::Closes);
+    for (QPushButton* button : buttons_) {
+        row.addWidget(button);
     }
-    return nullptr;
 }
 
 std::string& LncalcForm::FieldText(int field) {
@@ -207,7 +178,7 @@ void LncalcForm::Load() {
 }
 
 void LncalcForm::Activate() {
-    ui_.SetActiveForm(this);
+    frame_.MarkActive();
     model_.ApplyToolTips();
     Refresh();
 }
@@ -220,117 +191,6 @@ void LncalcForm::Deactivate() {
 void LncalcForm::ApplyToolTips() {
     model_.ApplyToolTips();
     Refresh();
-}
-
-void LncalcForm::ClickButton(std::string_view name) {
-    for (QPushButton* button : buttons_) {
-        if (button->objectName().toStdString() == name) {
-            FocusAndPress(*button);
-            return;
-        }
-    }
-}
-
-void LncalcForm::ButtonClicked(int button) {
-    ui_.SetActiveForm(this);
-    switch (button) {
-        case kCalc:
-            model_.cmdCalc_Click();
-            break;
-        case kClear:
-            model_.cmdClear_Click();
-            break;
-        case kCopy:
-            model_.cmdCopy_Click();
-            break;
-        default:
-            model_.cmdQuit_Click();
-            return;  // the window is closing
-    }
-    Refresh();
-}
-
-// Every focus move inside the form runs the lost-focus handler of the field that had the
-// focus, then the got-focus handler of the control that has it now.
-void LncalcForm::FocusChanged(QWidget* now) {
-    const Control* next = ControlOf(now);
-    if (!next || now == lastFocused_) {
-        return;
-    }
-    ui_.SetActiveForm(this);
-    const Control* previous = ControlOf(lastFocused_);
-    lastFocused_ = now;
-    if (previous && HearsLeaveEvents(previous->widget)) {
-        LostFocus(*previous, now->objectName().toStdString());
-    }
-    if (QApplication::focusWidget() == now) {
-        GotFocus(*next);
-    }
-    Refresh();
-}
-
-void LncalcForm::GotFocus(const Control& control) {
-    switch (control.kind) {
-        case Kind::Field:
-            (model_.*kFieldRows[control.index].gotFocus)();
-            break;
-        case Kind::Freq:
-            model_.optFreq_GotFocus(control.index);
-            break;
-        case Kind::Button:
-            switch (control.index) {
-                case kCalc:
-                    model_.cmdCalc_GotFocus();
-                    break;
-                case kClear:
-                    model_.cmdClear_GotFocus();
-                    break;
-                case kCopy:
-                    model_.cmdCopy_GotFocus();
-                    break;
-                default:
-                    model_.cmdQuit_GotFocus();
-                    break;
-            }
-            break;
-    }
-}
-
-void LncalcForm::LostFocus(const Control& control, std::string_view nextControl) {
-    if (control.kind == Kind::Field) {
-        (model_.*kFieldRows[control.index].lostFocus)(nextControl);
-    }
-}
-
-bool LncalcForm::KeyPress(const Control& control, int key) {
-    switch (control.kind) {
-        case Kind::Field:
-            return (model_.*kFieldRows[control.index].keyPress)(key);
-        case Kind::Freq:
-            return model_.optFreq_KeyPress(control.index, key);
-        case Kind::Button:
-            // Enter presses the command button that has the focus.
-            if (key == CalculatorModel::kEnterKey) {
-                static_cast<QPushButton*>(control.widget)->click();
-                return true;
-            }
-            return false;
-    }
-    return false;
-}
-
-bool LncalcForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const Control* control = ControlOf(qobject_cast<QWidget*>(watched));
-        int key = InterceptedKey(static_cast<QKeyEvent*>(event));
-        if (control && key != 0) {
-            ui_.SetActiveForm(this);
-            bool swallowed = KeyPress(*control, key);
-            Refresh();
-            return swallowed;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void LncalcForm::closeEvent(QCloseEvent* event) {
@@ -349,11 +209,11 @@ void LncalcForm::Refresh() {
         optFreq_[model_.optFreq]->setChecked(true);
     }
     const CalculatorModel::ButtonTips& tips = model_.ToolTips;
-    buttons_[kCalc]->setToolTip(QString::fromStdString(tips.cmdCalc));
-    buttons_[kClear]->setToolTip(QString::fromStdString(tips.cmdClear));
-    buttons_[kCopy]->setToolTip(QString::fromStdString(tips.cmdCopy));
-    buttons_[kQuit]->setToolTip(QString::fromStdString(tips.cmdQuit));
-    pnlStatus_->setText(QString::fromStdString(model_.pnlStatus));
+    frame_.ShowToolTip("cmdCalc", tips.cmdCalc);
+    frame_.ShowToolTip("cmdClear", tips.cmdClear);
+    frame_.ShowToolTip("cmdCopy", tips.cmdCopy);
+    frame_.ShowToolTip("cmdQuit", tips.cmdQuit);
+    frame_.ShowStatus(model_.pnlStatus);
     ui_.ApplyPendingFocus();
 }
 

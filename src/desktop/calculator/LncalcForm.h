@@ -4,13 +4,14 @@
 // model's handler of the same name.
 
 #include <QWidget>
+#include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/calculator/LncalcModel.h"
+#include "desktop/platform/FormFrame.h"
 #include "desktop/platform/QtUi.h"
 
-class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -22,7 +23,6 @@ class LncalcForm : public QWidget {
   public:
     LncalcForm(AppState& state, QtUi& ui, Clock today, CalculatorHost& host,
                QWidget* parent = nullptr);
-    ~LncalcForm() override;
 
     LncalcModel& Model() { return model_; }
 
@@ -34,47 +34,29 @@ class LncalcForm : public QWidget {
     void ApplyToolTips();
     // Presses a command button as its access key would: the focus moves to it first, and a field
     // that refuses its entry and keeps the focus keeps the button from acting.
-    void ClickButton(std::string_view name);
+    void ClickButton(std::string_view name) { frame_.ClickButton(name); }
     // Shows the model's state in every widget.
     void Refresh();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    enum class Kind { Field, Freq, Button };
     enum Field { kAmount, kRate, kMonths, kPayment, kFieldCount };
     enum Button { kCalc, kClear, kCopy, kQuit, kButtonCount };
-    struct Control {
-        QWidget* widget;
-        Kind kind;
-        int index;  // the field, option index or button
-    };
 
     QWidget* BuildFields();
     QWidget* BuildFrequencies();
-    QLineEdit* AddField(Field field, const char* name);
-    QPushButton* AddButton(Button button, const char* name, const QString& caption);
-    const Control* ControlOf(const QWidget* widget) const;
+    void AddButtons(QLayout& row);
     std::string& FieldText(int field);
-
-    void FocusChanged(QWidget* now);
-    void GotFocus(const Control& control);
-    void LostFocus(const Control& control, std::string_view nextControl);
-    bool KeyPress(const Control& control, int key);
-    void ButtonClicked(int button);
 
     LncalcModel model_;
     QtUi& ui_;
-    std::vector<Control> controls_;
-    QWidget* lastFocused_ = nullptr;
-    QMetaObject::Connection focusConnection_;
+    FormFrame frame_;
 
     QLineEdit* fields_[kFieldCount];
     QRadioButton* optFreq_[7];
     QPushButton* buttons_[kButtonCount];
-    QLabel* pnlStatus_;
 };
 
 }  // namespace quorvia

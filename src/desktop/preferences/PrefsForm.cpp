@@ -1,6 +1,5 @@
 #include "desktop/preferences/PrefsForm.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileSystemModel>
@@ -19,64 +18,39 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "core/base/KeyCodes.h"
 #include "core/base/Text.h"
 #include "core/help/HelpTopics.h"
 #include "desktop/help/HelpKey.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/ScrollingBody.h"
-#include "desktop/platform/StatusPanel.h"
+#include "desktop/preferences/FormLabels.h"
 #include "desktop/preferences/StylePictures.h"
 
 namespace quorvia {
 
 namespace {
 
-QString Name(std::string_view group, int index) {
-    return Q(std::string(group) + "(" + std::to_string(index) + ")");
-}
-
-// The index in "optFreq(3)", or -1 when the name is not of that group.
-int IndexIn(const std::string& control, std::string_view group) {
-    std::string prefix = std::string(group) + "(";
-    if (!control.starts_with(prefix)) {
-        return -1;
-    }
-    return std::stoi(control.substr(prefix.size()));
+std::string Name(std::string_view group, int index) {
+    return PrefsModel::OptionName(group, index);
 }
 
 QLabel* Note(const char* text, QWidget* parent) {
-    auto* note = new QLabel(text, parent);
-    note->setObjectName("lblNote");
-    note->setWordWrap(true);
-    note->setTextFormat(Qt::PlainText);
+    QLabel* note = NewTextLabel(text, parent, "lblNote");
     QFont font = note->font();
     font.setItalic(true);
     note->setFont(font);
     return note;
 }
 
-QLabel* Shown(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setMinimumWidth(360);
-    return label;
-}
-
 }  // namespace
 
 PrefsForm::PrefsForm(AppState& state, PrinterService& printers, QtUi& ui, CDialog& fontDialog,
                      SharedPDialog& printerDialog, DataFolders& folders, QWidget* parent)
-    : QDialog(parent),
-      model_(state, printers, ui, fontDialog, printerDialog, folders),
-      ui_(ui),
-      previousForm_(ui.ActiveForm()) {
-    setObjectName("Prefs");
+    : FormDialog(ui, "Prefs", parent),
+      model_(state, printers, ui, fontDialog, printerDialog, folders) {
     SetHelpContext(*this, help_context::kPreferencesForm);
     setWindowTitle(Q(kPrefsCaption));
-    setModal(true);
     auto* layout = new QVBoxLayout(this);
     vsTab_ = new QTabWidget(this);
     vsTab_->setObjectName("vsTab");
@@ -85,62 +59,65 @@ PrefsForm::PrefsForm(AppState& state, PrinterService& printers, QtUi& ui, CDialo
     vsTab_->addTab(new ScrollingBody(BuildCompanyTab()), captions[1]);
     vsTab_->addTab(new ScrollingBody(BuildFilesTab()), captions[2]);
     vsTab_->addTab(new ScrollingBody(BuildStyleTab()), captions[3]);
+    Add(vsTab_->tabBar(), vsTab_->tabBar()->objectName().toStdString(), false);
     layout->addWidget(vsTab_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    cmdSave_ = AddButton("cmdSave", "&Save");
-    cmdReset_ = AddButton("cmdReset", "Rese&t");
-    cmdCancel_ = AddButton("cmdCancel", "&Cancel");
-    for (QPushButton* button : {cmdSave_, cmdReset_, cmdCancel_}) {
-        buttons->addWidget(button);
-    }
+    buttons->addWidget(AddButton("cmdSave", "&Save", [this] { model_.cmdSave_Click(); }));
+    buttons->addWidget(AddButton("cmdReset", "Rese&t", [this] { model_.cmdReset_Click(); }));
+    buttons->addWidget(AddButton("cmdCancel", "&Cancel", [this] { model_.cmdCancel_Click(); }));
     layout->addLayout(buttons);
-    pnlStatus_ = NewStatusPanel(this);
-    layout->addWidget(pnlStatus_);
+    layout->addWidget(frame_.StatusPanel());
 
     connect(vsTab_, &QTabWidget::currentChanged, this, [this](int tab) {
         if (tab != model_.Tab) {
-            Handle([this, tab] { model_.vsTab_Switch(tab); });
+            frame_.Handle([this, tab] { model_.vsTab_Switch(tab); });
         }
     });
-    connect(cmdSave_, &QPushButton::clicked, this,
-            [this] { Handle([this] { model_.cmdSave_Click(); }); });
-    connect(cmdReset_, &QPushButton::clicked, this,
-            [this] { Handle([this] { model_.cmdReset_Click(); }); });
-    connect(cmdCancel_, &QPushButton::clicked, this,
-            [this] { Handle([this] { model_.cmdCancel_Click(); }); });
-    focusConnection_ = connect(qApp, &QApplication::focusChanged, this,
-                               [this](QWidget*, QWidget* now) { FocusChanged(now); });
-
-    ui_.SetActiveForm(this);
-    model_.Form_Load();
-    Refresh();
+    Load({[this] { model_.Form_Load(); }, [this] { model_.Form_Activate(); },
+          [this] { model_.cmdCancel_Click(); }, [this] { return model_.Closed; }});
 }
 
-PrefsForm::~PrefsForm() {
-    disconnect(focusConnection_);
-    ui_.SetActiveForm(previousForm_);
+template <typename Control>
+Control* PrefsForm::Add(Control* control, const std::string& name, bool enterMovesOn,
+                        std::function<void(std::string_view)> lostFocus) {
+    FormFrame::Handlers handlers{
+        [this, name] { model_.Control_GotFocus(name); }, std::move(lostFocus), {}};
+    if (enterMovesOn) {
+        handlers.keyPress = [this](int key) { return EnterMovesOn(key); };
+    }
+    return frame_.Add(control, name, std::move(handlers));
 }
 
-QPushButton* PrefsForm::AddButton(const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    Watch(button);
-    return button;
+// Enter in a text box, check box or option moves on to the next control.
+bool PrefsForm::EnterMovesOn(int key) {
+    if (key != key_code::kEnter) {
+        return false;
+    }
+    focusNextChild();
+    return true;
 }
 
-void PrefsForm::Watch(QWidget* widget) {
-    widget->installEventFilter(this);
+QCheckBox* PrefsForm::AddCheck(const char* name, const QString& caption, QWidget* parent,
+                               int& value) {
+    auto* check = Add(new QCheckBox(caption, parent), name, true);
+    connect(check, &QCheckBox::clicked, this, [&value](bool on) { value = on ? 1 : 0; });
+    return check;
+}
+
+QPushButton* PrefsForm::AddButton(const std::string& name, const QString& caption,
+                                  std::function<void()> click) {
+    return frame_.AddButton(name, caption, std::move(click),
+                            [this, name] { model_.Control_GotFocus(name); });
 }
 
 QWidget* PrefsForm::BuildGeneralTab() {
     auto* tab = new QWidget;
     auto* grid = new QGridLayout(tab);
     auto* rateLabel = new QLabel("Default Interest &Rate:", tab);
-    txtRate_ = new QLineEdit(tab);
-    txtRate_->setObjectName("txtRate");
+    txtRate_ = Add(new QLineEdit(tab), "txtRate", false,
+                   [this](std::string_view) { model_.txtRate_LostFocus(); });
     txtRate_->setMaximumWidth(100);
     rateLabel->setBuddy(txtRate_);
     connect(txtRate_, &QLineEdit::textEdited, this,
@@ -155,31 +132,38 @@ QWidget* PrefsForm::BuildGeneralTab() {
         "Monthly",        "Quarterly", "Semi-Annual", "Annual", "Bi-Weekly (every 2 wks)",
         "Semi-Monthly ->"};
     for (int index = 1; index <= 6; ++index) {
-        auto* option = new QRadioButton(frequencies[index - 1], fraFreq);
-        option->setObjectName(Name("optFreq", index));
+        auto* option =
+            Add(new QRadioButton(frequencies[index - 1], fraFreq), Name("optFreq", index), true,
+                [this, index](std::string_view next) { model_.optFreq_LostFocus(index, next); });
         optFreq_[index] = option;
         freqLayout->addWidget(option, (index - 1) % 3, (index - 1) / 3);
         connect(option, &QRadioButton::clicked, this,
-                [this, index] { Handle([this, index] { model_.optFreq_Click(index); }); });
-        Watch(option);
+                [this, index] { frame_.Handle([this, index] { model_.optFreq_Click(index); }); });
     }
     auto* specialLabel = new QLabel("Special: ", fraFreq);
-    cboSemiMthly_ = new QComboBox(fraFreq);
-    cboSemiMthly_->setObjectName("cboSemiMthly");
+    cboSemiMthly_ = frame_.Add(
+        new QComboBox(fraFreq), "cboSemiMthly",
+        {[this] { ShowList(); }, [this](std::string_view) { model_.cboSemiMthly_LostFocus(); },
+         [this](int key) {
+             if (key == key_code::kEnter) {
+                 model_.cboSemiMthly_Enter();
+             } else {
+                 model_.cboSemiMthly_Escape();
+             }
+             return true;
+         }});
+    // The arrow, page and home/end keys choose in the list as the keyboard's choice.
+    cboSemiMthly_->installEventFilter(this);
     connect(cboSemiMthly_, &QComboBox::activated, this, [this](int index) {
         bool keyboard = listKeyboard_;
         listKeyboard_ = false;
-        Handle([this, index, keyboard] { model_.cboSemiMthly_Click(index, keyboard); });
+        frame_.Handle([this, index, keyboard] { model_.cboSemiMthly_Click(index, keyboard); });
     });
-    Watch(cboSemiMthly_);
     freqLayout->addWidget(specialLabel, 3, 0, Qt::AlignRight);
     freqLayout->addWidget(cboSemiMthly_, 3, 1);
     grid->addWidget(fraFreq, 1, 0, 1, 2);
 
-    chkNbrPymts_ = new QCheckBox("Num&ber payments", tab);
-    chkNbrPymts_->setObjectName("chkNbrPymts");
-    connect(chkNbrPymts_, &QCheckBox::clicked, this,
-            [this](bool on) { model_.chkNbrPymts = on ? 1 : 0; });
+    chkNbrPymts_ = AddCheck("chkNbrPymts", "Num&ber payments", tab, model_.chkNbrPymts);
     grid->addWidget(chkNbrPymts_, 2, 0, 1, 2);
 
     // Alt+U is the full payout's on this tab: the interest method takes L.
@@ -190,34 +174,24 @@ QWidget* PrefsForm::BuildGeneralTab() {
     calcLayout->setContentsMargins(20, 0, 0, 0);
     const char* methods[] = {"Equal 30 day months", "Exact number of days"};
     for (int index = 0; index < 2; ++index) {
-        auto* option = new QRadioButton(methods[index], calcGroup);
-        option->setObjectName(Name("optCalc", index));
+        auto* option =
+            Add(new QRadioButton(methods[index], calcGroup), Name("optCalc", index), true);
         optCalc_[index] = option;
         calcLayout->addWidget(option);
         connect(option, &QRadioButton::clicked, this,
-                [this, index] { Handle([this, index] { model_.optCalc_Click(index); }); });
-        Watch(option);
+                [this, index] { frame_.Handle([this, index] { model_.optCalc_Click(index); }); });
     }
     calcLabel->setBuddy(optCalc_[0]);
     grid->addWidget(calcGroup, 4, 0, 1, 2);
 
-    chkBalDue_ = new QCheckBox("F&ull payout on last pymt.", tab);
-    chkBalDue_->setObjectName("chkBalDue");
-    connect(chkBalDue_, &QCheckBox::clicked, this,
-            [this](bool on) { model_.chkBalDue = on ? 1 : 0; });
-    chkFix_ = new QCheckBox("Fi&xed principal pymts.", tab);
-    chkFix_->setObjectName("chkFix");
-    connect(chkFix_, &QCheckBox::clicked, this, [this](bool on) { model_.chkFix = on ? 1 : 0; });
-    chkTips_ = new QCheckBox("Show ToolTips &help", tab);
-    chkTips_->setObjectName("chkTips");
+    chkBalDue_ = AddCheck("chkBalDue", "F&ull payout on last pymt.", tab, model_.chkBalDue);
+    chkFix_ = AddCheck("chkFix", "Fi&xed principal pymts.", tab, model_.chkFix);
+    chkTips_ = Add(new QCheckBox("Show ToolTips &help", tab), "chkTips", true);
     connect(chkTips_, &QCheckBox::clicked, this,
-            [this](bool on) { Handle([this, on] { model_.chkTips_Click(on ? 1 : 0); }); });
+            [this](bool on) { frame_.Handle([this, on] { model_.chkTips_Click(on ? 1 : 0); }); });
     int row = 5;
-    for (QCheckBox* check : {chkBalDue_, chkFix_, chkTips_, chkNbrPymts_}) {
-        Watch(check);
-        if (check != chkNbrPymts_) {
-            grid->addWidget(check, row++, 0, 1, 2);
-        }
+    for (QCheckBox* check : {chkBalDue_, chkFix_, chkTips_}) {
+        grid->addWidget(check, row++, 0, 1, 2);
     }
     grid->addWidget(
         Note("NOTE:  All defaults shown above may be overidden on data entry screens", tab), row, 0,
@@ -232,23 +206,18 @@ QWidget* PrefsForm::BuildCompanyTab() {
     const char* captions[] = {"Company &name:", "&Address, city, state:"};
     for (int index = 0; index < 2; ++index) {
         auto* label = new QLabel(captions[index], tab);
-        auto* edit = new QLineEdit(tab);
-        edit->setObjectName(Name("txtName", index));
+        auto* edit = Add(new QLineEdit(tab), Name("txtName", index), true);
         edit->setMinimumWidth(360);
         label->setBuddy(edit);
         txtName_[index] = edit;
         connect(edit, &QLineEdit::textEdited, this,
                 [this, index](const QString& text) { model_.txtName[index] = text.toStdString(); });
-        Watch(edit);
         grid->addWidget(label, index, 0);
         grid->addWidget(edit, index, 1);
     }
-    chkFooter_ = new QCheckBox(
-        "&Print Company name && address as a page footer on Amortization schedule", tab);
-    chkFooter_->setObjectName("chkFooter");
-    connect(chkFooter_, &QCheckBox::clicked, this,
-            [this](bool on) { model_.chkFooter = on ? 1 : 0; });
-    Watch(chkFooter_);
+    chkFooter_ = AddCheck(
+        "chkFooter", "&Print Company name && address as a page footer on Amortization schedule",
+        tab, model_.chkFooter);
     grid->addWidget(chkFooter_, 2, 0, 1, 2);
     grid->addWidget(Note("NOTE:  These defaults cannot be overidden within the program", tab), 3, 0,
                     1, 2);
@@ -261,18 +230,16 @@ QWidget* PrefsForm::BuildFilesTab() {
     auto* grid = new QGridLayout(tab);
     grid->addWidget(new QLabel("Default path for saved data files:", tab), 0, 0, 1, 3);
     auto* driveLabel = new QLabel("Dri&ve:", tab);
-    Drive1_ = new QComboBox(tab);
-    Drive1_->setObjectName("Drive1");
+    Drive1_ = Add(new QComboBox(tab), "Drive1", false);
     driveLabel->setBuddy(Drive1_);
     connect(Drive1_, &QComboBox::activated, this, [this](int index) {
         std::string volume = Drive1_->itemText(index).toStdString();
-        Handle([this, volume] { model_.Drive1_Change(volume); });
+        frame_.Handle([this, volume] { model_.Drive1_Change(volume); });
     });
     auto* dirLabel = new QLabel("Su&bdirectory:", tab);
     folders_ = new QFileSystemModel(this);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    Dir1_ = new QTreeView(tab);
-    Dir1_->setObjectName("Dir1");
+    Dir1_ = Add(new QTreeView(tab), "Dir1", false);
     Dir1_->setModel(folders_);
     for (int column = 1; column < folders_->columnCount(); ++column) {
         Dir1_->hideColumn(column);
@@ -284,12 +251,12 @@ QWidget* PrefsForm::BuildFilesTab() {
             [this](const QModelIndex& current) {
                 if (current.isValid()) {
                     std::string folder = folders_->filePath(current).toStdString();
-                    Handle([this, folder] { model_.Dir1_Change(folder); });
+                    frame_.Handle([this, folder] { model_.Dir1_Change(folder); });
                 }
             });
     // The folder tree fills in as the volume is read: show the chosen folder once it is there.
     connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] { RefreshFolders(); });
-    lblCurrPath_ = Shown(tab, "lblCurrPath");
+    lblCurrPath_ = NewValueLabel(tab, "lblCurrPath", 360);
     grid->addWidget(driveLabel, 1, 0);
     grid->addWidget(Drive1_, 1, 1, 1, 2);
     grid->addWidget(dirLabel, 2, 0, Qt::AlignTop);
@@ -297,27 +264,23 @@ QWidget* PrefsForm::BuildFilesTab() {
     grid->addWidget(lblCurrPath_, 3, 1, 1, 2);
 
     grid->addWidget(new QLabel("Printer to use for Amortization Schedules:", tab), 4, 0, 1, 3);
-    lblPrtrName_ = Shown(tab, "lblPrtrName");
-    cmdPrtrDefs_[0] = AddButton("cmdPrtrDefs(0)", "Select &Printer...");
+    lblPrtrName_ = NewValueLabel(tab, "lblPrtrName", 360);
+    cmdPrtrDefs_[0] = AddButton(Name("cmdPrtrDefs", 0), "Select &Printer...",
+                                [this] { model_.cmdPrtrDefs_Click(0); });
     grid->addWidget(lblPrtrName_, 5, 0, 1, 2);
     grid->addWidget(cmdPrtrDefs_[0], 5, 2);
     grid->addWidget(new QLabel("Font to use for Amortization Schedules:", tab), 6, 0, 1, 3);
-    lblFontName_ = Shown(tab, "lblFontName");
-    cmdPrtrDefs_[1] = AddButton("cmdPrtrDefs(1)", "Select &Font...");
+    lblFontName_ = NewValueLabel(tab, "lblFontName", 360);
+    cmdPrtrDefs_[1] = AddButton(Name("cmdPrtrDefs", 1), "Select &Font...",
+                                [this] { model_.cmdPrtrDefs_Click(1); });
     grid->addWidget(lblFontName_, 7, 0, 1, 2);
     grid->addWidget(cmdPrtrDefs_[1], 7, 2);
-    for (int index = 0; index < 2; ++index) {
-        connect(cmdPrtrDefs_[index], &QPushButton::clicked, this,
-                [this, index] { Handle([this, index] { model_.cmdPrtrDefs_Click(index); }); });
-    }
     grid->addWidget(
         Note("NOTE:  Printer & font defaults can be overidden on the Print Preview screen", tab), 8,
         0, 1, 3);
     grid->addWidget(
         Note("NOTE:  Path may be selected/changed at the Open & Save dialog windows", tab), 9, 0, 1,
         3);
-    Watch(Drive1_);
-    Watch(Dir1_);
     return tab;
 }
 
@@ -334,93 +297,31 @@ QWidget* PrefsForm::BuildStyleTab() {
         picture->setIconSize(StylePicture(index).size());
         picture->setFocusPolicy(Qt::NoFocus);
         btnStyle_[index] = picture;
-        auto* option = new QRadioButton(styles[index], tab);
-        option->setObjectName(Name("optStyle", index));
+        auto* option = Add(new QRadioButton(styles[index], tab), Name("optStyle", index), true);
         optStyle_[index] = option;
-        Watch(option);
         grid->addWidget(picture, index / 2 * 2, index % 2, Qt::AlignCenter);
         grid->addWidget(option, index / 2 * 2 + 1, index % 2, Qt::AlignCenter);
         connect(option, &QRadioButton::clicked, this,
-                [this, index] { Handle([this, index] { model_.optStyle_Click(index); }); });
+                [this, index] { frame_.Handle([this, index] { model_.optStyle_Click(index); }); });
         connect(picture, &QToolButton::clicked, this,
-                [this, index] { Handle([this, index] { model_.btnStyle_Click(index); }); });
+                [this, index] { frame_.Handle([this, index] { model_.btnStyle_Click(index); }); });
     }
     grid->setRowStretch(4, 1);
     return tab;
 }
 
-void PrefsForm::Handle(const std::function<void()>& handler) {
-    ui_.SetActiveForm(this);
-    handler();
-    Refresh();
-    if (model_.Closed) {
-        done(QDialog::Accepted);
+// The list drops down as the focus reaches it from the option that enabled it.
+void PrefsForm::ShowList() {
+    model_.cboSemiMthly_GotFocus();
+    if (model_.DropDown) {
+        model_.DropDown = false;
+        cboSemiMthly_->showPopup();
     }
-}
-
-void PrefsForm::reject() {
-    if (!model_.Closed) {
-        ui_.SetActiveForm(this);
-        model_.cmdCancel_Click();
-    }
-    QDialog::reject();
-}
-
-void PrefsForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    ui_.SetActiveForm(this);
-    model_.Form_Activate();
-    Refresh();
-}
-
-// Every focus move inside the form runs the lost-focus handler of the control that had the
-// focus, told where the focus went, then the got-focus handler of the new one.
-void PrefsForm::FocusChanged(QWidget* now) {
-    if (!now || now->window() != this || now == lastFocused_ || model_.Closed) {
-        return;
-    }
-    ui_.SetActiveForm(this);
-    std::string next = now->objectName().toStdString();
-    if (lastFocused_) {
-        LostFocus(lastFocused_->objectName().toStdString(), next);
-    }
-    lastFocused_ = now;
-    if (QApplication::focusWidget() == now) {
-        GotFocus(next);
-    }
-    Refresh();
-}
-
-void PrefsForm::LostFocus(const std::string& control, const std::string& nextControl) {
-    if (control == "txtRate") {
-        model_.txtRate_LostFocus();
-    } else if (control == "cboSemiMthly") {
-        model_.cboSemiMthly_LostFocus();
-    } else if (int index = IndexIn(control, "optFreq"); index > 0) {
-        model_.optFreq_LostFocus(index, nextControl);
-    }
-}
-
-void PrefsForm::GotFocus(const std::string& control) {
-    if (control == "cboSemiMthly") {
-        model_.cboSemiMthly_GotFocus();
-        if (model_.DropDown) {
-            model_.DropDown = false;
-            cboSemiMthly_->showPopup();
-        }
-        return;
-    }
-    model_.Control_GotFocus(control);
 }
 
 bool PrefsForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) {
-        return QDialog::eventFilter(watched, event);
-    }
-    auto* key = static_cast<QKeyEvent*>(event);
-    bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (watched == cboSemiMthly_) {
-        switch (key->key()) {
+    if (watched == cboSemiMthly_ && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
             case Qt::Key_Up:
             case Qt::Key_Down:
             case Qt::Key_PageUp:
@@ -428,30 +329,12 @@ bool PrefsForm::eventFilter(QObject* watched, QEvent* event) {
             case Qt::Key_Home:
             case Qt::Key_End:
                 listKeyboard_ = true;
-                return false;
-            case Qt::Key_Escape:
-                Handle([this] { model_.cboSemiMthly_Escape(); });
-                return true;
+                break;
             default:
                 break;
         }
-        if (enter) {
-            Handle([this] { model_.cboSemiMthly_Enter(); });
-            return true;
-        }
-        return false;
     }
-    if (enter && qobject_cast<QPushButton*>(watched)) {
-        static_cast<QPushButton*>(watched)->click();
-        return true;
-    }
-    // Enter in a text box, check box or option moves on to the next control.
-    if (enter && (qobject_cast<QLineEdit*>(watched) || qobject_cast<QCheckBox*>(watched) ||
-                  qobject_cast<QRadioButton*>(watched))) {
-        focusNextChild();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    return FormDialog::eventFilter(watched, event);
 }
 
 void PrefsForm::RefreshFolders() {
@@ -522,19 +405,15 @@ void PrefsForm::Refresh() {
         optStyle_[index]->setChecked(model_.optStyle == index);
         btnStyle_[index]->setChecked(model_.StylePressed(index));
     }
-    QPushButton* tipped[] = {cmdSave_, cmdReset_, cmdCancel_, cmdPrtrDefs_[0], cmdPrtrDefs_[1]};
     for (std::size_t index = 0; index < model_.ToolTips.size(); ++index) {
-        tipped[index]->setToolTip(Q(model_.ToolTips[index]));
+        frame_.ShowToolTip(PrefsModel::kTipButtons[index], model_.ToolTips[index]);
     }
     if (vsTab_->currentIndex() != model_.Tab) {
         QSignalBlocker block(vsTab_);
         vsTab_->setCurrentIndex(model_.Tab);
     }
-    pnlStatus_->setText(Q(model_.pnlStatus));
-    // The load step's focus request waits for the window to show.
-    if (isVisible()) {
-        ui_.ApplyPendingFocus();
-    }
+    frame_.ShowStatus(model_.pnlStatus);
+    ApplyPendingFocus();
 }
 
 }  // namespace quorvia

@@ -4,12 +4,11 @@
 // event to the model's handler of the same name. Shown modally; it closes when the model says
 // so, and the window's own close counts as Cancel.
 
-#include <QDialog>
 #include <array>
 #include <string>
 
 #include "core/preferences/PrefsModel.h"
-#include "desktop/platform/QtUi.h"
+#include "desktop/platform/FormDialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -24,22 +23,16 @@ class QTreeView;
 
 namespace quorvia {
 
-class PrefsForm : public QDialog {
+class PrefsForm : public FormDialog {
     Q_OBJECT
   public:
     PrefsForm(AppState& state, PrinterService& printers, QtUi& ui, CDialog& fontDialog,
               SharedPDialog& printerDialog, DataFolders& folders, QWidget* parent = nullptr);
-    ~PrefsForm() override;
 
     PrefsModel& Model() { return model_; }
-    // Shows the model's state in every widget.
-    void Refresh();
-
-  public slots:
-    void reject() override;
+    void Refresh() override;
 
   protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -47,19 +40,19 @@ class PrefsForm : public QDialog {
     QWidget* BuildCompanyTab();
     QWidget* BuildFilesTab();
     QWidget* BuildStyleTab();
-    QPushButton* AddButton(const char* name, const QString& caption);
-    void Watch(QWidget* widget);
-    void FocusChanged(QWidget* now);
-    void LostFocus(const std::string& control, const std::string& nextControl);
-    void GotFocus(const std::string& control);
-    void Handle(const std::function<void()>& handler);
+    // A control whose focus shows its help text in the status panel; Enter moves on from it when
+    // `enterMovesOn`, and leaving it runs `lostFocus`.
+    template <typename Control>
+    Control* Add(Control* control, const std::string& name, bool enterMovesOn,
+                 std::function<void(std::string_view)> lostFocus = {});
+    QCheckBox* AddCheck(const char* name, const QString& caption, QWidget* parent, int& value);
+    QPushButton* AddButton(const std::string& name, const QString& caption,
+                           std::function<void()> click);
+    bool EnterMovesOn(int key);
+    void ShowList();
     void RefreshFolders();
 
     PrefsModel model_;
-    QtUi& ui_;
-    QWidget* previousForm_;
-    QWidget* lastFocused_ = nullptr;
-    QMetaObject::Connection focusConnection_;
     bool listKeyboard_ = false;
 
     QTabWidget* vsTab_;
@@ -82,10 +75,6 @@ class PrefsForm : public QDialog {
     std::array<QPushButton*, 2> cmdPrtrDefs_{};
     std::array<QRadioButton*, 4> optStyle_{};
     std::array<QToolButton*, 4> btnStyle_{};
-    QPushButton* cmdSave_;
-    QPushButton* cmdReset_;
-    QPushButton* cmdCancel_;
-    QLabel* pnlStatus_;
 };
 
 }  // namespace quorvia

@@ -10,129 +10,80 @@
 #include "core/help/HelpTopics.h"
 #include "desktop/help/HelpKey.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/preferences/FormLabels.h"
 
 namespace quorvia {
 
-namespace {
-
-QLabel* Text(const QString& text, QWidget* parent, const char* name = "") {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
-}
-
-QLabel* Shown(QWidget* parent, const char* name) {
-    QLabel* label = Text("", parent, name);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setMinimumWidth(380);
-    return label;
-}
-
-}  // namespace
-
 PrtrSelForm::PrtrSelForm(AppState& state, PrinterService& printers, QtUi& ui, CDialog& fontDialog,
                          SharedPDialog& printerDialog, HelpEngine& help, QWidget* parent)
-    : QDialog(parent),
-      model_(state, printers, ui, fontDialog, printerDialog, help),
-      ui_(ui),
-      previousForm_(ui.ActiveForm()) {
-    setObjectName("PrtrSel");
-    SetHelpContext(*this, help_context::kPrinterSetup);
+    : FormDialog(ui, "PrtrSel", parent),
+      model_(state, printers, ui, fontDialog, printerDialog, help) {
     setWindowTitle(Q(kPrtrSelCaption));
-    setModal(true);
+    SetHelpContext(*this, help_context::kPrinterSetup);
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
-    grid->addWidget(Text("Current Default Printer (name & port):", this), 0, 0);
-    lblPrtrName_ = Shown(this, "lblPrtrName");
+    grid->addWidget(NewTextLabel("Current Default Printer (name & port):", this), 0, 0);
+    auto shown = [this](const char* name) {
+        QLabel* label = NewValueLabel(this, name, 380);
+        label->setWordWrap(true);
+        return label;
+    };
+    lblPrtrName_ = shown("lblPrtrName");
     grid->addWidget(lblPrtrName_, 1, 0);
-    grid->addWidget(Text("Current Default Font (name, size, & weight):", this), 2, 0);
-    lblFontName_ = Shown(this, "lblFontName");
+    grid->addWidget(NewTextLabel("Current Default Font (name, size, & weight):", this), 2, 0);
+    lblFontName_ = shown("lblFontName");
     grid->addWidget(lblFontName_, 3, 0);
 
     const char* captions[] = {"Select &Printer", "Select &Font", "&Okay", "&Cancel", "&Help"};
+    const std::function<void()> clicks[] = {
+        [this] { model_.SelectButton_Click(); }, [this] { model_.cmdFont_Click(); },
+        [this] { model_.ExitButton_Click(); }, [this] { model_.cmdCancel_Click(); },
+        [this] { model_.cmdHelp_Click(); }};
     auto* column = new QVBoxLayout;
     for (std::size_t index = 0; index < buttons_.size(); ++index) {
-        auto* button = new QPushButton(captions[index], this);
-        button->setObjectName(Q(PrtrSelModel::kButtons[index]));
-        button->setAutoDefault(false);
-        buttons_[index] = button;
-        column->addWidget(button);
+        // Enter does not press these buttons: only a click, Space or the access key does.
+        buttons_[index] =
+            frame_.Add(new QPushButton(captions[index], this), PrtrSelModel::kButtons[index]);
+        buttons_[index]->setAutoDefault(false);
+        auto click = clicks[index];
+        connect(buttons_[index], &QPushButton::clicked, this,
+                [this, click] { frame_.Handle(click); });
+        column->addWidget(buttons_[index]);
     }
     column->addStretch();
     grid->addLayout(column, 0, 1, 6, 1);
-    grid->addWidget(Text("The program's original 'default' font is Times New Roman, 12 point, "
-                         "normal weight",
-                         this, "Label1"),
-                    4, 0);
-    grid->addWidget(Text(" Click 'Select Printer' to choose a new default printer or 'Select "
-                         "Font' to choose a new font, font size, or font weight (normal or "
-                         "bold).  ",
-                         this, "Label3"),
-                    5, 0);
+    grid->addWidget(
+        NewTextLabel("The program's original 'default' font is Times New Roman, 12 point, "
+                     "normal weight",
+                     this, "Label1"),
+        4, 0);
+    grid->addWidget(
+        NewTextLabel(" Click 'Select Printer' to choose a new default printer or 'Select "
+                     "Font' to choose a new font, font size, or font weight (normal or "
+                     "bold).  ",
+                     this, "Label3"),
+        5, 0);
     layout->addLayout(grid);
-    QLabel* note = Text(
+    QLabel* note = NewTextLabel(
         "NOTE:  You can also change the printer or font at each print preview "
         "screen prior to printing.",
         this, "pnlNote1");
     note->setFrameShape(QFrame::Panel);
     note->setFrameShadow(QFrame::Raised);
     layout->addWidget(note);
-    pnlCaution_ = Text(Q(kNoPrinterCaution), this, "pnlCaution");
+    pnlCaution_ = NewTextLabel(Q(kNoPrinterCaution), this, "pnlCaution");
     pnlCaution_->setFrameShape(QFrame::Panel);
     pnlCaution_->setStyleSheet("color: #a00000; font-weight: bold;");
     layout->addWidget(pnlCaution_);
 
-    connect(buttons_[0], &QPushButton::clicked, this,
-            [this] { Handle([this] { model_.SelectButton_Click(); }); });
-    connect(buttons_[1], &QPushButton::clicked, this,
-            [this] { Handle([this] { model_.cmdFont_Click(); }); });
-    connect(buttons_[2], &QPushButton::clicked, this,
-            [this] { Handle([this] { model_.ExitButton_Click(); }); });
-    connect(buttons_[3], &QPushButton::clicked, this,
-            [this] { Handle([this] { model_.cmdCancel_Click(); }); });
-    connect(buttons_[4], &QPushButton::clicked, this,
-            [this] { Handle([this] { model_.cmdHelp_Click(); }); });
-
-    ui_.SetActiveForm(this);
-    model_.Form_Load();
-    Refresh();
-}
-
-PrtrSelForm::~PrtrSelForm() {
-    ui_.SetActiveForm(previousForm_);
-}
-
-void PrtrSelForm::Handle(const std::function<void()>& handler) {
-    ui_.SetActiveForm(this);
-    handler();
-    Refresh();
-    if (model_.Hidden) {
-        done(QDialog::Accepted);
-    }
-}
-
-void PrtrSelForm::reject() {
-    if (!model_.Hidden) {
-        ui_.SetActiveForm(this);
-        model_.cmdCancel_Click();
-    }
-    QDialog::reject();
-}
-
-void PrtrSelForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    ui_.SetActiveForm(this);
-    model_.Form_Activate();
-    Refresh();
+    Load({[this] { model_.Form_Load(); }, [this] { model_.Form_Activate(); },
+          [this] { model_.cmdCancel_Click(); }, [this] { return model_.Hidden; }});
 }
 
 void PrtrSelForm::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     if (isVisible()) {
-        ui_.SetActiveForm(this);
+        frame_.MarkActive();
         model_.Form_Resize();
         ui_.ApplyPendingFocus();
     }
@@ -146,12 +97,9 @@ void PrtrSelForm::Refresh() {
     buttons_[1]->setEnabled(model_.cmdFontEnabled);
     buttons_[2]->setEnabled(model_.ExitButtonEnabled);
     for (std::size_t index = 0; index < buttons_.size(); ++index) {
-        buttons_[index]->setToolTip(Q(model_.ToolTips[index]));
+        frame_.ShowToolTip(PrtrSelModel::kButtons[index], model_.ToolTips[index]);
     }
-    // The load step's focus request waits for the window to show.
-    if (isVisible()) {
-        ui_.ApplyPendingFocus();
-    }
+    ApplyPendingFocus();
 }
 
 }  // namespace quorvia

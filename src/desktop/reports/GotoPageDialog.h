@@ -19,11 +19,13 @@ class GotoPageDialog : public QDialog {
     GotoPageModel& Model() { return model_; }
     QLineEdit* Input() const { return ThisInput_; }
 
+  public slots:
+    void reject() override;
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
   private:
     void Finish();

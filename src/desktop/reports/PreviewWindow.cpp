@@ -396,12 +396,22 @@ void PreviewWindow::reject() {
     }
 }
 
+PreviewWindowOpener::PreviewWindowOpener(AppState& state, QtUi& ui, PrinterService& printers,
+                                         StatusDisplay& status, CDialog& fontDialog,
+                                         SharedPDialog& printDialog, QtReportPrinter& printOutput,
+                                         QWidget* parent)
+    : makeWindow_(
+          [&state, &ui, &printers, &status, &fontDialog, &printDialog, &printOutput, parent] {
+              return std::make_unique<PreviewWindow>(state, ui, printers, status, fontDialog,
+                                                     printDialog, printOutput, parent);
+          }),
+      parent_(parent) {}
+
 void PreviewWindowOpener::ShowPreview(const Schedule& schedule, int16_t reportKind) {
-    PreviewWindow window(state_, ui_, printers_, status_, fontDialog_, printDialog_, printOutput_,
-                         parent_);
-    window.SetSchedule(schedule);
-    if (window.Load(schedule.scheduledCount, reportKind)) {
-        window.exec();
+    std::unique_ptr<PreviewWindow> window = makeWindow_();
+    window->SetSchedule(schedule);
+    if (window->Load(schedule.scheduledCount, reportKind)) {
+        window->exec();
     }
     // The amortization form asks for its focus next: its window must be the active one again.
     if (parent_ != nullptr) {

@@ -11,6 +11,8 @@
 #include <QWheelEvent>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -113,26 +115,13 @@ class PreviewWindowOpener : public SchedulePreview {
   public:
     PreviewWindowOpener(AppState& state, QtUi& ui, PrinterService& printers, StatusDisplay& status,
                         CDialog& fontDialog, SharedPDialog& printDialog,
-                        QtReportPrinter& printOutput, QWidget* parent)
-        : state_(state),
-          ui_(ui),
-          printers_(printers),
-          status_(status),
-          fontDialog_(fontDialog),
-          printDialog_(printDialog),
-          printOutput_(printOutput),
-          parent_(parent) {}
+                        QtReportPrinter& printOutput, QWidget* parent);
 
     void ShowPreview(const Schedule& schedule, int16_t reportKind) override;
 
   private:
-    AppState& state_;
-    QtUi& ui_;
-    PrinterService& printers_;
-    StatusDisplay& status_;
-    CDialog& fontDialog_;
-    SharedPDialog& printDialog_;
-    QtReportPrinter& printOutput_;
+    // Makes a preview window over parent_ with the program's services.
+    std::function<std::unique_ptr<PreviewWindow>()> makeWindow_;
     QWidget* parent_;
 };
 
