@@ -5,7 +5,8 @@
 # desktop-file-utils, shared-mime-info and libxml2-utils check the installed desktop entry and
 # loan file type. libxlsxwriter writes the exported workbooks; python3-openpyxl reads them back
 # in the tests, and locales lets a test run the program under a locale with a decimal comma.
-# openbox frames the windows of the screenshots, title bars included.
+# openbox frames the windows of the screenshots, title bars included. GNU parallel spreads a
+# portfolio over several processes in the test of the command as a filter.
 set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
@@ -17,6 +18,7 @@ packages=(
     xvfb xauth imagemagick xdotool openbox
     desktop-file-utils shared-mime-info libxml2-utils file
     clang libclang-rt-dev llvm
+    parallel
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -8,13 +8,15 @@
 #include "tools/AprCommand.h"
 #include "tools/BatchCommand.h"
 #include "tools/CalcCommand.h"
+#include "tools/PortfolioCommand.h"
 #include "tools/ScheduleCommand.h"
 
 namespace quorvia {
 
 namespace {
 
-constexpr BatchCommand kCommands[] = {kScheduleCommand, kCalcCommand, kAprCommand};
+constexpr BatchCommand kCommands[] = {kScheduleCommand, kCalcCommand, kAprCommand,
+                                      kPortfolioCommand};
 
 void PrintUsage(std::ostream& stream) {
     stream << "usage: quorvia-batch <command> [options]\n";
