@@ -6,6 +6,7 @@
 #include <future>
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <thread>
 
 #include "core/base/Clock.h"
@@ -23,15 +24,16 @@ namespace quorvia {
 
 namespace {
 
-const OptionNames kPortfolioOptions{
-    {"--summary", "--schedules", "--balances-at", "--balances", "--errors", "--jobs", "--today"},
-    {"--no-prefs", "--yes"}};
+const OptionNames kPortfolioOptions{{"--summary", "--schedules", "--balances-at", "--balances",
+                                     "--errors", "--jobs", "--today", "--part", "--columns"},
+                                    {"--no-prefs", "--yes"}};
 
 // Loans handed to a job at a time: enough to keep a job busy for a while, few enough that the
 // outputs waiting to be written stay small.
 constexpr std::size_t kLoansPerBatch = 64;
 // More jobs than this would only wait for each other.
 constexpr int kMostJobs = 256;
+constexpr int kMostParts = 1'000'000'000;
 
 constexpr const char* kCommandName = "quorvia-batch portfolio: ";
 
@@ -48,6 +50,11 @@ struct PortfolioRequest {
     PortfolioSettings settings;
     int jobs = 1;
     bool noPrefs = false;
+    // A part after the first of a book split across processes writes no header rows, so that
+    // the parts joined in order are the outputs of one run.
+    bool headers = true;
+    // The columns of an input without a header line, as a header would name them.
+    std::optional<std::string> columns;
 };
 
 int DefaultJobs() {
@@ -111,6 +118,17 @@ std::optional<PortfolioRequest> ParseRequest(const CommandArgs& args, std::strin
     settings.schedules = !to.schedules.empty();
     settings.answerYes = options->Has("--yes");
     request.noPrefs = options->Has("--no-prefs");
+    if (options->Has("--part")) {
+        std::optional<int> part = WholeNumber(options->Value("--part", ""), 1, kMostParts);
+        if (!part) {
+            error = "--part must be the number of this part of the book, counted from 1";
+            return std::nullopt;
+        }
+        request.headers = *part == 1;
+    }
+    if (options->Has("--columns")) {
+        request.columns = options->Value("--columns", "");
+    }
     return request;
 }
 
@@ -130,21 +148,21 @@ class PortfolioOutputs {
   public:
     PortfolioOutputs(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
 
-    std::optional<RunError> Open(const Destinations& to) {
+    std::optional<RunError> Open(const Destinations& to, bool headers) {
         const std::pair<PortfolioOutput*, std::pair<const std::string*, std::string_view>>
             outputs[] = {{&summary_, {&to.summary, kPortfolioSummaryHeader}},
                          {&schedules_, {&to.schedules, kPortfolioSchedulesHeader}},
                          {&balances_, {&to.balances, kPortfolioBalancesHeader}}};
         for (const auto& [output, where] : outputs) {
             if (!where.first->empty()) {
-                if (auto error = output->Open(*where.first, out_, where.second)) {
+                if (auto error = output->Open(*where.first, out_, headers ? where.second : "")) {
                     return error;
                 }
             }
         }
         // Errors go to standard error when no other place is named.
         return errors_.Open(to.errors.empty() ? "-" : to.errors, to.errors.empty() ? err_ : out_,
-                            kPortfolioErrorsHeader);
+                            headers ? kPortfolioErrorsHeader : "");
     }
 
     std::optional<RunError> Write(const PortfolioRows& rows) {
@@ -283,6 +301,19 @@ std::istream* OpenInput(const std::string& input, std::ifstream& file, std::stri
     return &file;
 }
 
+// The error row of an input without loans.
+PortfolioRows NoLoansRow(const PortfolioRequest& request, bool hasHeader, long headerLine) {
+    PortfolioRows rows;
+    if (request.columns) {
+        AddErrorRow(rows, 1, "", "no loans: the input is empty");
+    } else if (hasHeader) {
+        AddErrorRow(rows, headerLine + 1, "", "no loans: the input has only its header");
+    } else {
+        AddErrorRow(rows, 1, "", "no loans: the input is empty; its first line names the columns");
+    }
+    return rows;
+}
+
 }  // namespace
 
 int RunPortfolioCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
@@ -300,7 +331,14 @@ int RunPortfolioCommand(const CommandArgs& args, std::ostream& out, std::ostream
     }
     CsvReader reader(*input);
     CsvRecord header;
-    const bool hasHeader = reader.Next(header);
+    bool hasHeader = true;
+    if (request->columns) {
+        std::istringstream named(*request->columns);
+        CsvReader(named).Next(header);
+        header.line = 0;
+    } else {
+        hasHeader = reader.Next(header);
+    }
     std::optional<PortfolioColumns> columns;
     if (hasHeader && !header.problem.empty()) {
         err << kCommandName << "line " << header.line << ": " << header.problem << "\n";
@@ -313,18 +351,14 @@ int RunPortfolioCommand(const CommandArgs& args, std::ostream& out, std::ostream
     LoadLoanDefaults(*request, err);
 
     PortfolioOutputs outputs(out, err);
-    std::optional<RunError> failed = outputs.Open(request->destinations);
+    std::optional<RunError> failed = outputs.Open(request->destinations, request->headers);
     long loans = 0;
     if (!failed && columns) {
         failed =
             PortfolioRun(reader, *columns, request->settings, outputs, request->jobs).Run(loans);
     }
     if (!failed && loans == 0) {
-        PortfolioRows rows;
-        AddErrorRow(rows, hasHeader ? header.line + 1 : 1, "",
-                    hasHeader ? "no loans: the input has only its header"
-                              : "no loans: the input is empty; its first line names the columns");
-        failed = outputs.Write(rows);
+        failed = outputs.Write(NoLoansRow(*request, hasHeader, header.line));
     }
     if (!failed) {
         failed = outputs.Close();

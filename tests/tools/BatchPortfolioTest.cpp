@@ -201,9 +201,10 @@ std::map<std::string, std::string> RowsById(const std::string& output) {
 // The messages of the errors output ("line,id,message") by id.
 std::map<std::string, std::string> ErrorsById(const std::string& output) {
     std::map<std::string, std::string> errors;
-    for (const auto& [line, row] : RowsById(output)) {
-        std::size_t comma = row.find(',');
-        errors[row.substr(0, comma)] = row.substr(comma + 1);
+    for (const std::string& line : SplitLines(output)) {
+        std::size_t id = line.find(',') + 1;
+        std::size_t comma = line.find(',', id);
+        errors[line.substr(id, comma - id)] = line.substr(comma + 1);
     }
     return errors;
 }
@@ -394,6 +395,40 @@ TEST(BatchPortfolio, AFilterReadsStandardInputAndWritesTheSummaryOnStandardOutpu
     EXPECT_EQ(run.out,
               "id,payment,payments,last_date,total_interest,total_paid,apr\r\n"
               "A1,599.55,360,2028-03-10,115838.44,215838.44,6.0000\r\n");
+}
+
+// The README's line: GNU parallel splits the book into parts of 40 loans, each with the header,
+// runs four processes at once and joins their outputs in order; only part 1 writes headers.
+TEST(BatchPortfolio, SplitAcrossProcessesByGnuParallelItIsOneRunByteForByte) {
+    if (std::system("parallel --version >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "GNU parallel is not installed (scripts/install-deps.sh installs it)";
+    }
+    TempFolder folder;
+    const auto input = folder.Write("book.csv", BookCsv(GenerateBook(200)));
+    const std::string program = (testing::BuildDir() / "quorvia-batch").string();
+    const std::string options = " " + kShared + " --jobs 1 --summary - ";
+    BatchRun one = RunBatch("portfolio" + options + "<" + input.string());
+    BatchRun split = testing::RunProgram(
+        "/bin/sh", "-c 'parallel --pipe -N 40 -j 4 --keep-order --header : " + program +
+                       " portfolio" + options + "--part {#}' <" + input.string());
+    EXPECT_NE(one.exitCode, 2) << one.err;
+    // parallel's exit status counts the parts that failed.
+    EXPECT_EQ(split.exitCode != 0, one.exitCode != 0) << split.err;
+    // A part counts the lines of its own piece of the input; the loans and messages are the same.
+    EXPECT_EQ(ErrorsById(split.err), ErrorsById(one.err));
+    ASSERT_GT(SplitLines(one.out).size(), 150u);
+    EXPECT_EQ(split.out, one.out);
+}
+
+// A map-only job hands each process rows without the header: --columns names them.
+TEST(BatchPortfolio, APartWithoutItsHeaderIsNamedByColumns) {
+    TempFolder folder;
+    const auto input = folder.Write("part.csv", kGoodRow);
+    BatchRun run = RunBatch("portfolio " + input.string() +
+                            " --no-prefs --today 03/10/1998 --columns id,amount,rate,term,first "
+                            "--part 2");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "A1,599.55,360,2028-03-10,115838.44,215838.44,6.0000\r\n");
 }
 
 }  // namespace
