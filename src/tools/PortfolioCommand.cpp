@@ -216,7 +216,7 @@ class PortfolioRun {
     // The number of loans read.
     std::optional<RunError> Run(long& loans) {
         for (;;) {
-            auto batch = std::make_unique<Batch>();
+            std::unique_ptr<Batch> batch = SpareBatch();
             CsvRecord record;
             while (batch->records.size() < kLoansPerBatch && reader_.Next(record)) {
                 batch->records.push_back(std::move(record));
@@ -246,7 +246,7 @@ class PortfolioRun {
     std::optional<RunError> Start(std::unique_ptr<Batch> batch) {
         if (jobs_ == 1) {
             RunBatch(*batch, columns_, settings_);
-            return outputs_.Write(batch->rows);
+            return Written(std::move(batch));
         }
         Batch& work = *batch;
         running_.push_back({std::move(batch), std::async(std::launch::async, [this, &work] {
@@ -259,7 +259,30 @@ class PortfolioRun {
         Running oldest = std::move(running_.front());
         running_.pop_front();
         oldest.done.get();
-        return outputs_.Write(oldest.batch->rows);
+        return Written(std::move(oldest.batch));
+    }
+
+    // A batch whose rows are written is used again: its texts keep their room, so that the
+    // memory for the next rows is not given back to the system and asked for again.
+    std::optional<RunError> Written(std::unique_ptr<Batch> batch) {
+        std::optional<RunError> error = outputs_.Write(batch->rows);
+        batch->records.clear();
+        for (std::string* text : {&batch->rows.summary, &batch->rows.schedules,
+                                  &batch->rows.balances, &batch->rows.errors}) {
+            text->clear();
+        }
+        batch->rows.failures = 0;
+        spare_.push_back(std::move(batch));
+        return error;
+    }
+
+    std::unique_ptr<Batch> SpareBatch() {
+        if (spare_.empty()) {
+            return std::make_unique<Batch>();
+        }
+        std::unique_ptr<Batch> batch = std::move(spare_.back());
+        spare_.pop_back();
+        return batch;
     }
 
     CsvReader& reader_;
@@ -268,6 +291,7 @@ class PortfolioRun {
     PortfolioOutputs& outputs_;
     const int jobs_;
     std::deque<Running> running_;
+    std::vector<std::unique_ptr<Batch>> spare_;
 };
 
 // The preferences' defaults for new loans, from the profile file unless --no-prefs.
