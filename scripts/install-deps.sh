@@ -9,6 +9,7 @@
 # finds what the Debian package depends on; lintian and appstream check the package; dex and
 # gio (libglib2.0-bin) start the installed program the way a desktop does, from its menu entry
 # and by a loan file's type. groff-base and man-db render the manual pages in the tests.
+# GNU parallel spreads a portfolio over several processes in the test of the command as a filter.
 set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
@@ -21,6 +22,7 @@ packages=(
     desktop-file-utils shared-mime-info libxml2-utils file groff-base man-db
     dpkg-dev lintian appstream dex libglib2.0-bin
     clang libclang-rt-dev llvm
+    parallel
 )
 missing=()
 for p in "${packages[@]}"; do

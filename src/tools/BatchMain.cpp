@@ -10,13 +10,15 @@
 #include "tools/BatchCommand.h"
 #include "tools/BatchHelp.h"
 #include "tools/CalcCommand.h"
+#include "tools/PortfolioCommand.h"
 #include "tools/ScheduleCommand.h"
 
 namespace quorvia {
 
 namespace {
 
-constexpr BatchCommand kCommands[] = {kScheduleCommand, kCalcCommand, kAprCommand};
+constexpr BatchCommand kCommands[] = {kScheduleCommand, kCalcCommand, kAprCommand,
+                                      kPortfolioCommand};
 
 // `quorvia-batch help [COMMAND]`, `quorvia-batch --help` or `-h`.
 int AnswerHelp(const CommandArgs& args) {

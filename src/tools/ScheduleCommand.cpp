@@ -158,14 +158,6 @@ class BatchRunner : public ScheduleRunner {
     Outputs outputs_;
 };
 
-// Nobody is there to save or close a window: the form's requests go nowhere.
-class BatchHost : public AmortFormHost {
-  public:
-    void QueueFileSaveAs() override {}
-    void UnloadAmortForm() override {}
-    void UpdateMainCommands() override {}
-};
-
 // A person typing into a field and leaving it; false when the field refuses the entry (the
 // person was told).
 bool Type(AmortFormModel& form, AmortField field, const std::string& text) {
@@ -185,11 +177,8 @@ void KeepSemiMonthlyPair(AmortFormModel& form, AppState& state, int pair) {
     }
 }
 
-enum class Typing { Done, UsageError, Refused };
+}  // namespace
 
-// The form's fields as the options give them, in the order a person would fill them in: the
-// interest method and the dates before the frequency and its due-day pair. A field that refuses
-// its entry keeps a person in it: nothing is typed after it.
 Typing TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& options,
                    std::string& error) {
     bool refused = false;
@@ -253,6 +242,8 @@ Typing TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& op
     }
     return refused ? Typing::Refused : Typing::Done;
 }
+
+namespace {
 
 // The --font-size value: a number of points the font dialog allows.
 std::optional<float> FontSize(const BatchOptions& options, std::string& error) {

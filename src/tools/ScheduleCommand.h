@@ -5,10 +5,32 @@
 // question on the error stream, and a validated loan's schedule is written where the output
 // options say.
 
+#include <string>
+
+#include "core/amortization/AmortFormModel.h"
+#include "core/session/AppState.h"
 #include "tools/BatchCommand.h"
+#include "tools/BatchOptions.h"
 #include "tools/ScheduleOptions.h"
 
 namespace quorvia {
+
+// Nobody is there to save or close a window: the form's requests go nowhere.
+class BatchHost : public AmortFormHost {
+  public:
+    void QueueFileSaveAs() override {}
+    void UnloadAmortForm() override {}
+    void UpdateMainCommands() override {}
+};
+
+enum class Typing { Done, UsageError, Refused };
+
+// The form's fields as a loan's options give them, in the order a person would fill them in:
+// the interest method and the dates before the frequency and its due-day pair. A field that
+// refuses its entry keeps a person in it: nothing is typed after it. A choice option out of
+// its range is a usage error, told in `error`.
+Typing TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& options,
+                   std::string& error);
 
 int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 

@@ -80,16 +80,6 @@ int WriteAll(int descriptor, std::string_view content) {
     return 0;
 }
 
-int Flush(int descriptor, std::optional<mode_t> keptMode, std::string_view content) {
-    if (keptMode && ::fchmod(descriptor, *keptMode) != 0) {
-        return errno;
-    }
-    if (int error = WriteAll(descriptor, content)) {
-        return error;
-    }
-    return ::fsync(descriptor) == 0 ? 0 : errno;
-}
-
 // The rename itself is made durable by flushing the folder; a folder that can't be flushed
 // (some network file systems) still holds the complete new file.
 void FlushFolder(const fs::path& folder) {
@@ -109,31 +99,74 @@ RunError FileWriteError(const fs::path& target, std::string_view reason) {
 
 std::optional<RunError> WriteFileAtomically(const fs::path& target, std::string_view content,
                                             fs::perms newFilePermissions) {
+    AtomicFileWriter file;
+    if (auto error = file.Open(target, newFilePermissions)) {
+        return error;
+    }
+    if (auto error = file.Append(content)) {
+        return error;
+    }
+    return file.Commit();
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    if (descriptor_ >= 0) {
+        ::close(descriptor_);
+        ::unlink(temporary_.c_str());
+    }
+}
+
+std::optional<RunError> AtomicFileWriter::Open(const fs::path& target,
+                                               fs::perms newFilePermissions) {
     std::optional<mode_t> keptMode;
     if (auto refused = CheckTarget(target, keptMode)) {
         return refused;
     }
+    target_ = target;
     // While it is written the temporary is private; it takes the kept permissions before any
     // content goes in.
     const mode_t createMode = keptMode ? 0600 : static_cast<mode_t>(newFilePermissions);
-    fs::path temporary;
-    int descriptor = CreateTemporary(FolderOf(target), createMode, temporary);
-    if (descriptor < 0) {
+    descriptor_ = CreateTemporary(FolderOf(target), createMode, temporary_);
+    if (descriptor_ < 0) {
         return FileWriteError(target, std::strerror(errno));
     }
-    int error = Flush(descriptor, keptMode, content);
-    if (::close(descriptor) != 0 && error == 0) {
-        error = errno;
+    if (keptMode && ::fchmod(descriptor_, *keptMode) != 0) {
+        return Fail(errno);
     }
-    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) {
+    return std::nullopt;
+}
+
+std::optional<RunError> AtomicFileWriter::Append(std::string_view content) {
+    if (int error = WriteAll(descriptor_, content)) {
+        return Fail(error);
+    }
+    return std::nullopt;
+}
+
+std::optional<RunError> AtomicFileWriter::Commit() {
+    if (::fsync(descriptor_) != 0) {
+        return Fail(errno);
+    }
+    int closed = ::close(descriptor_);
+    descriptor_ = -1;
+    int error = closed == 0 ? 0 : errno;
+    if (error == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0) {
         error = errno;
     }
     if (error != 0) {
-        ::unlink(temporary.c_str());
-        return FileWriteError(target, std::strerror(error));
+        ::unlink(temporary_.c_str());
+        return FileWriteError(target_, std::strerror(error));
     }
-    FlushFolder(FolderOf(target));
+    FlushFolder(FolderOf(target_));
     return std::nullopt;
+}
+
+// The temporary file goes; the target stays as it was.
+std::optional<RunError> AtomicFileWriter::Fail(int error) {
+    ::close(descriptor_);
+    descriptor_ = -1;
+    ::unlink(temporary_.c_str());
+    return FileWriteError(target_, std::strerror(error));
 }
 
 }  // namespace quorvia

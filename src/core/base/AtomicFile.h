@@ -27,4 +27,28 @@ std::optional<RunError> WriteFileAtomically(
     const std::filesystem::path& target, std::string_view content,
     std::filesystem::perms newFilePermissions = kNewFilePermissions);
 
+// The same road for a file written a piece at a time, such as a portfolio's output that is
+// too large to hold: the pieces go to the temporary file, and Commit puts it in place. A writer
+// destroyed before Commit succeeded removes its temporary file and leaves the target as it was.
+class AtomicFileWriter {
+  public:
+    AtomicFileWriter() = default;
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+    ~AtomicFileWriter();
+
+    std::optional<RunError> Open(const std::filesystem::path& target,
+                                 std::filesystem::perms newFilePermissions = kNewFilePermissions);
+    std::optional<RunError> Append(std::string_view content);
+    // Flushes the file to disk and renames it over the target.
+    std::optional<RunError> Commit();
+
+  private:
+    std::optional<RunError> Fail(int error);
+
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+    int descriptor_ = -1;
+};
+
 }  // namespace quorvia

@@ -14,29 +14,60 @@ namespace {
 // The sign, the 309 digits of the largest double, the point and two decimals.
 constexpr std::size_t kLongestPlainAmount = 320;
 
-std::string IsoDate(Date date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", YearOf(date), MonthOf(date), DayOf(date));
-    return text;
+// "1998-04-10": the year in four digits at least.
+void AppendIsoDate(std::string& out, Date date) {
+    char text[32];
+    int length = std::snprintf(text, sizeof text, "%04d-%02d-%02d", YearOf(date), MonthOf(date),
+                               DayOf(date));
+    out.append(text, static_cast<std::size_t>(length));
+}
+
+void AppendAmount(std::string& out, double amount) {
+    char text[kLongestPlainAmount];
+    auto [end, failed] =
+        std::to_chars(text, text + sizeof text, amount, std::chars_format::fixed, 2);
+    if (failed == std::errc()) {
+        out.append(text, end);
+    }
+}
+
+void AppendWholeNumber(std::string& out, long number) {
+    char text[24];
+    auto [end, failed] = std::to_chars(text, text + sizeof text, number);
+    out.append(text, end);
 }
 
 }  // namespace
 
+std::string IsoDate(Date date) {
+    std::string text;
+    AppendIsoDate(text, date);
+    return text;
+}
+
 // std::to_chars, unlike printf, writes a point whatever the program's locale: under one with a
 // decimal comma the amounts would otherwise split into extra fields.
 std::string PlainAmount(double amount) {
-    char text[kLongestPlainAmount];
-    auto [end, failed] =
-        std::to_chars(text, text + sizeof text, amount, std::chars_format::fixed, 2);
-    return failed == std::errc() ? std::string(text, end) : std::string();
+    std::string text;
+    AppendAmount(text, amount);
+    return text;
+}
+
+void AppendScheduleCsvRow(std::string& csv, const PaymentRow& row) {
+    AppendWholeNumber(csv, row.number);
+    csv += ',';
+    AppendIsoDate(csv, row.dueDate);
+    for (double amount : {row.payment, row.interest, row.principal, row.balance}) {
+        csv += ',';
+        AppendAmount(csv, amount);
+    }
+    csv += "\r\n";
 }
 
 std::string ScheduleCsv(const Schedule& schedule) {
-    std::string csv = "number,due_date,payment,interest,principal,balance\r\n";
+    std::string csv(kScheduleCsvHeader);
     for (const PaymentRow& row : schedule.rows) {
-        csv += std::to_string(row.number) + ',' + IsoDate(row.dueDate) + ',' +
-               PlainAmount(row.payment) + ',' + PlainAmount(row.interest) + ',' +
-               PlainAmount(row.principal) + ',' + PlainAmount(row.balance) + "\r\n";
+        AppendScheduleCsvRow(csv, row);
     }
     return csv;
 }

@@ -17,4 +17,17 @@ std::string SummaryLines(const ScheduleSummary& summary) {
            "total_paid=" + PlainAmount(summary.totalPaid) + "\n";
 }
 
+StandingOnDate StandingOn(const Schedule& schedule, Date date) {
+    StandingOnDate standing{schedule.openingBalance, 0, 0};
+    for (const PaymentRow& row : schedule.rows) {
+        if (row.dueDate > date) {
+            break;
+        }
+        standing.balance = row.balance;
+        standing.interestPaid += row.interest;
+        standing.principalPaid += row.principal;
+    }
+    return standing;
+}
+
 }  // namespace quorvia

@@ -24,4 +24,13 @@ ScheduleSummary Summarize(const Schedule& schedule);
 // total_interest, total_paid; amounts as plain numbers with two decimals.
 std::string SummaryLines(const ScheduleSummary& summary);
 
+// Where a loan stands on a date: what its payments due on or before that date paid.
+struct StandingOnDate {
+    double balance = 0;  // the balance after the last of them; the amount lent before the first
+    double interestPaid = 0;
+    double principalPaid = 0;
+};
+
+StandingOnDate StandingOn(const Schedule& schedule, Date date);
+
 }  // namespace quorvia

@@ -92,5 +92,38 @@ TEST(AtomicFile, RefusesFoldersAndDevices) {
     EXPECT_EQ(EntriesIn(folder), 1);
 }
 
+// A portfolio's output arrives a piece at a time: the old file stays whole until the last piece
+// is in and Commit puts the new one in place; a run that stops midway changes nothing.
+TEST(AtomicFile, AFileWrittenInPiecesAppearsOnlyWhenCommitted) {
+    TempFolder folder;
+    fs::path file = folder.Write("out.csv", "old");
+    {
+        AtomicFileWriter writer;
+        ASSERT_FALSE(writer.Open(file));
+        ASSERT_FALSE(writer.Append("a,b\r\n"));
+        ASSERT_FALSE(writer.Append("1,2\r\n"));
+        EXPECT_EQ(TempFolder::Read(file), "old");
+        ASSERT_FALSE(writer.Commit());
+    }
+    EXPECT_EQ(TempFolder::Read(file), "a,b\r\n1,2\r\n");
+    {
+        AtomicFileWriter abandoned;
+        ASSERT_FALSE(abandoned.Open(file));
+        ASSERT_FALSE(abandoned.Append("half"));
+    }
+    EXPECT_EQ(TempFolder::Read(file), "a,b\r\n1,2\r\n");
+    EXPECT_EQ(EntriesIn(folder), 1);
+    {
+        FileSizeLimit fullDisk(10);
+        AtomicFileWriter full;
+        ASSERT_FALSE(full.Open(file));
+        std::optional<RunError> error = full.Append(std::string(100, 'x'));
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->description, "Cannot write " + file.string() + ": File too large");
+    }
+    EXPECT_EQ(TempFolder::Read(file), "a,b\r\n1,2\r\n");
+    EXPECT_EQ(EntriesIn(folder), 1);
+}
+
 }  // namespace
 }  // namespace quorvia
