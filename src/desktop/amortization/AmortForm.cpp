@@ -539,6 +539,7 @@ void AmortForm::Refresh() {
     // A status text writes a shown ampersand doubled, as captions do.
     pnlStatus_->setText(QString::fromStdString(model_.pnlStatus).replace("&&", "&"));
     ui_.ApplyPendingFocus();
+    emit Refreshed();
 }
 
 }  // namespace quorvia

@@ -42,6 +42,10 @@ class AmortForm : public QWidget {
     // Shows the model's state in every widget.
     void Refresh();
 
+  signals:
+    // The form showed its state anew: its input may have become unsaved.
+    void Refreshed();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
