@@ -645,33 +645,5 @@ TEST_F(RecentFilesModelTest, AListedFileReopensAfterTheUnsavedInputQuestion) {
     EXPECT_EQ(Kept(), (Paths{smith, lee}));
 }
 
-// A file moved or deleted since is said so, before any question about the input, and leaves
-// the list and the profile file; the form keeps what it holds.
-TEST_F(RecentFilesModelTest, AListedFileNoLongerThereIsToldAndTakenOff) {
-    ASSERT_TRUE(Start());
-    std::string smith = Loan("Smith");
-    std::string lee = Loan("Lee");
-    model.OpenFileAtStart(smith);
-    model.OpenFileAtStart(lee);
-    std::filesystem::remove(smith);
-    state.InputUnsaved = true;
-    ui.Clear();
-
-    model.OpenRecentFile(1);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].title, "UNABLE TO OPEN FILE");
-    EXPECT_EQ(ui.messages[0].prompt,
-              "Cannot find '" + smith +
-                  "'.  It may have been moved, renamed or deleted; it has been removed from the "
-                  "list of recent files.");
-    EXPECT_EQ(model.Recent().Paths(), Paths{lee});
-    EXPECT_EQ(Kept(), Paths{lee});
-    EXPECT_EQ(host.form->txtName.text, "Lee");
-    EXPECT_TRUE(state.InputUnsaved);
-
-    model.OpenRecentFile(5);
-    EXPECT_EQ(ui.messages.size(), 1u);
-}
-
 }  // namespace
 }  // namespace quorvia

@@ -88,13 +88,6 @@ TEST_F(RecentFilesProfileTest, APathThatWouldNotReadBackWholeIsLeftOut) {
     EXPECT_EQ(ReadRecentFiles(Profile()).Paths(), (Paths{"/loans/a.qrv", "/loans/é.qrv"}));
 }
 
-TEST_F(RecentFilesProfileTest, AProfileThatCannotBeWrittenIsToldToThePerson) {
-    fs::create_directory(Profile());
-    EXPECT_FALSE(WriteRecentFiles(RecentFiles(Paths{"/loans/a.qrv"}), Profile(), ui));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].title, "DATA NOT SAVED");
-}
-
 // A first run that only opened a file writes the profile file for the list alone; the next start
 // must still take the preferences' defaults, not read every missing key as empty.
 TEST_F(RecentFilesProfileTest, AProfileWithTheListAloneLeavesThePreferencesAtTheirDefaults) {

@@ -34,9 +34,7 @@ class DesktopConventionsGuiTest : public ::testing::Test, protected testing::Mai
     QLineEdit* AmortField(const char* name) const {
         return window.OpenAmortForm()->findChild<QLineEdit*>(name);
     }
-    QWidget* Focus() {
-        return QApplication::focusWidget() ? QApplication::focusWidget() : &window;
-    }
+    QWidget* Focus() { return QApplication::focusWidget() ? QApplication::focusWidget() : &window; }
     // A key pressed where the focus is, in the main window active again after a dialog (the
     // window manager's part, which the offscreen platform leaves undone).
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
@@ -151,15 +149,23 @@ TEST_F(DesktopConventionsGuiTest, TheFileMenuListsTheRecentFilesAndReopensThem) 
     EXPECT_EQ(ReadRecentFiles(folder / "quorvia.ini").Paths(),
               (std::vector<std::string>{smith, lee}));
 
-    // A file deleted since is said so and leaves the menu.
+    // A file deleted since is said so, before any question about the input, and leaves the
+    // menu and the profile file; the form keeps what it holds.
     fs::remove(lee);
+    QTest::keyClicks(AmortField("txtName"), "Typed");
     OpenMenu(Qt::Key_F, "mnuFile");
     Named("mnuFileRecent(1)")->trigger();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "UNABLE TO OPEN FILE");
+    EXPECT_EQ(messages[0].prompt,
+              "Cannot find '" + lee +
+                  "'.  It may have been moved, renamed or deleted; it has been removed from the "
+                  "list of recent files.");
     file = OpenMenu(Qt::Key_F, "mnuFile");
     EXPECT_EQ(file.mid(file.size() - 3), (QStringList{"&1 Smith.qrv", "-", "E&xit"}));
-    EXPECT_EQ(window.OpenAmortForm()->Model().txtName.text, "Smith");
+    EXPECT_EQ(ReadRecentFiles(folder / "quorvia.ini").Paths(), std::vector<std::string>{smith});
+    EXPECT_EQ(window.OpenAmortForm()->Model().txtName.text, "SmithTyped");
+    EXPECT_TRUE(state.InputUnsaved);
 }
 
 TEST_F(DesktopConventionsGuiTest, TheWindowMenuArrangesAndListsTheOpenForms) {
