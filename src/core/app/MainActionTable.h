@@ -26,6 +26,9 @@ struct MainActionEntry {
     void (MainWindowModel::*handler)() = nullptr;
     std::string_view icon = {};
     bool checkable = false;
+    // The key that runs the command from anywhere in the main window, in Qt's portable text
+    // ("Ctrl+Shift+S"); none when empty.
+    std::string_view shortcut = {};
 };
 
 std::span<const MainActionEntry> MainActionTable();

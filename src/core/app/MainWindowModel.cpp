@@ -1,5 +1,7 @@
 #include "core/app/MainWindowModel.h"
 
+#include <system_error>
+
 #include "core/amortization/AmortControls.h"
 #include "core/app/ProgramVersion.h"
 #include "core/base/EntryNumbers.h"
@@ -43,6 +45,7 @@ bool MainWindowModel::MDIForm_Load(const std::filesystem::path& programFolder,
     Hourglass hourglass(ui_);
     CreateProgramFolders(folders);
     LoadPreferences(state_, printers_, ui_);
+    recent_ = ReadRecentFiles(state_.IniFilePath);
     if (!CheckReportPrinter(state_, printers_, ui_)) {
         return false;
     }
@@ -81,22 +84,54 @@ void MainWindowModel::UpdateMainCommands() {
 
 void MainWindowModel::mnuFileOpen_Click() {
     FileMenu().mnuFileOpen_Click();
+    RememberLoanFile();
 }
 
 void MainWindowModel::mnuFileSave_Click() {
     FileMenu().mnuFileSave_Click();
+    RememberLoanFile();
 }
 
 void MainWindowModel::mnuFileSaveAs_Click() {
     FileMenu().mnuFileSaveAs_Click();
+    RememberLoanFile();
 }
 
 void MainWindowModel::OpenFileAtStart(const std::string& path) {
     FileMenu().OpenNamedFile(path);
+    RememberLoanFile();
 }
 
 void MainWindowModel::OpenHandedOverFile(const std::string& path) {
     FileMenu().OpenHandedOverFile(path);
+    RememberLoanFile();
+}
+
+void MainWindowModel::OpenRecentFile(std::size_t index) {
+    if (index >= recent_.Paths().size()) {
+        return;
+    }
+    std::string path = recent_.Paths()[index];
+    // A file that cannot be looked at (a folder without permission) is no missing file: opening
+    // it says what is wrong.
+    std::error_code error;
+    if (!std::filesystem::exists(path, error) && !error) {
+        ui_.MsgBox({"Cannot find '" + path +
+                        "'.  It may have been moved, renamed or deleted; it has been removed "
+                        "from the list of recent files.",
+                    "UNABLE TO OPEN FILE", MsgButtons::Ok, MsgIcon::Exclamation, 1});
+        recent_.Remove(path);
+        WriteRecentFiles(recent_, state_.IniFilePath, ui_);
+        return;
+    }
+    FileMenu().OpenHandedOverFile(path);
+    RememberLoanFile();
+}
+
+void MainWindowModel::RememberLoanFile() {
+    if (!state_.LoanFilePath.empty() && !state_.InputUnsaved && recent_.Add(state_.LoanFilePath)) {
+        WriteRecentFiles(recent_, state_.IniFilePath, ui_);
+    }
 }
 
 AmortFormModel& MainWindowModel::ShowAmortForm() {

@@ -20,6 +20,7 @@
 #include "core/printing/CDialogService.h"
 #include "core/printing/PrinterService.h"
 #include "core/session/AppState.h"
+#include "core/session/RecentFiles.h"
 
 namespace quorvia {
 
@@ -56,6 +57,9 @@ class MainWindowHost {
     // Show the preferences and the printer and font forms modally and unload them.
     virtual void ShowPrefsForm() = 0;
     virtual void ShowPrtrSelForm() = 0;
+    // Arrange the open data forms side by side, or overlapping from the top left.
+    virtual void TileForms() = 0;
+    virtual void CascadeForms() = 0;
 };
 
 // The enabled and checked state of the menu items and toolbar buttons, and whether the
@@ -116,6 +120,8 @@ class MainWindowModel : private LoanFileWindows {
     void mnuAmort_Click();
     void mnuCalc_Click();
     void mnuWinClose_Click();
+    void mnuWinTile_Click() { host_.TileForms(); }
+    void mnuWinCascade_Click() { host_.CascadeForms(); }
     void mnuHelpIndex_Click();
     void mnuHelpSrch_Click();
     void mnuHelpHelp_Click();
@@ -132,6 +138,12 @@ class MainWindowModel : private LoanFileWindows {
     // question about unsaved input.
     void OpenHandedOverFile(const std::string& path);
 
+    // The loan data files opened or saved last, as the File menu lists them.
+    const RecentFiles& Recent() const { return recent_; }
+    // Opens the listed file as a handed-over file is opened. A file no longer there is told to
+    // the person and taken off the list.
+    void OpenRecentFile(std::size_t index);
+
   private:
     bool AmortOpen() const { return state_.FormOpen[1]; }
     bool CalcOpen() const { return state_.FormOpen[2]; }
@@ -140,8 +152,14 @@ class MainWindowModel : private LoanFileWindows {
     // LoanFileWindows
     AmortFormModel* AmortForm() override { return host_.AmortModel(); }
     AmortFormModel& ShowAmortForm() override;
-    void UnloadAmortForm() override { host_.UnloadAmortForm(); }
+    // File | Save As closes the form after saving for closing: the file saved is listed first.
+    void UnloadAmortForm() override {
+        RememberLoanFile();
+        host_.UnloadAmortForm();
+    }
     void tbHelp_Click();
+    // Lists the current loan data file first among the recent files once it is read or saved.
+    void RememberLoanFile();
 
     AppState& state_;
     PrinterService& printers_;
@@ -149,6 +167,7 @@ class MainWindowModel : private LoanFileWindows {
     MainWindowHost& host_;
     HelpEngine& helpEngine_;
     ProgramHelp help_;
+    RecentFiles recent_;
 };
 
 }  // namespace quorvia

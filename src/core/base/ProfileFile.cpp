@@ -127,14 +127,16 @@ fs::path ResolvedTarget(const fs::path& file) {
     return error ? file : real;
 }
 
-bool WriteKey(std::string_view section, std::string_view key, std::string_view value,
-              const fs::path& file) {
+bool WriteKeys(std::string_view section, const std::vector<IniEntry>& entries,
+               const fs::path& file) {
     fs::path target = ResolvedTarget(file);
     ProfileFile profile = ProfileFile::Load(target);
     if (profile.FileState() == ProfileFile::State::NotAProfileFile) {
         return false;
     }
-    profile.Set(section, key, OneLine(value));
+    for (const auto& [key, value] : entries) {
+        profile.Set(section, key, OneLine(value));
+    }
     return !WriteFileAtomically(target, profile.Text());
 }
 
@@ -160,6 +162,10 @@ ProfileFile ProfileFile::Load(const fs::path& file) {
     profile.state_ = State::Read;
     Parse(content, profile.bom_, profile.lines_);
     return profile;
+}
+
+bool ProfileFile::HasSection(std::string_view section) const {
+    return FindKey(lines_, section, {}).section != kNone;
 }
 
 std::string ProfileFile::Value(std::string_view section, std::string_view key) const {
@@ -206,9 +212,20 @@ std::string ProfileFile::Text() const {
 std::string ReadIniString(std::string_view section, std::string_view key, const fs::path& file) {
     return ProfileFile::Load(file).Value(section, key);
 }
+
+bool ReadsBackWhole(std::string_view value) {
+    return value == OneLine(value) && value == TrimView(value) &&
+           CutToCharacters(value, kIniValueLimit) == value;
+}
+
 int WriteIniString(std::string_view section, std::string_view key, std::string_view value,
                    const fs::path& file, Ui& ui) {
-    if (WriteKey(section, key, value, file)) {
+    return WriteIniStrings(section, {{std::string(key), std::string(value)}}, file, ui);
+}
+
+int WriteIniStrings(std::string_view section, const std::vector<IniEntry>& entries,
+                    const fs::path& file, Ui& ui) {
+    if (WriteKeys(section, entries, file)) {
         return 1;
     }
     ui.MsgBox({"Error saving your data to the " + file.string() + " file ... please investigate.",

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/base/Ui.h"
@@ -32,6 +33,8 @@ class ProfileFile {
     State FileState() const { return state_; }
     // Read, and not empty: the file exists in the sense of FileExists.
     bool HasContent() const { return state_ == State::Read && !(bom_.empty() && lines_.empty()); }
+    // Whether the file has a section of that name, with keys or without.
+    bool HasSection(std::string_view section) const;
 
     // The value of the key with its surrounding blanks removed, cut to kIniValueLimit
     // characters; "" when the section or the key is missing.
@@ -59,11 +62,23 @@ class ProfileFile {
 std::string ReadIniString(std::string_view section, std::string_view key,
                           const std::filesystem::path& file);
 
+// Whether a read gives the value back exactly as it was written: no line break or other
+// control character, no surrounding blanks, and not longer than a read returns.
+bool ReadsBackWhole(std::string_view value);
+
 // Sets the key in the file, creating the file or the section when missing. The new contents
 // replace the file through the atomic writer, so a failed write leaves the old file as it was;
 // a file that is no profile file is left alone. Returns non-zero on success; on failure tells
 // the person "DATA NOT SAVED" and returns 0.
 int WriteIniString(std::string_view section, std::string_view key, std::string_view value,
                    const std::filesystem::path& file, Ui& ui);
+
+// A key and its value, as WriteIniStrings writes them.
+using IniEntry = std::pair<std::string, std::string>;
+
+// Sets several keys of one section as WriteIniString sets one, in a single write of the file:
+// either every key is written or the file is left as it was.
+int WriteIniStrings(std::string_view section, const std::vector<IniEntry>& entries,
+                    const std::filesystem::path& file, Ui& ui);
 
 }  // namespace quorvia

@@ -81,4 +81,12 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::string NumberedCaption(int number, std::string_view text) {
+    std::string caption = (number >= 1 && number <= 9 ? "&" : "") + std::to_string(number) + " ";
+    for (char c : text) {
+        caption += c == '&' ? std::string("&&") : std::string(1, c);
+    }
+    return caption;
+}
+
 }  // namespace quorvia

@@ -18,6 +18,10 @@ std::string UpperCase(std::string_view text);
 // line end.
 std::vector<std::string> SplitLines(std::string_view text);
 
+// A numbered menu item's caption, "&1 text": numbers 1 to 9 are the access key, and an ampersand
+// of the text is shown as itself.
+std::string NumberedCaption(int number, std::string_view text);
+
 bool StartsWith(std::string_view text, std::string_view prefix);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 

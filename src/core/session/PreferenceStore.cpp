@@ -187,7 +187,8 @@ std::array<std::pair<std::string_view, std::string>, 2> PageSetupKeys(const AppS
 
 void LoadPreferences(AppState& state, PrinterService& printers, Ui& ui, ProfileWrites writes) {
     ProfileFile profile = ProfileFile::Load(state.IniFilePath);
-    if (profile.HasContent()) {
+    // A profile file that keeps only the list of recent files holds no preferences yet.
+    if (profile.HasSection(kIniSection)) {
         ReadFromFile(state, profile, printers, ui, writes);
     } else {
         UseDefaults(state, printers);

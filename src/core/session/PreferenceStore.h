@@ -21,10 +21,10 @@ std::array<std::pair<std::string_view, std::string>, 2> PageSetupKeys(const AppS
 enum class ProfileWrites { Allowed, Never };
 
 // Reads every preference from the profile file, which is read once, or takes the defaults when
-// there is none or it is no profile file (nothing is written then), and fills the settings
-// derived from them. A paper size missing or not offered is the printers' default paper, an
-// orientation other than landscape is portrait. A missing report printer is filled in from the
-// current printer and, when `writes` allows, written back to the file.
+// there is none, it is no profile file or it has no section "Prefs" (nothing is written then), and
+// fills the settings derived from them. A paper size missing or not offered is the printers'
+// default paper, an orientation other than landscape is portrait. A missing report printer is
+// filled in from the current printer and, when `writes` allows, written back to the file.
 void LoadPreferences(AppState& state, PrinterService& printers, Ui& ui,
                      ProfileWrites writes = ProfileWrites::Allowed);
 

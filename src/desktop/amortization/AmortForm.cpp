@@ -349,6 +349,7 @@ void AmortForm::Refresh() {
     frame_.ShowToolTip(ControlName(AmortControl::comQuit), model_.ToolTips.comQuit);
     frame_.ShowStatus(model_.pnlStatus);
     ui_.ApplyPendingFocus();
+    emit Refreshed();
 }
 
 }  // namespace quorvia

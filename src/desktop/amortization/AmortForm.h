@@ -39,6 +39,10 @@ class AmortForm : public QWidget {
     // Shows the model's state in every widget.
     void Refresh();
 
+  signals:
+    // The form showed its state anew: its input may have become unsaved.
+    void Refreshed();
+
   private:
     QWidget* BuildDataTab();
     QWidget* BuildStyleTab();

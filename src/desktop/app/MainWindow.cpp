@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QKeySequence>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 
 #include "core/app/FormCentering.h"
+#include "core/app/MainWindowTitle.h"
+#include "core/base/Text.h"
 #include "desktop/amortization/AmortForm.h"
 #include "desktop/app/LogoForm.h"
 #include "desktop/app/QtScheduleRunner.h"
@@ -38,6 +42,15 @@ constexpr int kWindowWidth = 12000 / kTwipsPerPixel;
 const QPoint kCalcPosition(3900 / kTwipsPerPixel, (400 + kTwipsPerPixel / 2) / kTwipsPerPixel);
 // How often a handed-over file waits for the dialogs to close.
 constexpr int kHandOverRetryMs = 250;
+
+// Menu items made anew each time their menu opens: the old ones go once the menu is built.
+void TakeAway(QMenu& menu, std::vector<QAction*>& actions) {
+    for (QAction* action : actions) {
+        menu.removeAction(action);
+        action->deleteLater();
+    }
+    actions.clear();
+}
 
 }  // namespace
 
@@ -143,6 +156,7 @@ void MainWindow::OpenHandedOverFiles() {
 
 QAction* MainWindow::AddAction(QWidget* holder, const MainActionEntry& entry) {
     auto* action = new QAction(Q(entry.caption), this);
+    action->setShortcut(QKeySequence(Q(entry.shortcut), QKeySequence::PortableText));
     connect(action, &QAction::triggered, this, [this, handler = entry.handler] {
         (model_.*handler)();
         RefreshCommands();
@@ -193,6 +207,69 @@ void MainWindow::BuildMenusAndToolBar() {
         action->setCheckable(entry.checkable);
         actions_[IndexOf(entry.action)] = action;
     }
+    connect(Action(MainAction::mnuFile)->menu(), &QMenu::aboutToShow, this,
+            &MainWindow::ListRecentFiles);
+    connect(Action(MainAction::mnuWindow)->menu(), &QMenu::aboutToShow, this,
+            &MainWindow::ListOpenWindows);
+}
+
+// The recent files stand numbered above Exit, with a line below them.
+void MainWindow::ListRecentFiles() {
+    QMenu& menu = *Action(MainAction::mnuFile)->menu();
+    TakeAway(menu, recentActions_);
+    QAction* exit = Action(MainAction::mnuFileExit);
+    const std::vector<std::string> captions = RecentFileCaptions(model_.Recent());
+    for (std::size_t index = 0; index < captions.size(); ++index) {
+        auto* action = new QAction(Q(captions[index]), &menu);
+        action->setObjectName(QString("mnuFileRecent(%1)").arg(index));
+        connect(action, &QAction::triggered, this, [this, index] {
+            model_.OpenRecentFile(index);
+            RefreshCommands();
+        });
+        menu.insertAction(exit, action);
+        recentActions_.push_back(action);
+    }
+    if (!captions.empty()) {
+        recentActions_.push_back(menu.insertSeparator(exit));
+    }
+}
+
+// The open data forms, numbered in the order they opened; the active one is checked.
+void MainWindow::ListOpenWindows() {
+    QMenu& menu = *Action(MainAction::mnuWindow)->menu();
+    TakeAway(menu, windowActions_);
+    int number = 0;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        if (!window->isVisible()) {
+            continue;
+        }
+        QAction* action =
+            menu.addAction(Q(NumberedCaption(++number, window->windowTitle().toStdString())));
+        action->setObjectName(QString("mnuWinList(%1)").arg(number - 1));
+        action->setCheckable(true);
+        action->setChecked(window == mdiArea_->activeSubWindow());
+        connect(action, &QAction::triggered, this, [this, window = QPointer(window)] {
+            if (window) {
+                mdiArea_->setActiveSubWindow(window);
+                RefreshCommands();
+            }
+        });
+        windowActions_.push_back(action);
+    }
+}
+
+void MainWindow::TileForms() {
+    mdiArea_->tileSubWindows();
+}
+
+void MainWindow::CascadeForms() {
+    mdiArea_->cascadeSubWindows();
+}
+
+void MainWindow::RefreshTitle() {
+    MainWindowTitle title = MainWindowTitleOf(state_);
+    setWindowTitle(Q(title.text));
+    setWindowModified(title.modified);
 }
 
 AmortForm* MainWindow::OpenAmortForm() const {
@@ -214,6 +291,7 @@ void MainWindow::RefreshCommands() {
         logo_->CenterInParent();
     }
     RefreshPressedButtons();
+    RefreshTitle();
     // A command may have changed the form's entries (File | Open).
     if (AmortForm* form = OpenAmortForm()) {
         form->Refresh();
@@ -281,6 +359,7 @@ void MainWindow::LoadAmortWindow() {
                                                      *printerDialog_, printDialogs_, this);
     }
     auto* form = new AmortForm(state_, ui_, today_, *runner_, *this);
+    connect(form, &AmortForm::Refreshed, this, &MainWindow::RefreshTitle);
     amortWindow_ =
         AddFormWindow(form, "AmortWindow", "Amortization Schedule", ":/toolbar/amort.png");
     ui_.SetActiveForm(form);

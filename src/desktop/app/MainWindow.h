@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/amortization/AmortFormModel.h"
 #include "core/app/MainActionTable.h"
@@ -88,6 +89,8 @@ class MainWindow : public QMainWindow,
     int ActiveFormHelpContext() override;
     void ShowPrefsForm() override;
     void ShowPrtrSelForm() override;
+    void TileForms() override;
+    void CascadeForms() override;
 
     // AmortFormHost
     void QueueFileSaveAs() override;
@@ -106,6 +109,9 @@ class MainWindow : public QMainWindow,
     QAction* AddToolButton(QToolBar* toolBar, const MainActionEntry& entry);
     void RefreshCommands();
     void RefreshPressedButtons();
+    void RefreshTitle();
+    void ListRecentFiles();
+    void ListOpenWindows();
     void SubWindowActivated(QMdiSubWindow* window);
     void GrowToHold(QSize formSize);
     QMdiSubWindow* AddFormWindow(QWidget* form, const char* name, const char* title,
@@ -137,6 +143,9 @@ class MainWindow : public QMainWindow,
     QPointer<QMdiSubWindow> amortWindow_;
     QPointer<QMdiSubWindow> calcWindow_;
     std::array<QAction*, kMainActionCount> actions_{};
+    // The File menu's recent files and the Window menu's open windows, made as the menu opens.
+    std::vector<QAction*> recentActions_;
+    std::vector<QAction*> windowActions_;
     std::deque<std::string> handedOverFiles_;
     QTimer* handOverRetry_;
 };

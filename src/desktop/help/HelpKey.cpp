@@ -31,7 +31,8 @@ HelpKeyFilter::HelpKeyFilter(HelpEngine& engine, Ui& ui, QObject* parent)
     : QObject(parent), engine_(engine), ui_(ui) {}
 
 bool HelpKeyFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) {
+    bool override = event->type() == QEvent::ShortcutOverride;
+    if ((event->type() != QEvent::KeyPress && !override) || !watched->isWidgetType()) {
         return false;
     }
     auto* key = static_cast<QKeyEvent*>(event);
@@ -41,6 +42,12 @@ bool HelpKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     int context = HelpContextOf(static_cast<QWidget*>(watched));
     if (context == 0) {
         return false;
+    }
+    // F1 in a window with a topic of its own is that window's, before the main window's F1
+    // (Help | Contents) would take it.
+    if (override) {
+        event->accept();
+        return true;
     }
     ProgramHelp(engine_, ui_).Topic(context);
     return true;

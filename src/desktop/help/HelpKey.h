@@ -16,7 +16,7 @@ void SetHelpContext(QWidget& window, int context);
 int HelpContextOf(const QWidget* widget);
 
 // Watches the application's key presses for F1 and opens the topic of the window it was
-// pressed in; a failure is told through `ui`.
+// pressed in, before a shortcut of the same key; a failure is told through `ui`.
 class HelpKeyFilter : public QObject {
     Q_OBJECT
   public:

@@ -55,6 +55,8 @@ class RecordingHost : public MainWindowHost {
     int ActiveFormHelpContext() override { return 2100; }
     void ShowPrefsForm() override { calls.push_back("ShowPrefsForm"); }
     void ShowPrtrSelForm() override { calls.push_back("ShowPrtrSelForm"); }
+    void TileForms() override { calls.push_back("TileForms"); }
+    void CascadeForms() override { calls.push_back("CascadeForms"); }
 
     AppState* state = nullptr;
     bool windowShown = false;
@@ -574,6 +576,87 @@ TEST(CenterFormTest, CentresOnTheParentAndBelowTheToolbar) {
     // A form larger than its parent: Int rounds toward minus infinity.
     centred = CenterForm({0, 0, 301, 100}, {0, 0, 100, 100});
     EXPECT_EQ(centred.left, -101);
+}
+
+}  // namespace
+}  // namespace quorvia
+
+namespace quorvia {
+namespace {
+
+using Paths = std::vector<std::string>;
+
+std::string LoanText(const std::string& name) {
+    return name +
+           "\r\n5000.00\r\n9.0000\r\n24\r\n 2 \r\n 1 \r\n04/10/1998\r\n"
+           "0.00\r\n 0 \r\n 1 \r\n0\r\n\r\n 0 \r\n 0 \r\n 1 \r\n";
+}
+
+class RecentFilesModelTest : public MainWindowModelTest {
+  protected:
+    std::string Loan(const std::string& name) {
+        return folder.Write(name + ".qrv", LoanText(name)).string();
+    }
+    Paths Kept() const { return ReadRecentFiles(state.IniFilePath).Paths(); }
+};
+
+// Every loan data file opened or saved goes to the top of the list and into the profile file;
+// a file that could not be read, or input that could not be saved, does not.
+TEST_F(RecentFilesModelTest, FilesOpenedOrSavedAreListedFirstAndKept) {
+    folder.Write("quorvia.ini", "[Recent]\r\nfile1=/gone/old.qrv\r\n");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(model.Recent().Paths(), Paths{"/gone/old.qrv"});
+
+    std::string smith = Loan("Smith");
+    host.files.Choose(smith);
+    model.mnuFileOpen_Click();
+    ASSERT_EQ(host.form->txtName.text, "Smith");
+    state.InputUnsaved = true;
+    host.files.Choose((folder / "copy").string());
+    model.mnuFileSaveAs_Click();
+    std::string copy = (folder / "copy.qrv").string();
+    EXPECT_EQ(model.Recent().Paths(), (Paths{copy, smith, "/gone/old.qrv"}));
+    EXPECT_EQ(Kept(), model.Recent().Paths());
+
+    std::string broken = folder.Write("broken.qrv", "Broken\r\n").string();
+    host.files.Choose(broken);
+    model.mnuFileOpen_Click();
+    state.InputUnsaved = true;
+    host.files.Choose((folder / "no such folder" / "x").string());
+    model.mnuFileSaveAs_Click();
+    EXPECT_EQ(Kept(), (Paths{copy, smith, "/gone/old.qrv"}));
+
+    // Saving for Close All closes the form, and the file saved is still listed first.
+    state.InputUnsaved = true;
+    ui.QueueAnswer(MsgAnswer::Yes);
+    host.files.Choose((folder / "closing").string());
+    model.mnuWinClose_Click();
+    ASSERT_FALSE(state.FormOpen[1]);
+    EXPECT_EQ(Kept().front(), (folder / "closing.qrv").string());
+}
+
+TEST_F(RecentFilesModelTest, AListedFileReopensAfterTheUnsavedInputQuestion) {
+    ASSERT_TRUE(Start());
+    std::string smith = Loan("Smith");
+    std::string lee = Loan("Lee");
+    model.OpenFileAtStart(smith);
+    model.OpenFileAtStart(lee);
+    ASSERT_EQ(model.Recent().Paths(), (Paths{lee, smith}));
+
+    host.form->txtName.text = "Typed";
+    state.InputUnsaved = true;
+    ui.Clear();
+    ui.QueueAnswer(MsgAnswer::Cancel);
+    model.OpenRecentFile(1);
+    EXPECT_EQ(host.form->txtName.text, "Typed");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "CAUTION");
+
+    ui.QueueAnswer(MsgAnswer::No);
+    model.OpenRecentFile(1);
+    EXPECT_EQ(host.form->txtName.text, "Smith");
+    EXPECT_EQ(state.LoanFilePath, smith);
+    EXPECT_EQ(Kept(), (Paths{smith, lee}));
 }
 
 }  // namespace
