@@ -40,8 +40,12 @@ Date BuildDate(int year, int month, int day) {
     long long monthsFromYearZero = year * 12LL + (month - 1LL);
     long long normalYear = FloorDiv(monthsFromYearZero, 12);
     long long normalMonth = monthsFromYearZero - normalYear * 12 + 1;
-    sys_days firstOfMonth{MakeDate(static_cast<int>(normalYear), static_cast<int>(normalMonth), 1)};
-    return Date{firstOfMonth + days{day - 1LL}};
+    const Date first = MakeDate(static_cast<int>(normalYear), static_cast<int>(normalMonth), 1);
+    // Most days are in the month: no need for the count of days since the epoch and back.
+    if (day >= 1 && day <= 28) {
+        return Date{first.year(), first.month(), std::chrono::day{static_cast<unsigned>(day)}};
+    }
+    return Date{sys_days{first} + days{day - 1LL}};
 }
 
 Date AddMonths(Date date, int months) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 
 namespace quorvia {
 
@@ -23,7 +24,7 @@ struct Measured {
 // to a millionfold gain.
 constexpr double kLowestRateOverAPeriod = -0.99;
 constexpr double kHighestUnitRate = 1e6;
-constexpr int kMostHalvings = 400;
+constexpr int kMostTries = 400;
 
 std::string DateText(Date date) {
     return FormatDate(date, "mm/dd/yyyy");
@@ -98,39 +99,58 @@ Measured MeasurePayments(const CreditTransaction& transaction) {
     return measured;
 }
 
-// What the payments are worth at the advance, discounted at the unit-period rate: a whole unit
-// period compounds, a fraction of one earns simple interest. A payment of nothing is worth
-// nothing, however far off (where the discount factor itself runs out of range).
-double PresentValue(const std::vector<TimedPayment>& payments, double rate) {
+// How much is still owed at a unit-period rate, and how fast that grows with the rate.
+struct Owed {
     double value = 0;
+    double slope = 0;
+};
+
+// The amount less what the payments are worth at the advance, discounted at the unit-period
+// rate: a whole unit period compounds, a fraction of one earns simple interest. The discount
+// over whole unit periods is carried from one payment to the next, the payments being in date
+// order. A payment of nothing is worth nothing, however far off (where the discount factor
+// itself runs out of range).
+Owed OwedAfterActuarialMethod(double amount, const std::vector<TimedPayment>& payments,
+                              double rate) {
+    const double perPeriod = 1 / (1 + rate);
+    double discount = 1;
+    int periods = 0;
+    Owed owed{amount, 0};
     for (const TimedPayment& payment : payments) {
+        for (; periods < payment.at.whole; ++periods) {
+            discount *= perPeriod;
+        }
         if (payment.amount == 0) {
             continue;
         }
-        value += payment.amount /
-                 ((1 + payment.at.fraction * rate) * std::pow(1 + rate, payment.at.whole));
+        const double simple = 1 + payment.at.fraction * rate;
+        const double worth = payment.amount * discount / simple;
+        owed.value -= worth;
+        owed.slope += worth * (payment.at.whole * perPeriod + payment.at.fraction / simple);
     }
-    return value;
+    return owed;
 }
 
 // What is still owed after the last payment when finance charge is never added to the balance.
-double OwedAfterUnitedStatesRule(double amount, const std::vector<TimedPayment>& payments,
-                                 double rate) {
-    double balance = amount;
-    double unpaidCharge = 0;
+Owed OwedAfterUnitedStatesRule(double amount, const std::vector<TimedPayment>& payments,
+                               double rate) {
+    Owed balance{amount, 0};
+    Owed unpaidCharge;
     double previous = 0;
     for (const TimedPayment& payment : payments) {
         double at = payment.at.whole + payment.at.fraction;
-        unpaidCharge += balance * rate * (at - previous);
+        unpaidCharge.value += balance.value * rate * (at - previous);
+        unpaidCharge.slope += (balance.value + balance.slope * rate) * (at - previous);
         previous = at;
-        if (payment.amount >= unpaidCharge) {
-            balance -= payment.amount - unpaidCharge;
-            unpaidCharge = 0;
+        if (payment.amount >= unpaidCharge.value) {
+            balance.value -= payment.amount - unpaidCharge.value;
+            balance.slope += unpaidCharge.slope;
+            unpaidCharge = {};
         } else {
-            unpaidCharge -= payment.amount;
+            unpaidCharge.value -= payment.amount;
         }
     }
-    return balance + unpaidCharge;
+    return {balance.value + unpaidCharge.value, balance.slope + unpaidCharge.slope};
 }
 
 double LongestPeriod(const std::vector<TimedPayment>& payments) {
@@ -144,25 +164,89 @@ double LongestPeriod(const std::vector<TimedPayment>& payments) {
     return longest;
 }
 
+using OwedAt = std::function<Owed(double)>;
+
+// Rates known to leave the balance owed below zero (`low`) and above it (`high`).
+struct Bracket {
+    double low = 0;
+    double high = 0;
+
+    double Width() const { return high - low; }
+    double Middle() const { return (low + high) / 2; }
+
+    // Closes in on the root with what is owed at `rate`; says that.
+    Owed Try(const OwedAt& owed, double rate) {
+        Owed at = owed(rate);
+        (at.value < 0 ? low : high) = rate;
+        return at;
+    }
+};
+
+// How close to the root Newton's steps close the bracket: well inside the tolerance, and some
+// steps of the rate's last digit wide so that the rounding of the sums stays inside.
+double Closeness(double rate) {
+    return kUnitRateTolerance / 8 + 64 * std::numeric_limits<double>::epsilon() * std::abs(rate);
+}
+
+// Newton's steps from the middle of the bracket, narrowing it at every rate tried; where a
+// step would leave the bracket or gains too little, the middle is tried instead. Once the
+// steps are small the rates just either side of the last one are tried, which leaves the
+// bracket a few steps of the tolerance wide around the root.
+Bracket NarrowedByNewton(const OwedAt& owed, Bracket bracket) {
+    double rate = bracket.Middle();
+    double lastStep = bracket.Width();
+    for (int i = 0; i < kMostTries && bracket.Width() > kUnitRateTolerance; ++i) {
+        const Owed at = bracket.Try(owed, rate);
+        const double step = at.value / at.slope;
+        const double next = rate - step;
+        if (!(next > bracket.low && next < bracket.high && std::abs(step) < lastStep / 2)) {
+            lastStep = bracket.Width();
+            rate = bracket.Middle();
+            continue;
+        }
+        const double closeness = Closeness(next);
+        if (std::abs(step) < closeness / 4) {
+            for (double side : {next - closeness, next + closeness}) {
+                if (side > bracket.low && side < bracket.high) {
+                    bracket.Try(owed, side);
+                }
+            }
+            return bracket;
+        }
+        lastStep = std::abs(step);
+        rate = next;
+    }
+    return bracket;
+}
+
 // The rate at which `owed`, which grows with the rate, is zero; nothing when no rate between
-// the lowest and the highest tried brings it there.
-std::optional<double> SolveUnitRate(const std::function<double(double)>& owed, double lowest) {
-    double low = lowest;
-    double high = 1;
-    if (!(owed(low) < 0)) {
+// the lowest and the highest tried brings it there. The range is halved down to the
+// tolerance and the middle of the last half taken, so that the same payments give the same
+// rate to the last digit, whatever the rounding of the sums; Newton's steps find the root
+// first, so that only the halvings close to it need what is owed worked out.
+std::optional<double> SolveUnitRate(const OwedAt& owed, double lowest) {
+    Bracket range{lowest, 1};
+    if (!(owed(range.low).value < 0)) {
         return std::nullopt;
     }
-    while (!(owed(high) > 0)) {
-        if (high >= kHighestUnitRate) {
+    while (!(owed(range.high).value > 0)) {
+        if (range.high >= kHighestUnitRate) {
             return std::nullopt;
         }
-        high *= 2;
+        range.high *= 2;
     }
-    for (int i = 0; i < kMostHalvings && high - low > kUnitRateTolerance; ++i) {
-        double middle = (low + high) / 2;
-        (owed(middle) < 0 ? low : high) = middle;
+    const Bracket known = NarrowedByNewton(owed, range);
+    for (int i = 0; i < kMostTries && range.Width() > kUnitRateTolerance; ++i) {
+        const double middle = range.Middle();
+        if (middle <= known.low) {
+            range.low = middle;
+        } else if (middle >= known.high) {
+            range.high = middle;
+        } else {
+            range.Try(owed, middle);
+        }
     }
-    return (low + high) / 2;
+    return range.Middle();
 }
 
 }  // namespace
@@ -177,10 +261,12 @@ AprResult AnnualPercentageRate(const CreditTransaction& transaction, AprMethod m
     Measured measured = MeasurePayments(transaction);
     result.unitPeriod = measured.unit;
     result.unitPeriodsPerYear = UnitPeriodsPerYear(measured.unit);
-    std::function<double(double)> owed;
+    OwedAt owed;
     double lowest = kLowestRateOverAPeriod;
     if (method == AprMethod::Actuarial) {
-        owed = [&](double rate) { return amount - PresentValue(measured.payments, rate); };
+        owed = [&](double rate) {
+            return OwedAfterActuarialMethod(amount, measured.payments, rate);
+        };
     } else {
         // Simple interest over a long period must not take more than the balance.
         lowest /= LongestPeriod(measured.payments);

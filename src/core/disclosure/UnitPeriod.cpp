@@ -8,6 +8,9 @@ namespace quorvia {
 
 namespace {
 
+using std::chrono::month_day_last;
+using std::chrono::year_month_day_last;
+
 constexpr int kDaysPerMonth = 30;
 constexpr int kDaysPerSemiMonth = 15;
 constexpr double kDaysPerYear = 365;
@@ -17,7 +20,7 @@ int MonthIndex(Date date) {
 }
 
 bool IsLastDayOfMonth(Date date) {
-    return date == DayOfMonthFrom(date, 0, 31);
+    return date.day() == year_month_day_last{date.year(), month_day_last{date.month()}}.day();
 }
 
 // A whole count of units and the rest, the rest as a fraction of a unit.

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "core/disclosure/RegularPayments.h"
+#include "core/disclosure/UnitPeriod.h"
 
 namespace quorvia {
 namespace {
@@ -287,6 +290,152 @@ TEST(AnnualPercentageRate, RefusesWhatItCannotMeasure) {
             EXPECT_EQ(result.refusal, c.refusal);
         }
     }
+}
+
+// The rate per unit period found the slow, sure way: each payment discounted on its own,
+// the rates that are too low and too high halved down to the tolerance.
+struct ReferenceRate {
+    std::vector<double> amounts;
+    std::vector<UnitPosition> at;
+    double unitsPerYear = 0;
+    double longest = 1;
+
+    ReferenceRate(Date advanced, const Payments& payments) {
+        std::vector<Date> dates{advanced};
+        for (const ScheduledPayment& payment : payments) {
+            dates.push_back(payment.date);
+        }
+        DueDays dueDays(SeriesDayOf({dates.begin() + 1, dates.end()}));
+        UnitPeriod unit = UnitPeriodOf(dates, dueDays);
+        unitsPerYear = UnitPeriodsPerYear(unit);
+        double previous = 0;
+        for (const ScheduledPayment& payment : payments) {
+            amounts.push_back(payment.amount);
+            at.push_back(dueDays.Position(advanced, payment.date, unit));
+            double time = at.back().whole + at.back().fraction;
+            longest = std::max(longest, time - previous);
+            previous = time;
+        }
+    }
+
+    double Actuarial(double amount, double rate) const {
+        double worth = 0;
+        for (std::size_t i = 0; i < amounts.size(); ++i) {
+            if (amounts[i] != 0) {
+                worth +=
+                    amounts[i] / ((1 + at[i].fraction * rate) * std::pow(1 + rate, at[i].whole));
+            }
+        }
+        return amount - worth;
+    }
+
+    double UnitedStatesRule(double amount, double rate) const {
+        double balance = amount;
+        double unpaid = 0;
+        double previous = 0;
+        for (std::size_t i = 0; i < amounts.size(); ++i) {
+            double time = at[i].whole + at[i].fraction;
+            unpaid += balance * rate * (time - previous);
+            previous = time;
+            if (amounts[i] >= unpaid) {
+                balance -= amounts[i] - unpaid;
+                unpaid = 0;
+            } else {
+                unpaid -= amounts[i];
+            }
+        }
+        return balance + unpaid;
+    }
+
+    std::optional<double> Solve(double amount, AprMethod method) const {
+        auto owed = [&](double rate) {
+            return method == AprMethod::Actuarial ? Actuarial(amount, rate)
+                                                  : UnitedStatesRule(amount, rate);
+        };
+        double low = method == AprMethod::Actuarial ? -0.99 : -0.99 / longest;
+        double high = 1;
+        if (!(owed(low) < 0)) {
+            return std::nullopt;
+        }
+        for (; !(owed(high) > 0); high *= 2) {
+            if (high >= 1e6) {
+                return std::nullopt;
+            }
+        }
+        while (high - low > kUnitRateTolerance) {
+            double middle = (low + high) / 2;
+            (owed(middle) < 0 ? low : high) = middle;
+        }
+        return (low + high) / 2;
+    }
+};
+
+// Payment streams of every kind a lender writes: every interval, a few payments or hundreds,
+// odd first and last payments, skipped and zero payments, first periods short and long, and
+// an amount financed from well below the payments' total to above it.
+Payments GeneratedStream(std::mt19937& random) {
+    using enum PaymentInterval;
+    auto uniform = [&](double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(random);
+    };
+    auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    const PaymentInterval intervals[] = {Monthly,  Quarterly, SemiAnnual, Annual,
+                                         BiWeekly, Weekly,    SemiMonthly};
+    const PaymentInterval interval = intervals[pick(0, 6)];
+    const int count = pick(2, interval == Monthly ? 480 : 120);
+    const double amount = std::round(uniform(5, 5000) * 100) / 100;
+    Date first = DayOfMonthFrom(MakeDate(pick(1990, 2040), pick(1, 12), 1), 0, pick(1, 31));
+    Payments payments = Regular(count, amount, first, interval);
+    if (pick(0, 3) == 0) {
+        payments.front().amount = std::round(amount * uniform(0, 3) * 100) / 100;
+    }
+    if (pick(0, 3) == 0) {
+        payments.back().amount = std::round(amount * uniform(0, 5) * 100) / 100;
+    }
+    for (int skipped = pick(0, 3) == 0 ? pick(1, count / 2) : 0; skipped > 0; --skipped) {
+        payments[pick(0, count - 1)].amount = pick(0, 1) ? 0 : amount / 2;
+    }
+    return payments;
+}
+
+TEST(AnnualPercentageRate, AgreesWithHalvingTheRateOverGeneratedStreams) {
+    std::mt19937 random(20261208);
+    int measured = 0;
+    // The rate of the same stream with the last payment a rounding away from its cent: only
+    // where the tolerance's last halving falls within that rounding of the root may it change.
+    int changed = 0;
+    for (int i = 0; i < 3000; ++i) {
+        Payments payments = GeneratedStream(random);
+        double total = 0;
+        for (const ScheduledPayment& payment : payments) {
+            total += payment.amount;
+        }
+        const Date advanced =
+            AddDays(payments.front().date, -std::uniform_int_distribution<int>(1, 80)(random));
+        const double amount =
+            std::round(total * std::uniform_real_distribution<double>(0.3, 1.02)(random) * 100) /
+            100;
+        const ReferenceRate reference(advanced, payments);
+        for (AprMethod method : {AprMethod::Actuarial, AprMethod::UnitedStatesRule}) {
+            AprResult result = Apr(amount, advanced, payments, method);
+            std::optional<double> expected = reference.Solve(amount, method);
+            ASSERT_EQ(result.percent.has_value(), expected.has_value())
+                << "stream " << i << ": " << result.refusal;
+            if (expected) {
+                ++measured;
+                EXPECT_NEAR(*result.percent / 100 / result.unitPeriodsPerYear, *expected, 1e-12)
+                    << "stream " << i << ", " << payments.size() << " payments";
+                EXPECT_EQ(result.unitPeriodsPerYear, reference.unitsPerYear) << "stream " << i;
+                Payments nudged = payments;
+                nudged.back().amount = std::nextafter(nudged.back().amount, 1e9);
+                changed += Apr(amount, advanced, nudged, method).percent != result.percent;
+            }
+        }
+    }
+    EXPECT_GT(measured, 5000);
+    EXPECT_LE(changed, measured / 1000);
 }
 
 }  // namespace
