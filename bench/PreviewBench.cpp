@@ -76,7 +76,7 @@ class PaintingPreview : public SchedulePreview {
           printDialog_(ui, printers_, printDialogs_, state.PrintOrientation, state.PrintPaperSize) {
     }
 
-    void ShowPreview(const Schedule& schedule, int16_t reportKind) override {
+    void ShowPreview(const AmortInputs&, const Schedule& schedule, int16_t reportKind) override {
         QtTextMetrics metrics;
         PreviewWindowModel preview(state_, ui_, printers_, metrics, status_, dialog_, printDialog_,
                                    output_);

@@ -16,23 +16,24 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::vector<std::string> kLayers = {
-    "core/base",          // number text, masks, dates, profile files, files, Ui, key codes
-    "core/help",          // the help as windows ask for it: topics by number, contents, index
-    "core/schedule",      // the input record, the schedule engine, the work file
-    "core/disclosure",    // the annual percentage rate and the Truth-in-Lending figures
-    "core/printing",      // printer identity and services, common dialogs
-    "core/session",       // process-wide state, preferences, the report printer
-    "core/reports",       // report document, pagination, composers, preview models
-    "core/amortization",  // the amortization form: fields, payment dates, validation
-    "core/calculator",    // the loan calculator
-    "core/loanfile",      // loan data files
-    "core/export",        // the Export command: a shown schedule as a workbook or CSV file
-    "core/preferences",   // the preferences dialog
-    "core/about",         // the about box
-    "core/app",           // the main window's commands and start-up
-    "desktop/platform",   // the Qt stand-ins: Ui, the form frame, printers, fonts, PDF
-    "desktop/help",       // the help window over the help collection, F1
-    "desktop/reports",    // the preview and go-to windows
+    "core/base",           // number text, masks, dates, profile files, files, Ui, key codes
+    "core/help",           // the help as windows ask for it: topics by number, contents, index
+    "core/schedule",       // the input record, the schedule engine, the work file
+    "core/printing",       // printer identity and services, common dialogs
+    "core/session",        // process-wide state, preferences, the report printer
+    "core/reports",        // report document, pagination, composers, preview models
+    "core/amortization",   // the amortization form: fields, payment dates, validation
+    "core/calculator",     // the loan calculator
+    "core/loanfile",       // loan data files
+    "core/export",         // the Export command: a shown schedule as a workbook or CSV file
+    "core/disclosure",     // the APR, the Truth-in-Lending figures and the disclosure window
+    "core/preferences",    // the preferences dialog
+    "core/about",          // the about box
+    "core/app",            // the main window's commands and start-up
+    "desktop/platform",    // the Qt stand-ins: Ui, the form frame, printers, fonts, PDF
+    "desktop/help",        // the help window over the help collection, F1
+    "desktop/disclosure",  // the Truth-in-Lending Disclosure window
+    "desktop/reports",     // the preview and go-to windows
     "desktop/amortization",
     "desktop/calculator",
     "desktop/loanfile",

@@ -2,8 +2,8 @@
 // A tour of every window of the program, opened in turn the way a person reaches it, each
 // handed to a visitor while it is shown: the main window, the amortization form on both tabs,
 // the loan calculator, the status window, a message box, the preview of a typed loan with its
-// Go to page and Font dialogs, Print Setup with the printer dialog, Preferences on each tab,
-// About and Help.
+// Go to page and Font dialogs and its Truth-in-Lending Disclosure, Print Setup with the printer
+// dialog, Preferences on each tab, About and Help.
 
 #include <gtest/gtest.h>
 
@@ -126,6 +126,11 @@ class WindowTour : public MainWindowParts {
             Click(preview, "GotoButton");
             WhenModalShows("FontDialog", [&](QWidget& dialog) { visit(dialog, "Font"); });
             Click(preview, "cmdFont");
+            WhenModalShows("Disclosure", [&](QWidget& form) {
+                visit(form, "Truth-in-Lending Disclosure");
+                Click(form, "cmdClose");
+            });
+            Click(preview, "DisclosureButton");
             QTest::keyClick(preview.findChild<QWidget*>("ThePage"), Qt::Key_Escape);
         });
         Click(amort, "comOK");

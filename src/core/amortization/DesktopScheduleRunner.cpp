@@ -10,6 +10,7 @@ namespace quorvia {
 
 void DesktopScheduleRunner::ComputeSchedule(AmortInputs& inputs) {
     const int16_t reportKind = inputs.SelectedStyle;
+    const AmortInputs loan = inputs;  // before the engine works on it
     Schedule schedule;
     std::optional<RunError> error;
     {
@@ -25,7 +26,7 @@ void DesktopScheduleRunner::ComputeSchedule(AmortInputs& inputs) {
     if (error) {
         ShowScheduleError(ui_, *error);
     } else {
-        preview_.ShowPreview(schedule, reportKind);
+        preview_.ShowPreview(loan, schedule, reportKind);
     }
     RemoveFileQuietly(state_.WorkFilePath());
     status_.Hide();

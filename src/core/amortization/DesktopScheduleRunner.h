@@ -13,11 +13,13 @@
 namespace quorvia {
 
 // Opens the preview on the work file and returns when the person has closed it. The computed
-// schedule is what the preview exports.
+// schedule is what the preview exports; with the loan as the form handed it to the engine, it is
+// what the preview's disclosure shows.
 class SchedulePreview {
   public:
     virtual ~SchedulePreview() = default;
-    virtual void ShowPreview(const Schedule& schedule, int16_t reportKind) = 0;
+    virtual void ShowPreview(const AmortInputs& loan, const Schedule& schedule,
+                             int16_t reportKind) = 0;
 };
 
 class DesktopScheduleRunner : public ScheduleRunner {

@@ -8,10 +8,6 @@ namespace quorvia {
 
 namespace {
 
-std::string Money(double amount) {
-    return FormatNumber(amount, "$###,###,##0.00");
-}
-
 // How often the payments fall, as the payment schedule says it.
 std::string_view Often(int paymentsPerYear) {
     switch (paymentsPerYear) {
@@ -46,9 +42,9 @@ std::optional<Date> AdvanceDate(const AmortInputs& loan, Date firstPayment) {
 std::string GroupLine(std::size_t count, const ScheduledPayment& first, std::string_view often) {
     std::string date = FormatDate(first.date, "mm/dd/yyyy");
     if (count == 1) {
-        return "1 payment of " + Money(first.amount) + " on " + date;
+        return "1 payment of " + DollarText(first.amount) + " on " + date;
     }
-    return std::to_string(count) + " payments of " + Money(first.amount) + " " +
+    return std::to_string(count) + " payments of " + DollarText(first.amount) + " " +
            std::string(often) + " beginning " + date;
 }
 
@@ -66,6 +62,10 @@ std::vector<std::string> GroupLines(const std::vector<ScheduledPayment>& payment
 }
 
 }  // namespace
+
+std::string DollarText(double amount) {
+    return FormatNumber(amount, "$###,###,##0.00");
+}
 
 DisclosureModel::DisclosureModel(const AmortInputs& loan, const Schedule& schedule)
     : loanAmount_(loan.LoanAmount), noteRate_(loan.AnnualRate * 100) {
@@ -96,8 +96,8 @@ std::optional<std::string> DisclosureModel::PrepaidChargesError() const {
         }
     }
     if (!(PrepaidTotal() < loanAmount_)) {
-        return "The prepaid finance charges (" + Money(PrepaidTotal()) +
-               ") must be less than the loan amount (" + Money(loanAmount_) + ").";
+        return "The prepaid finance charges (" + DollarText(PrepaidTotal()) +
+               ") must be less than the loan amount (" + DollarText(loanAmount_) + ").";
     }
     return std::nullopt;
 }

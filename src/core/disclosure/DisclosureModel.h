@@ -24,6 +24,9 @@ struct PrepaidCharge {
     double amount = 0;
 };
 
+// "$1,621.50", as the disclosure shows an amount.
+std::string DollarText(double amount);
+
 struct DisclosureFigures {
     double annualPercentageRate = 0;  // percent
     double financeCharge = 0;
@@ -51,6 +54,7 @@ class DisclosureModel {
     // As of the last Compute that succeeded.
     const DisclosureFigures& Figures() const { return figures_; }
 
+    double LoanAmount() const { return loanAmount_; }
     // The loan's own annual interest rate, in percent.
     double NoteRate() const { return noteRate_; }
 

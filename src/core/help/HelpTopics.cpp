@@ -14,6 +14,7 @@ constexpr HelpTopic kTopics[] = {
     {help_context::kPrinterSetup, "printer-setup.html", "Printer Setup"},
     {help_context::kAmortForm, "amortization-form.html", "The Amortization Schedule Form"},
     {help_context::kPreviewWindow, "preview.html", "Previewing and Printing a Schedule"},
+    {help_context::kDisclosureForm, "disclosure.html", "Truth-in-Lending Disclosure"},
     {help_context::kCalculatorForm, "calculator-form.html", "The Loan Calculator Form"},
     {help_context::kPreferencesForm, "preferences.html", "Preferences"},
 };

@@ -15,6 +15,7 @@ inline constexpr int kUsingHelp = 40;
 inline constexpr int kPrinterSetup = 1205;  // the printer and font selection form
 inline constexpr int kAmortForm = 2100;
 inline constexpr int kPreviewWindow = 3300;
+inline constexpr int kDisclosureForm = 3400;
 inline constexpr int kCalculatorForm = 4100;
 inline constexpr int kPreferencesForm = 6100;
 }  // namespace help_context

@@ -20,11 +20,12 @@ enum class PreviewControl {
     cmdFont,
     CloseButton,
     ExportButton,
+    DisclosureButton,
 };
 
-inline constexpr std::array<std::string_view, 11> kPreviewControlNames{
+inline constexpr std::array<std::string_view, 12> kPreviewControlNames{
     "ThePage", "FirstButton", "PreviousButton", "NextButton",  "LastButton",   "GotoButton",
-    "cmbZoom", "PrintButton", "cmdFont",        "CloseButton", "ExportButton",
+    "cmbZoom", "PrintButton", "cmdFont",        "CloseButton", "ExportButton", "DisclosureButton",
 };
 
 constexpr std::string_view NameOf(PreviewControl control) {

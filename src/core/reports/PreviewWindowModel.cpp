@@ -21,6 +21,7 @@ constexpr std::pair<PreviewControl, std::string_view> kToolTips[] = {
     {PreviewControl::CloseButton, " Close & exit the print preview window "},
     {PreviewControl::cmdFont, " Select a new font for this report "},
     {PreviewControl::ExportButton, " Export this schedule as an Excel workbook or a CSV file "},
+    {PreviewControl::DisclosureButton, " Show the Truth-in-Lending disclosure of this loan "},
     {PreviewControl::FirstButton, " Display the first page of this report "},
     {PreviewControl::GotoButton, " Jump to a specific page "},
     {PreviewControl::LastButton, " Display the last page of this report "},

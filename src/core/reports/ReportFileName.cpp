@@ -55,20 +55,26 @@ bool IsChosenDataFolder(const AppState& state) {
 
 }  // namespace
 
-std::string ReportPdfName(std::string_view borrower, int16_t reportKind) {
-    const std::string report =
-        reportKind == kSummaryOnly ? "Amortization Summary" : "Amortization Schedule";
+std::string DocumentPdfName(std::string_view borrower, std::string_view document) {
     const std::string name = SafeName(borrower);
-    return (name.empty() ? report : name + " - " + report) + ".pdf";
+    return (name.empty() ? std::string(document) : name + " - " + std::string(document)) + ".pdf";
+}
+
+std::string ProposedPdf(const AppState& state, const std::string& fileName) {
+    if (!IsChosenDataFolder(state)) {
+        return fileName;
+    }
+    return (fs::path(Trim(state.DataDirectory)) / fileName).string();
+}
+
+std::string ReportPdfName(std::string_view borrower, int16_t reportKind) {
+    return DocumentPdfName(
+        borrower, reportKind == kSummaryOnly ? "Amortization Summary" : "Amortization Schedule");
 }
 
 std::string ProposedReportPdf(const AppState& state, std::string_view borrower,
                               int16_t reportKind) {
-    const std::string name = ReportPdfName(borrower, reportKind);
-    if (!IsChosenDataFolder(state)) {
-        return name;
-    }
-    return (fs::path(Trim(state.DataDirectory)) / name).string();
+    return ProposedPdf(state, ReportPdfName(borrower, reportKind));
 }
 
 }  // namespace quorvia

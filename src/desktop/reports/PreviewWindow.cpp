@@ -13,7 +13,9 @@
 
 #include "core/export/ScheduleExport.h"
 #include "core/help/HelpTopics.h"
+#include "desktop/disclosure/DisclosureForm.h"
 #include "desktop/help/HelpKey.h"
+#include "desktop/platform/ModalDialog.h"
 #include "desktop/platform/QtFileChooser.h"
 #include "desktop/platform/QtKeyCodes.h"
 #include "desktop/platform/QtText.h"
@@ -75,7 +77,9 @@ PreviewWindow::PreviewWindow(AppState& state, QtUi& ui, PrinterService& printers
                           Qt::CustomizeWindowHint),
       state_(state),
       ui_(ui),
+      printers_(printers),
       commonDialog_(fontDialog),
+      printDialog_(printDialog),
       printOutput_(printOutput),
       model_(state, ui, printers, metrics_, status, fontDialog, printDialog, printOutput),
       previousForm_(ui.ActiveForm()) {
@@ -148,6 +152,10 @@ void PreviewWindow::BuildToolBar() {
     exportButton->setEnabled(false);
     connect(exportButton, &QPushButton::clicked, this, [this] { ExportSchedule(); });
     strip.push_back(exportButton);
+    QPushButton* disclosureButton = MakeButton(PreviewControl::DisclosureButton, "&Disclosure...");
+    disclosureButton->setEnabled(false);
+    connect(disclosureButton, &QPushButton::clicked, this, [this] { ShowDisclosure(); });
+    strip.push_back(disclosureButton);
     AddButton(PreviewControl::CloseButton, "&Close", &PreviewWindowModel::CloseButton_Click);
     toolBarStrip_ = strip;
     auto* grid = new QGridLayout(toolBar_);
@@ -245,9 +253,11 @@ bool PreviewWindow::Load(int16_t rowCount, int16_t reportKind) {
     return model_.Visible;
 }
 
-void PreviewWindow::SetSchedule(const Schedule& schedule) {
+void PreviewWindow::SetSchedule(const AmortInputs& loan, const Schedule& schedule) {
+    loan_ = &loan;
     schedule_ = &schedule;
     Control(PreviewControl::ExportButton)->setEnabled(true);
+    Control(PreviewControl::DisclosureButton)->setEnabled(true);
 }
 
 // The schedule as a workbook or CSV file the person names; the page has the focus again after.
@@ -255,6 +265,17 @@ void PreviewWindow::ExportSchedule() {
     if (schedule_ != nullptr) {
         ScheduleExport(state_, ui_, commonDialog_, state_.DocumentsFolder.string())
             .Export(*schedule_);
+    }
+    ThePage_->setFocus();
+}
+
+// The disclosure of the schedule shown, over the preview; the page has the focus again after.
+void PreviewWindow::ShowDisclosure() {
+    if (schedule_ != nullptr && loan_ != nullptr) {
+        DisclosureForm form(
+            ui_, {state_, printers_, printDialog_, commonDialog_, printOutput_.AskPdfFileName},
+            *loan_, *schedule_, this);
+        RunModal(form);
     }
     ThePage_->setFocus();
 }
@@ -407,9 +428,10 @@ PreviewWindowOpener::PreviewWindowOpener(AppState& state, QtUi& ui, PrinterServi
           }),
       parent_(parent) {}
 
-void PreviewWindowOpener::ShowPreview(const Schedule& schedule, int16_t reportKind) {
+void PreviewWindowOpener::ShowPreview(const AmortInputs& loan, const Schedule& schedule,
+                                      int16_t reportKind) {
     std::unique_ptr<PreviewWindow> window = makeWindow_();
-    window->SetSchedule(schedule);
+    window->SetSchedule(loan, schedule);
     if (window->Load(schedule.scheduledCount, reportKind)) {
         window->exec();
     }

@@ -53,8 +53,9 @@ class PreviewWindow : public QDialog {
     // Composes the report handed over by the schedule run; false when it could not be read
     // (the person has been told, and the window is not to be shown).
     bool Load(int16_t rowCount, int16_t reportKind);
-    // The computed schedule the Export button writes; without one the button is disabled.
-    void SetSchedule(const Schedule& schedule);
+    // The computed schedule the Export button writes and, with the loan it was computed from,
+    // the Disclosure button shows; without them both buttons are disabled.
+    void SetSchedule(const AmortInputs& loan, const Schedule& schedule);
 
     PreviewWindowModel& Model() { return model_; }
     // Twips of the page's area to pixels and back, at the screen's resolution.
@@ -77,6 +78,7 @@ class PreviewWindow : public QDialog {
                            void (PreviewWindowModel::*handler)());
     QPushButton* MakeButton(PreviewControl control, const QString& caption);
     void ExportSchedule();
+    void ShowDisclosure();
     QWidget*& Control(PreviewControl control) {
         return controls_[static_cast<std::size_t>(control)];
     }
@@ -90,8 +92,11 @@ class PreviewWindow : public QDialog {
 
     AppState& state_;
     QtUi& ui_;
+    PrinterService& printers_;
     CDialog& commonDialog_;
+    SharedPDialog& printDialog_;
     QtReportPrinter& printOutput_;
+    const AmortInputs* loan_ = nullptr;
     const Schedule* schedule_ = nullptr;
     QtTextMetrics metrics_;
     PreviewWindowModel model_;
@@ -117,7 +122,8 @@ class PreviewWindowOpener : public SchedulePreview {
                         CDialog& fontDialog, SharedPDialog& printDialog,
                         QtReportPrinter& printOutput, QWidget* parent);
 
-    void ShowPreview(const Schedule& schedule, int16_t reportKind) override;
+    void ShowPreview(const AmortInputs& loan, const Schedule& schedule,
+                     int16_t reportKind) override;
 
   private:
     // Makes a preview window over parent_ with the program's services.

@@ -19,7 +19,7 @@ class RecordingPreview : public SchedulePreview {
   public:
     RecordingPreview(const AppState& state, RecordingStatus& status, ScriptedUi& ui)
         : state_(state), status_(status), ui_(ui) {}
-    void ShowPreview(const Schedule& schedule, int16_t reportKind) override {
+    void ShowPreview(const AmortInputs&, const Schedule& schedule, int16_t reportKind) override {
         rows = schedule.scheduledCount;
         kind = reportKind;
         workFileThere = std::filesystem::exists(state_.WorkFilePath());

@@ -22,7 +22,8 @@ TEST(HelpTopicsTest, TheMenuTopicsAndEveryWindowHaveADistinctPage) {
         EXPECT_EQ(TopicOfContext(topic.context), &topic);
     }
     for (int context : {10, 20, 25, 1205, help_context::kAmortForm, help_context::kPreviewWindow,
-                        help_context::kCalculatorForm, help_context::kPreferencesForm}) {
+                        help_context::kDisclosureForm, help_context::kCalculatorForm,
+                        help_context::kPreferencesForm}) {
         EXPECT_TRUE(contexts.contains(context)) << context;
     }
     EXPECT_EQ(TopicOfContext(0), nullptr);

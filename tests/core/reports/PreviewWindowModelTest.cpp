@@ -498,7 +498,7 @@ TEST_F(PreviewWindowModelTest, WithoutPrinterPrintAndFontsAreOff) {
 TEST_F(PreviewWindowModelTest, EscClosesAndStopsAllLayoutWork) {
     OpenLongReport();
     model->SetUpDocPage(kAreaWidth, kAreaHeight);
-    EXPECT_EQ(model->ToolTips.size(), 10u);
+    EXPECT_EQ(model->ToolTips.size(), 11u);
     EXPECT_EQ(model->ToolTips[0].first, PreviewControl::CloseButton);
     EXPECT_EQ(model->ToolTips[0].second, " Close & exit the print preview window ");
 

@@ -45,8 +45,8 @@ class PreviewWindowGuiTest : public ::testing::Test {
   protected:
     PreviewWindowGuiTest() {
         state.AppPath = folder.Path();
-        AmortInputs in = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2027");
-        written = !WriteSchedule(in, state.SemiMonthly, state.WorkFilePath(), {}, &schedule);
+        AmortInputs worked = loan;  // the engine works on the record it is handed
+        written = !WriteSchedule(worked, state.SemiMonthly, state.WorkFilePath(), {}, &schedule);
         ui.SetBeepHook([this] { ++beeps; });
         ui.SetMessageHook([this](const Message& message) {
             messages.push_back(message);
@@ -63,6 +63,7 @@ class PreviewWindowGuiTest : public ::testing::Test {
 
     TempFolder folder;
     AppState state;
+    AmortInputs loan = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2027");
     Schedule schedule;
     bool written = false;
     QtUi ui;
@@ -264,7 +265,7 @@ TEST_F(PreviewWindowGuiTest, ExportWritesTheScheduleShownAsAWorkbookOrAsCsv) {
     auto* exportButton = window.findChild<QPushButton*>("ExportButton");
     ASSERT_NE(exportButton, nullptr);
     EXPECT_FALSE(exportButton->isEnabled());  // nothing to export yet
-    window.SetSchedule(schedule);
+    window.SetSchedule(loan, schedule);
     Show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     EXPECT_TRUE(exportButton->isEnabled());

@@ -1,7 +1,6 @@
 // A detailed report written as PDF with the real fonts, read back with poppler's tools.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <regex>
 #include <string>
@@ -9,6 +8,7 @@
 #include "core/reports/ReportComposer.h"
 #include "desktop/platform/QtTextMetrics.h"
 #include "desktop/platform/ReportPdf.h"
+#include "support/PdfText.h"
 #include "support/ScheduleTestSupport.h"
 #include "support/ScriptedUi.h"
 
@@ -17,6 +17,8 @@ namespace {
 
 using quorvia::TempFolder;
 using testing::DerivedLoan;
+using testing::PageText;
+using testing::RunCommand;
 
 class PdfPrinter : public PrinterService {
   public:
@@ -26,24 +28,6 @@ class PdfPrinter : public PrinterService {
     bool HasFont(std::string_view) override { return true; }
     std::vector<std::string> Fonts() override { return {}; }
 };
-
-std::string RunCommand(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-            output.append(buffer, n);
-        }
-        pclose(pipe);
-    }
-    return output;
-}
-
-std::string PageText(const std::filesystem::path& pdf, int page) {
-    std::string p = std::to_string(page);
-    return RunCommand("pdftotext -layout -f " + p + " -l " + p + " '" + pdf.string() + "' -");
-}
 
 TEST(ReportPdfGuiTest, DetailedReportOfAThirtyYearLoanReadsBackPageByPage) {
     TempFolder folder;
