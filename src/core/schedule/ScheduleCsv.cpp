@@ -14,12 +14,28 @@ namespace {
 // The sign, the 309 digits of the largest double, the point and two decimals.
 constexpr std::size_t kLongestPlainAmount = 320;
 
-// "1998-04-10": the year in four digits at least.
+void AppendDigits(char* end, int value, int count) {
+    for (int i = 0; i < count; ++i, value /= 10) {
+        *--end = static_cast<char>('0' + value % 10);
+    }
+}
+
+// "1998-04-10": the year in four digits at least. Written digit by digit: a portfolio writes
+// one for every payment of every loan.
 void AppendIsoDate(std::string& out, Date date) {
-    char text[32];
-    int length = std::snprintf(text, sizeof text, "%04d-%02d-%02d", YearOf(date), MonthOf(date),
-                               DayOf(date));
-    out.append(text, static_cast<std::size_t>(length));
+    const int year = YearOf(date);
+    if (year < 0 || year > 9999) {
+        char text[32];
+        int length =
+            std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, MonthOf(date), DayOf(date));
+        out.append(text, static_cast<std::size_t>(length));
+        return;
+    }
+    char text[] = "yyyy-mm-dd";
+    AppendDigits(text + 4, year, 4);
+    AppendDigits(text + 7, MonthOf(date), 2);
+    AppendDigits(text + 10, DayOf(date), 2);
+    out.append(text, sizeof text - 1);
 }
 
 void AppendAmount(std::string& out, double amount) {

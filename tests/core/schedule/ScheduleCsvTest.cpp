@@ -48,6 +48,16 @@ TEST(ScheduleCsv, LargeAndNegativeAmountsKeepEveryDigitAndTheirSign) {
     EXPECT_TRUE(balance.ends_with(".00\r\n")) << balance;
 }
 
+// Every digit of the date in its place: zeros before a short year, month or day, and a year
+// past 9999 in full.
+TEST(ScheduleCsv, DatesKeepTheirLeadingZerosAndEveryDigitOfTheYear) {
+    EXPECT_EQ(IsoDate(MakeDate(2049, 12, 31)), "2049-12-31");
+    EXPECT_EQ(IsoDate(MakeDate(1998, 1, 9)), "1998-01-09");
+    EXPECT_EQ(IsoDate(MakeDate(7, 10, 20)), "0007-10-20");
+    EXPECT_EQ(IsoDate(MakeDate(9999, 12, 31)), "9999-12-31");
+    EXPECT_EQ(IsoDate(MakeDate(10000, 1, 1)), "10000-01-01");
+}
+
 TEST(ScheduleCsv, ReplacesAnExistingFileWhole) {
     TempFolder folder;
     const std::filesystem::path path = folder.Write("s.csv", "old contents that are longer");
