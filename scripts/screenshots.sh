@@ -2,7 +2,8 @@
 # Runs the desktop program as a new user would (no profile file, no print queue) on a virtual
 # screen with a window manager (title bars and frames as a person sees them) and takes
 # screenshots: the main window, the amortization form on both tabs, the preview of a typed loan
-# at 80 % and 100 %, Go to page, the font dialog as it opens, the loan calculator with its result
+# at 80 % and 100 %, Go to page, the font dialog as it opens, the Truth-in-Lending Disclosure
+# with two prepaid charges typed, the loan calculator with its result
 # beside the amortization form, before and after Copy Values, Print Setup, Preferences and Help.
 # The keyboard drives it, so it also works scaled: QT_SCALE_FACTOR=1.5 scripts/screenshots.sh OUT.
 # SCREEN=1366x768 sets the virtual screen (1280x1024 by default); DISPLAY_NUMBER=49 a fixed
@@ -35,6 +36,10 @@ xvfb-run -a "${display[@]}" -s "-screen 0 ${SCREEN:-1280x1024}x24" sh -c '
     xdotool key alt+o; sleep 3; shot . preview-80       # Okay: the schedule in the preview
     xdotool key ctrl+1; shot . preview-100
     xdotool key ctrl+g; shot . goto-page; xdotool key Escape; sleep 1
+    xdotool key alt+d; sleep 2                          # Disclosure...: points and a fee
+    xdotool key Return; xdotool type --delay 50 "2000"; xdotool key Return Return
+    xdotool type --delay 50 "500"; xdotool key Return; shot . disclosure
+    xdotool key Escape; sleep 1
     xdotool key alt+o; sleep 1; xdotool key Return      # Fonts..., past its advice
     shot . font-dialog; xdotool key Escape; sleep 1
     xdotool key Escape; sleep 1

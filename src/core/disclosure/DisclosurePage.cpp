@@ -133,6 +133,7 @@ void PrintCharges(ReportDocument& document, const DisclosureModel& disclosure) {
     body += Cells({"Total prepaid finance charges", DollarText(disclosure.PrepaidTotal())}) +
             std::string(kRowSeparator);
     document.SetTableBorder(kTableBorderAboveBelow);
+    document.SetFontBold(false);
     document.AddTable(std::string(kChargeFormat), "", body, 0, 0);
 }
 
