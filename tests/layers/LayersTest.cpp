@@ -27,6 +27,7 @@ const std::vector<std::string> kLayers = {
     "core/calculator",    // the loan calculator
     "core/loanfile",      // loan data files
     "core/export",        // the Export command: a shown schedule as a workbook or CSV file
+    "core/comparison",    // the comparison of a loan with what-if scenarios
     "core/preferences",   // the preferences dialog
     "core/about",         // the about box
     "core/app",           // the main window's commands and start-up
@@ -35,6 +36,7 @@ const std::vector<std::string> kLayers = {
     "desktop/reports",    // the preview and go-to windows
     "desktop/amortization",
     "desktop/calculator",
+    "desktop/comparison",
     "desktop/loanfile",
     "desktop/preferences",
     "desktop/printing",

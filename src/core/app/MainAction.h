@@ -18,6 +18,7 @@ enum class MainAction {
     mnuFileExit,
     mnuAmort,
     mnuCalc,
+    mnuCompare,
     mnuWindow,
     mnuWinClose,
     mnuHelp,
@@ -39,6 +40,7 @@ enum class MainAction {
     tbCopy,
     tbAmort,
     tbCalc,
+    tbCompare,
     tbHelp,
 };
 

@@ -23,6 +23,7 @@ constexpr std::array<MainActionEntry, kMainActionCount> kTable{{
     {MainAction::mnuFileExit, Item, "mnuFileExit", "E&xit", &M::mnuFileExit_Click},
     {MainAction::mnuAmort, BarItem, "mnuAmort", " Amorti&zation ", &M::mnuAmort_Click},
     {MainAction::mnuCalc, BarItem, "mnuCalc", " &Loan Calculator ", &M::mnuCalc_Click},
+    {MainAction::mnuCompare, BarItem, "mnuCompare", " &Compare ", &M::mnuCompare_Click},
     {MainAction::mnuWindow, Menu, "mnuWindow", "&Window"},
     {MainAction::mnuWinClose, Item, "mnuWinClose", "Close &All", &M::mnuWinClose_Click},
     // The Help menu comes last on the bar.
@@ -57,6 +58,8 @@ constexpr std::array<MainActionEntry, kMainActionCount> kTable{{
      ":/toolbar/amort.png", true},
     {MainAction::tbCalc, Tool, "tbCalc", "Loan Calculator form", nullptr, ":/toolbar/calc.png",
      true},
+    {MainAction::tbCompare, Tool, "tbCompare", "Compare what-if scenarios of a loan", nullptr,
+     ":/toolbar/compare.png"},
     {MainAction::tbHelp, Tool, "tbHelp", "Help", nullptr, ":/toolbar/help.png"},
 }};
 

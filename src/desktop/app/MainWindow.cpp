@@ -13,6 +13,7 @@
 #include "desktop/app/LogoForm.h"
 #include "desktop/app/QtScheduleRunner.h"
 #include "desktop/calculator/LncalcForm.h"
+#include "desktop/comparison/CompareForm.h"
 #include "desktop/platform/ModalDialog.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/ScreenFit.h"
@@ -341,6 +342,15 @@ void MainWindow::ShowCalcForm() {
     window->show();
     mdiArea_->setActiveSubWindow(window);
     RefreshCommands();
+}
+
+void MainWindow::ShowCompareForm() {
+    std::optional<AmortEntries> loan;
+    if (AmortFormModel* amort = AmortModel()) {
+        loan = amort->Entries();
+    }
+    CompareForm form(state_, ui_, today_, loan ? &*loan : nullptr, this);
+    ShowModalForm(form);
 }
 
 void MainWindow::UnloadCalcForm() {

@@ -73,6 +73,7 @@ class MainWindow : public QMainWindow,
     void ShowMainWindow() override;
     void ShowAmortForm() override;
     void ShowCalcForm() override;
+    void ShowCompareForm() override;
     void UnloadAmortForm() override;
     void UnloadCalcForm() override;
     void FocusAmortForm() override;
