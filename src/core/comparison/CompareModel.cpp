@@ -7,6 +7,7 @@
 #include "core/base/EntryNumbers.h"
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
+#include "core/comparison/ComparisonFile.h"
 #include "core/schedule/ScheduleEngine.h"
 #include "core/schedule/ScheduleRunner.h"
 
@@ -24,6 +25,8 @@ std::optional<int> PaymentNumber(std::string_view text) {
     }
     return number;
 }
+
+const FileFilter kComparisonFilter{"Comparisons (*.qrvc)", "*.qrvc"};
 
 int MonthCount(Date date) {
     return YearOf(date) * 12 + MonthOf(date);
@@ -65,8 +68,93 @@ std::vector<std::string> FigureTexts(const ScenarioFigures& figures, bool first)
     return texts;
 }
 
-CompareModel::CompareModel(AppState& state, Ui& ui, Clock today)
-    : state_(state), ui_(ui), today_(std::move(today)) {}
+std::vector<ChartPoint> BalanceOverTime(const Schedule& schedule) {
+    std::vector<ChartPoint> points;
+    points.reserve(schedule.rows.size());
+    for (const PaymentRow& row : schedule.rows) {
+        points.push_back({row.dueDate, row.balance});
+    }
+    return points;
+}
+
+std::vector<ChartPoint> InterestOverTime(const Schedule& schedule) {
+    std::vector<ChartPoint> points;
+    points.reserve(schedule.rows.size());
+    double paid = 0;
+    for (const PaymentRow& row : schedule.rows) {
+        paid += row.interest;
+        points.push_back({row.dueDate, paid});
+    }
+    return points;
+}
+
+CompareModel::CompareModel(AppState& state, Ui& ui, Clock today, FileChooser& files)
+    : state_(state), ui_(ui), today_(std::move(today)), files_(files) {}
+
+std::optional<std::filesystem::path> CompareModel::ChooseFile(FileDialogKind kind,
+                                                              const FileFilter& filter,
+                                                              std::string_view title) {
+    FileRequest request;
+    request.kind = kind;
+    request.filters = {filter, {"All files (*.*)", "*.*"}};
+    request.defaultExt = filter.pattern.substr(2);
+    request.initDir =
+        (filePath_.empty() ? state_.DocumentsFolder : filePath_.parent_path()).string();
+    request.fileName = filePath_.stem().string();
+    request.title = std::string(title);
+    request.flags = kOfnHideReadOnly | kOfnPathMustExist |
+                    (kind == FileDialogKind::Save ? kOfnOverwritePrompt : kOfnFileMustExist);
+    uint32_t extendedError = 0;
+    std::optional<FileAnswer> answer = files_.ChooseFile(request, extendedError);
+    if (!answer || answer->fileName.empty()) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(answer->fileName);
+}
+
+void CompareModel::Save() {
+    std::optional<std::filesystem::path> path =
+        ChooseFile(FileDialogKind::Save, kComparisonFilter, "Save Comparison");
+    if (!path) {
+        return;
+    }
+    if (std::optional<RunError> error = SaveComparison(*path, scenarios_)) {
+        Refuse(error->description);
+        return;
+    }
+    filePath_ = *path;
+}
+
+void CompareModel::ExportPdf(const PdfWriter& write) {
+    if (figures_.empty() && !Compare()) {
+        return;
+    }
+    std::optional<std::filesystem::path> path =
+        ChooseFile(FileDialogKind::Save, {"PDF files (*.pdf)", "*.pdf"}, "Export PDF");
+    if (!path) {
+        return;
+    }
+    if (std::optional<RunError> error = write(*path)) {
+        Refuse(error->description);
+    }
+}
+
+void CompareModel::Open() {
+    std::optional<std::filesystem::path> path =
+        ChooseFile(FileDialogKind::Open, kComparisonFilter, "Open Comparison");
+    if (!path) {
+        return;
+    }
+    std::string problem;
+    std::optional<std::vector<Scenario>> scenarios = OpenComparison(*path, problem);
+    if (!scenarios) {
+        Refuse(problem);
+        return;
+    }
+    scenarios_ = std::move(*scenarios);
+    filePath_ = *path;
+    Changed();
+}
 
 std::string CompareModel::ControlOf(std::string_view control, std::size_t scenario) {
     return std::string(control) + "(" + std::to_string(scenario + 1) + ")";
@@ -188,6 +276,14 @@ void CompareModel::RemoveEvent(std::size_t scenario, std::size_t event) {
         events.erase(events.begin() + static_cast<std::ptrdiff_t>(event));
         Changed();
     }
+}
+
+std::optional<std::pair<AmortInputs, ScheduleEvents>> CompareModel::ScheduleOf(
+    std::size_t scenario) {
+    if (figures_.empty() && !Compare()) {
+        return std::nullopt;
+    }
+    return std::make_pair(loans_.at(scenario), scenarios_.at(scenario).events);
 }
 
 bool CompareModel::Compare() {

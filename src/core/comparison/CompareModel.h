@@ -8,6 +8,8 @@
 // comparison with the form's own message, the focus on that column's field.
 
 #include <cstddef>
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +17,9 @@
 
 #include "core/amortization/AmortValidation.h"
 #include "core/base/Clock.h"
+#include "core/base/RunError.h"
 #include "core/base/Ui.h"
+#include "core/printing/FileChooser.h"
 #include "core/schedule/Schedule.h"
 #include "core/schedule/ScheduleEvents.h"
 #include "core/schedule/ScheduleSummary.h"
@@ -61,7 +65,7 @@ class CompareModel {
   public:
     static constexpr std::string_view kTitle = "COMPARISON";
 
-    CompareModel(AppState& state, Ui& ui, Clock today);
+    CompareModel(AppState& state, Ui& ui, Clock today, FileChooser& files);
 
     // The first column takes the amortization form's loan.
     void StartFrom(const AmortEntries& loan);
@@ -82,6 +86,21 @@ class CompareModel {
     bool AddEvent(std::size_t scenario, const EventEntry& entry);
     void RemoveEvent(std::size_t scenario, std::size_t event);
 
+    // Save and Open: the comparison file the person names in the file dialog. A file that
+    // cannot be written or read is reported, and the comparison stays as it was.
+    void Save();
+    void Open();
+    // Export PDF: the comparison on one page, into the PDF file the person names; the columns
+    // are compared first when they were changed since. `write` makes the file.
+    using PdfWriter = std::function<std::optional<RunError>(const std::filesystem::path& path)>;
+    void ExportPdf(const PdfWriter& write);
+    // The comparison file last saved or opened; empty before.
+    const std::filesystem::path& FilePath() const { return filePath_; }
+
+    // The validated loan and the events of a column, for its full schedule; the columns are
+    // compared first when they were changed since. Nothing when the comparison stopped.
+    std::optional<std::pair<AmortInputs, ScheduleEvents>> ScheduleOf(std::size_t scenario);
+
     // Computes every column; false when one stops it, and the figures are then cleared.
     bool Compare();
     // The figures of the last comparison, one per column, or none since a change.
@@ -101,9 +120,14 @@ class CompareModel {
         loans_.clear();
     }
 
+    std::optional<std::filesystem::path> ChooseFile(FileDialogKind kind, const FileFilter& filter,
+                                                    std::string_view title);
+
     AppState& state_;
     Ui& ui_;
     Clock today_;
+    FileChooser& files_;
+    std::filesystem::path filePath_;
     std::vector<Scenario> scenarios_;
     std::vector<ScenarioFigures> figures_;
     std::vector<AmortInputs> loans_;
@@ -118,6 +142,16 @@ inline constexpr std::size_t kFigureRowCount = std::size(kFigureRows);
 // A column's figures in the rows' order; the first column saves nothing against itself and its
 // last two are blank. A column that costs more than the first says so: "$3,000.00 more".
 std::vector<std::string> FigureTexts(const ScenarioFigures& figures, bool first);
+
+// What the charts draw of a column: a value at each payment's due date.
+struct ChartPoint {
+    Date date;
+    double value = 0;
+};
+// The balance after each payment.
+std::vector<ChartPoint> BalanceOverTime(const Schedule& schedule);
+// The interest paid up to and with each payment.
+std::vector<ChartPoint> InterestOverTime(const Schedule& schedule);
 
 // "Scenario 2".
 std::string ScenarioName(std::size_t scenario);

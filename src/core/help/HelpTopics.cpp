@@ -15,6 +15,7 @@ constexpr HelpTopic kTopics[] = {
     {help_context::kAmortForm, "amortization-form.html", "The Amortization Schedule Form"},
     {help_context::kPreviewWindow, "preview.html", "Previewing and Printing a Schedule"},
     {help_context::kCalculatorForm, "calculator-form.html", "The Loan Calculator Form"},
+    {help_context::kCompareForm, "comparison.html", "Comparing What-If Scenarios"},
     {help_context::kPreferencesForm, "preferences.html", "Preferences"},
 };
 

@@ -16,6 +16,7 @@ inline constexpr int kPrinterSetup = 1205;  // the printer and font selection fo
 inline constexpr int kAmortForm = 2100;
 inline constexpr int kPreviewWindow = 3300;
 inline constexpr int kCalculatorForm = 4100;
+inline constexpr int kCompareForm = 4500;
 inline constexpr int kPreferencesForm = 6100;
 }  // namespace help_context
 

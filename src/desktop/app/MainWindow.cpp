@@ -276,12 +276,17 @@ QMdiSubWindow* MainWindow::AddFormWindow(QWidget* form, const char* name, const 
 }
 
 // The form is loaded (its load step runs) but not shown yet.
-void MainWindow::LoadAmortWindow() {
+// Made when a schedule is first asked for, with the printer dialog then in place.
+QtScheduleRunner& MainWindow::Runner() {
     if (!runner_) {
         runner_ = std::make_unique<QtScheduleRunner>(state_, ui_, printers_, dialog_,
                                                      *printerDialog_, printDialogs_, this);
     }
-    auto* form = new AmortForm(state_, ui_, today_, *runner_, *this);
+    return *runner_;
+}
+
+void MainWindow::LoadAmortWindow() {
+    auto* form = new AmortForm(state_, ui_, today_, Runner(), *this);
     amortWindow_ =
         AddFormWindow(form, "AmortWindow", "Amortization Schedule", ":/toolbar/amort.png");
     ui_.SetActiveForm(form);
@@ -349,7 +354,10 @@ void MainWindow::ShowCompareForm() {
     if (AmortFormModel* amort = AmortModel()) {
         loan = amort->Entries();
     }
-    CompareForm form(state_, ui_, today_, loan ? &*loan : nullptr, this);
+    CompareForm form(state_, ui_, today_, files_, loan ? &*loan : nullptr, this);
+    form.SetSchedulePreview([this](AmortInputs& inputs, const ScheduleEvents& events) {
+        Runner().ComputeSchedule(inputs, events);
+    });
     ShowModalForm(form);
 }
 

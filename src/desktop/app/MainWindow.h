@@ -36,6 +36,7 @@
 namespace quorvia {
 
 class AmortForm;
+class QtScheduleRunner;
 class LncalcForm;
 class LogoForm;
 
@@ -111,6 +112,7 @@ class MainWindow : public QMainWindow,
     void GrowToHold(QSize formSize);
     QMdiSubWindow* AddFormWindow(QWidget* form, const char* name, const char* title,
                                  const char* icon);
+    QtScheduleRunner& Runner();
     void LoadAmortWindow();
     void PresentAmortWindow();
     void ShowModalForm(QDialog& form);
@@ -132,7 +134,7 @@ class MainWindow : public QMainWindow,
     SharedPDialog ownPrinterDialog_;
     SharedPDialog* printerDialog_ = &ownPrinterDialog_;
     // Made when the amortization form first opens, with the printer dialog then in place.
-    std::unique_ptr<ScheduleRunner> runner_;
+    std::unique_ptr<QtScheduleRunner> runner_;
     QMdiArea* mdiArea_;
     LogoForm* logo_;
     QPointer<QMdiSubWindow> amortWindow_;

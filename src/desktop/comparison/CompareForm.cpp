@@ -14,7 +14,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/help/HelpTopics.h"
+#include "desktop/comparison/ComparisonPage.h"
+#include "desktop/help/HelpKey.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/ScrollingBody.h"
 
 namespace quorvia {
 
@@ -23,7 +27,7 @@ namespace {
 // The captions of the terms' rows, in the order of kScenarioTerms; the access key moves to the
 // first column's field.
 constexpr const char* kTermCaptions[] = {
-    "Loan &amount:", "&Rate (%):", "&Term (months):", "&Payment:", "&First payment:"};
+    "Loan &amount:", "&Rate (%):", "&Term (months):", "Pa&yment:", "&First payment:"};
 
 // The event kinds in the order the list offers them.
 constexpr std::pair<EventKind, const char*> kKinds[] = {
@@ -50,22 +54,36 @@ std::string_view ControlOfTerm(AmortField field) {
 
 }  // namespace
 
-CompareForm::CompareForm(AppState& state, QtUi& ui, Clock today, const AmortEntries* loan,
-                         QWidget* parent)
-    : FormDialog(ui, "Compare", parent), model_(state, ui, std::move(today)) {
+CompareForm::CompareForm(AppState& state, QtUi& ui, Clock today, FileChooser& files,
+                         const AmortEntries* loan, QWidget* parent)
+    : FormDialog(ui, "Compare", parent), model_(state, ui, std::move(today), files) {
     setWindowTitle("Compare Scenarios");
+    SetHelpContext(*this, help_context::kCompareForm);
+    auto* body = new QWidget;
+    auto* fields = new QVBoxLayout(body);
+    fields->addWidget(BuildColumns());
+    fields->addWidget(BuildEventEntry());
+    auto* results = new QHBoxLayout;
+    results->addWidget(BuildFigures());
+    charts_ = new CompareCharts(body);
+    results->addWidget(charts_, 1);
+    fields->addLayout(results, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(BuildColumns());
-    layout->addWidget(BuildEventEntry());
+    layout->addWidget(new ScrollingBody(body), 1);
     auto* buttons = new QHBoxLayout;
     cmdAddScenario_ =
         frame_.AddButton("cmdAddScenario", "Add &Scenario", [this] { model_.AddScenario(); });
     buttons->addWidget(cmdAddScenario_);
+    buttons->addWidget(frame_.AddButton("cmdOpen", "&Open...", [this] { model_.Open(); }));
+    buttons->addWidget(frame_.AddButton("cmdSave", "Sa&ve...", [this] { model_.Save(); }));
+    buttons->addWidget(frame_.AddButton("cmdPdf", "E&xport PDF...", [this] {
+        model_.ExportPdf(
+            [this](const std::filesystem::path& path) { return WriteComparisonPdf(model_, path); });
+    }));
     buttons->addStretch();
     buttons->addWidget(frame_.AddButton("cmdCompare", "&Compare", [this] { model_.Compare(); }));
     buttons->addWidget(frame_.AddButton("cmdClose", "C&lose", [this] { closed_ = true; }));
     layout->addLayout(buttons);
-    layout->addWidget(BuildFigures(), 1);
 
     Load({[this, loan] { loan ? model_.StartFrom(*loan) : model_.StartTyped(); },
           [this] { ui_.SetFocus(CompareModel::ControlOf("txtAmount", 0)); }, [] {},
@@ -96,6 +114,8 @@ void CompareForm::AddColumn(std::size_t scenario, QGridLayout& grid) {
     QWidget* box = grid.parentWidget();
     column.heading = new QLabel(Q(ScenarioName(scenario)), box);
     column.heading->setAlignment(Qt::AlignCenter);
+    column.heading->setStyleSheet(QString("font-weight: bold; border-bottom: 3px solid %1;")
+                                      .arg(ScenarioColour(scenario).name()));
     grid.addWidget(column.heading, 0, at);
     for (std::size_t row = 0; row < kTermCount; ++row) {
         AmortField field = kScenarioTerms[row];
@@ -125,6 +145,10 @@ void CompareForm::AddColumn(std::size_t scenario, QGridLayout& grid) {
         frame_.AddButton(CompareModel::ControlOf("cmdRemoveScenario", scenario), "Remove Scenario",
                          [this, scenario] { model_.RemoveScenario(scenario); });
     row->addWidget(column.remove);
+    column.schedule = frame_.AddButton(CompareModel::ControlOf("cmdSchedule", scenario),
+                                       "Schedule...", [this, scenario] { ShowSchedule(scenario); });
+    column.schedule->setAccessibleName(Q(ScenarioName(scenario)) + " schedule");
+    row->addWidget(column.schedule);
     grid.addLayout(row, kTermCount + 2, at);
 }
 
@@ -146,22 +170,21 @@ QWidget* CompareForm::BuildEventEntry() {
     connect(cboKind_, &QComboBox::currentIndexChanged, this, [this] { ShowEventEntry(); });
     labelled("&Kind:", cboKind_);
     txtValue_ = frame_.Add(new QLineEdit(box), "txtValue");
-    labelled("&Value:", txtValue_);
+    labelled("A&mount or rate:", txtValue_);
     txtFrom_ = frame_.Add(new QLineEdit(box), "txtFrom");
     txtFrom_->setMaximumWidth(60);
-    labelled("From pa&yment:", txtFrom_);
+    labelled("From payme&nt:", txtFrom_);
     txtTo_ = frame_.Add(new QLineEdit(box), "txtTo");
     txtTo_->setMaximumWidth(60);
     labelled("&Up to:", txtTo_);
-    chkKeep_ = frame_.Add(new QCheckBox("Keep the payme&nt", box), "chkKeep");
+    chkKeep_ = frame_.Add(new QCheckBox("Keep t&he payment", box), "chkKeep");
     row->addWidget(chkKeep_);
     row->addWidget(frame_.AddButton("cmdAddEvent", "A&dd Event", [this] { AddEvent(); }));
     return box;
 }
 
 QTableWidget* CompareForm::BuildFigures() {
-    figures_ =
-        frame_.Add(new QTableWidget(static_cast<int>(kFigureRowCount), 1, this), "tblFigures");
+    figures_ = frame_.Add(new QTableWidget(static_cast<int>(kFigureRowCount), 1), "tblFigures");
     figures_->setAccessibleName("Figures of each scenario");
     figures_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     QStringList rows;
@@ -169,9 +192,8 @@ QTableWidget* CompareForm::BuildFigures() {
         rows << Q(row);
     }
     figures_->setVerticalHeaderLabels(rows);
-    figures_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    figures_->setMinimumHeight(figures_->verticalHeader()->length() +
-                               figures_->horizontalHeader()->sizeHint().height() + 4);
+    figures_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    figures_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     return figures_;
 }
 
@@ -184,6 +206,12 @@ void CompareForm::AddEvent() {
         txtValue_->clear();
         txtFrom_->clear();
         txtTo_->clear();
+    }
+}
+
+void CompareForm::ShowSchedule(std::size_t scenario) {
+    if (auto loan = model_.ScheduleOf(scenario); loan && preview_) {
+        preview_(loan->first, loan->second);
     }
 }
 
@@ -220,6 +248,7 @@ void CompareForm::ShowColumn(std::size_t scenario) {
     column.events->setVisible(shown);
     column.removeEvent->setVisible(shown);
     column.remove->setVisible(shown && scenario > 0);
+    column.schedule->setVisible(shown);
     for (std::size_t row = 0; row < kTermCount; ++row) {
         column.terms[row]->setVisible(shown);
         QString text = shown ? Q(model_.Term(scenario, kScenarioTerms[row])) : QString();
@@ -251,7 +280,9 @@ void CompareForm::ShowFigures() {
     figures_->setColumnCount(static_cast<int>(count));
     for (std::size_t scenario = 0; scenario < count; ++scenario) {
         const int column = static_cast<int>(scenario);
-        figures_->setHorizontalHeaderItem(column, new QTableWidgetItem(Q(ScenarioName(scenario))));
+        auto* heading = new QTableWidgetItem(Q(ScenarioName(scenario)));
+        heading->setForeground(ScenarioColour(scenario));
+        figures_->setHorizontalHeaderItem(column, heading);
         std::vector<std::string> texts;
         if (scenario < figures.size()) {
             texts = FigureTexts(figures[scenario], scenario == 0);
@@ -262,6 +293,11 @@ void CompareForm::ShowFigures() {
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             figures_->setItem(static_cast<int>(row), column, item);
         }
+    }
+    // Every change clears the figures, so a new comparison always shows a new count first.
+    if (figures.size() != shownFigures_) {
+        shownFigures_ = figures.size();
+        charts_->Show(figures);
     }
 }
 

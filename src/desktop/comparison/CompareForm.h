@@ -4,8 +4,10 @@
 // Shows CompareModel's state and forwards every event to it; shown modally over the program.
 
 #include <array>
+#include <functional>
 
 #include "core/comparison/CompareModel.h"
+#include "desktop/comparison/CompareCharts.h"
 #include "desktop/platform/FormDialog.h"
 
 class QCheckBox;
@@ -23,10 +25,13 @@ class CompareForm : public FormDialog {
     Q_OBJECT
   public:
     // The first column is `loan` (the amortization form's) when one is given, else typed.
-    CompareForm(AppState& state, QtUi& ui, Clock today, const AmortEntries* loan,
-                QWidget* parent = nullptr);
+    CompareForm(AppState& state, QtUi& ui, Clock today, FileChooser& files,
+                const AmortEntries* loan, QWidget* parent = nullptr);
 
     CompareModel& Model() { return model_; }
+    // How a column's full schedule is shown: the schedule run with the preview.
+    using SchedulePreview = std::function<void(AmortInputs& loan, const ScheduleEvents& events)>;
+    void SetSchedulePreview(SchedulePreview preview) { preview_ = std::move(preview); }
     void Refresh() override;
 
   private:
@@ -38,6 +43,7 @@ class CompareForm : public FormDialog {
         QListWidget* events;
         QPushButton* removeEvent;
         QPushButton* remove;
+        QPushButton* schedule;
     };
 
     QWidget* BuildColumns();
@@ -50,7 +56,10 @@ class CompareForm : public FormDialog {
     void AddEvent();
     void RemoveEvent(std::size_t scenario);
 
+    void ShowSchedule(std::size_t scenario);
+
     CompareModel model_;
+    SchedulePreview preview_;
     bool closed_ = false;
     std::array<Column, kMostScenarios> columns_{};
     QComboBox* cboScenario_;
@@ -61,6 +70,9 @@ class CompareForm : public FormDialog {
     QCheckBox* chkKeep_;
     QPushButton* cmdAddScenario_;
     QTableWidget* figures_;
+    CompareCharts* charts_;
+    // How many columns the charts draw: they are drawn again only when the figures change.
+    std::size_t shownFigures_ = 0;
 };
 
 }  // namespace quorvia

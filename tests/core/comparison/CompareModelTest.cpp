@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/AmortFormFixture.h"
+#include "support/ScriptedFileChooser.h"
 #include "support/ScriptedUi.h"
 
 namespace quorvia {
@@ -26,7 +27,8 @@ class CompareModelTest : public ::testing::Test {
 
     AppState state;
     ScriptedUi ui;
-    CompareModel model{state, ui, FixedToday};
+    testing::ScriptedFileChooser files;
+    CompareModel model{state, ui, FixedToday, files};
 };
 
 // The figures quorvia-batch schedule --summary prints for the same loans.
@@ -53,6 +55,43 @@ TEST_F(CompareModelTest, ExtraPrincipalSavesInterestAndTimeAgainstTheFirstColumn
     EXPECT_EQ(MonthsText(extra.monthsSaved), "13 years 7 months");
     EXPECT_EQ(model.Loans().size(), 2u);
     EXPECT_TRUE(ui.messages.empty());
+
+    EXPECT_EQ(FigureTexts(plain, true),
+              (std::vector<std::string>{"$599.55", "360", "03/10/2028", "$115,838.44",
+                                        "$215,838.44", "", ""}));
+    EXPECT_EQ(FigureTexts(extra, false),
+              (std::vector<std::string>{"$599.55", "197", "08/10/2014", "$57,386.79", "$157,386.79",
+                                        "$58,451.65", "13 years 7 months"}));
+
+    // The charts: the balance falls to nothing at the last payment, the interest adds up.
+    std::vector<ChartPoint> balance = BalanceOverTime(extra.schedule);
+    std::vector<ChartPoint> interest = InterestOverTime(extra.schedule);
+    ASSERT_EQ(balance.size(), 197u);
+    ASSERT_EQ(interest.size(), 197u);
+    EXPECT_EQ(balance.front().date, MakeDate(1998, 4, 10));
+    EXPECT_NEAR(balance.front().value, 100000 - (599.55 - 500 + 200), 0.005);
+    EXPECT_EQ(balance.back().date, MakeDate(2014, 8, 10));
+    EXPECT_EQ(balance.back().value, 0);
+    EXPECT_DOUBLE_EQ(interest.front().value, 500);
+    EXPECT_NEAR(interest.back().value, 57386.79, 0.005);
+}
+
+// A column that costs more than the first says how much more, in money and in time.
+TEST(CompareFiguresTest, ACostlierColumnSaysMore) {
+    ScenarioFigures figures;
+    figures.interestSaved = -3000.004;
+    figures.monthsSaved = -14;
+    std::vector<std::string> texts = FigureTexts(figures, false);
+    EXPECT_EQ(texts[5], "$3,000.00 more");
+    EXPECT_EQ(texts[6], "1 year 2 months more");
+    figures.interestSaved = -0.004;
+    figures.monthsSaved = 12;
+    texts = FigureTexts(figures, false);
+    EXPECT_EQ(texts[5], "$0.00");
+    EXPECT_EQ(texts[6], "1 year");
+    EXPECT_EQ(MonthsText(1), "1 month");
+    EXPECT_EQ(MonthsText(0), "0 months");
+    EXPECT_EQ(MonthsText(25), "2 years 1 month");
 }
 
 TEST_F(CompareModelTest, EveryKindOfEventChangesItsColumnOnly) {

@@ -3,15 +3,21 @@
 
 #include <gtest/gtest.h>
 
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
 
 #include "desktop/amortization/AmortForm.h"
 #include "desktop/comparison/CompareForm.h"
+#include "desktop/comparison/ComparisonPage.h"
 #include "support/MainWindowFixture.h"
 #include "support/ModalWindows.h"
 
@@ -60,6 +66,16 @@ class CompareGuiTest : public ::testing::Test, protected testing::MainWindowPart
 
     // The figures quorvia-batch schedule --summary prints for 100,000 at 6 % over 360 months
     // with and without --extra 200.
+    // Each chart's lines: their names and how many points each has.
+    static std::vector<std::pair<QString, qsizetype>> Lines(QWidget& form, const char* chart) {
+        std::vector<std::pair<QString, qsizetype>> lines;
+        for (QAbstractSeries* series : Control<QChartView>(form, chart)->chart()->series()) {
+            auto* line = qobject_cast<QLineSeries*>(series);
+            lines.emplace_back(series->name(), line ? line->count() : -1);
+        }
+        return lines;
+    }
+
     static void ExpectSavings(QWidget& form) {
         EXPECT_EQ(Figure(form, 0, 0), "$599.55");
         EXPECT_EQ(Figure(form, 1, 0), "360");
@@ -96,6 +112,45 @@ TEST_F(CompareGuiTest, TheFormsLoanIsTheFirstColumnAndAnExtra200SavesItsInterest
         EXPECT_EQ(Control(form, "txtAmount(2)")->text(), amount);
         ExpectSavings(form);
         EXPECT_TRUE(messages.empty());
+        const std::vector<std::pair<QString, qsizetype>> lines = {{"Scenario 1", 360},
+                                                                  {"Scenario 2", 197}};
+        EXPECT_EQ(Lines(form, "chtBalance"), lines);
+        EXPECT_EQ(Lines(form, "chtInterest"), lines);
+        // Printed in black and white, the lines differ by their pens.
+        auto pen = [&](int line) {
+            return static_cast<QLineSeries*>(
+                       Control<QChartView>(form, "chtBalance")->chart()->series()[line])
+                ->pen()
+                .style();
+        };
+        EXPECT_NE(pen(0), pen(1));
+
+        // The comparison on one page of PDF, the figures in it.
+        const auto pdf = folder.Path() / "comparison.pdf";
+        ASSERT_FALSE(WriteComparisonPdf(static_cast<CompareForm&>(form).Model(), pdf));
+        QProcess info;
+        info.start("pdfinfo", {QString::fromStdString(pdf.string())});
+        ASSERT_TRUE(info.waitForFinished());
+        EXPECT_TRUE(
+            QString(info.readAllStandardOutput()).contains(QRegularExpression("\\nPages: +1\\n")));
+        QProcess text;
+        text.start("pdftotext", {QString::fromStdString(pdf.string()), "-"});
+        ASSERT_TRUE(text.waitForFinished());
+        const QByteArray words = text.readAllStandardOutput();
+        for (const char* shown : {"Comparison of Scenarios", "$58,451.65", "13 years 7 months",
+                                  "Extra principal of $200.00 with each payment from payment 1",
+                                  "Remaining balance", "Interest paid so far"}) {
+            EXPECT_TRUE(words.contains(shown)) << shown;
+        }
+
+        // A third column is one more line once compared again; a change empties the charts.
+        Click(form, "cmdAddScenario");
+        EXPECT_TRUE(Lines(form, "chtBalance").empty());
+        Type(form, "txtTerm(3)", "180");
+        Click(form, "cmdCompare");
+        ASSERT_EQ(Lines(form, "chtInterest").size(), 3u);
+        EXPECT_EQ(Lines(form, "chtInterest")[2],
+                  std::make_pair(QString("Scenario 3"), qsizetype(180)));
 
         // A changed term clears the figures until the next comparison.
         Type(form, "txtRate(2)", "5");
