@@ -45,7 +45,7 @@ xvfb-run -a "${display[@]}" -s "-screen 0 ${SCREEN:-1280x1024}x24" sh -c '
     shot . preferences; xdotool key Escape; sleep 1
     xdotool key F1; sleep 3; shot . help               # the form'"'"'s help topic
     xdotool key alt+F4; sleep 1
-    xdotool key alt+c; sleep 2                         # menu: Compare, the typed loan first
+    xdotool key alt+s; sleep 2                         # menu: Compare Scenarios, the typed loan
     xdotool key alt+s; sleep 1                         # Add Scenario, then its event:
     xdotool key alt+e Down; xdotool key alt+m; xdotool type --delay 50 "200"
     xdotool key alt+n; xdotool type --delay 50 "1"; xdotool key alt+d; sleep 1

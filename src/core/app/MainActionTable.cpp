@@ -23,7 +23,7 @@ constexpr std::array<MainActionEntry, kMainActionCount> kTable{{
     {MainAction::mnuFileExit, Item, "mnuFileExit", "E&xit", &M::mnuFileExit_Click},
     {MainAction::mnuAmort, BarItem, "mnuAmort", " Amorti&zation ", &M::mnuAmort_Click},
     {MainAction::mnuCalc, BarItem, "mnuCalc", " &Loan Calculator ", &M::mnuCalc_Click},
-    {MainAction::mnuCompare, BarItem, "mnuCompare", " &Compare ", &M::mnuCompare_Click},
+    {MainAction::mnuCompare, BarItem, "mnuCompare", " Compare &Scenarios ", &M::mnuCompare_Click},
     {MainAction::mnuWindow, Menu, "mnuWindow", "&Window"},
     {MainAction::mnuWinClose, Item, "mnuWinClose", "Close &All", &M::mnuWinClose_Click},
     // The Help menu comes last on the bar.

@@ -78,7 +78,7 @@ TEST_F(MainWindowGuiTest, MenuAndToolbarCaptions) {
         {"mnuFileExit", "E&xit"},
         {"mnuAmort", " Amorti&zation "},
         {"mnuCalc", " &Loan Calculator "},
-        {"mnuCompare", " &Compare "},
+        {"mnuCompare", " Compare &Scenarios "},
         {"mnuWindow", "&Window"},
         {"mnuWinClose", "Close &All"},
         {"mnuHelp", " &Help "},
