@@ -9,12 +9,15 @@
 # finds what the Debian package depends on; lintian and appstream check the package; dex and
 # gio (libglib2.0-bin) start the installed program the way a desktop does, from its menu entry
 # and by a loan file's type. groff-base and man-db render the manual pages in the tests.
+# qt6-charts-dev draws the comparison's charts; its CMake package needs libqt6opengl6-dev, which it
+# does not bring. nlohmann-json3-dev reads and writes comparison files.
 # GNU parallel spreads a portfolio over several processes in the test of the command as a filter.
 set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-qpa-plugins libgl-dev libxlsxwriter-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev libxlsxwriter-dev qt6-charts-dev libqt6opengl6-dev
+    nlohmann-json3-dev
     qt6-tools-dev qt6-tools-dev-tools libqt6help6 libqt6sql6-sqlite
     fonts-liberation2 poppler-utils python3-openpyxl locales
     cups-daemon cups-client cups-filters

@@ -4,7 +4,8 @@
 # screenshots: the main window, the amortization form on both tabs, the preview of a typed loan
 # at 80 % and 100 %, Go to page, the font dialog as it opens, the Truth-in-Lending Disclosure
 # with two prepaid charges typed, the loan calculator with its result
-# beside the amortization form, before and after Copy Values, Print Setup, Preferences and Help.
+# beside the amortization form, before and after Copy Values, Print Setup, Preferences, Help and
+# the comparison of the typed loan with 200 extra a month, on both charts.
 # The keyboard drives it, so it also works scaled: QT_SCALE_FACTOR=1.5 scripts/screenshots.sh OUT.
 # SCREEN=1366x768 sets the virtual screen (1280x1024 by default); DISPLAY_NUMBER=49 a fixed
 # display number instead of a free one.
@@ -49,6 +50,13 @@ xvfb-run -a "${display[@]}" -s "-screen 0 ${SCREEN:-1280x1024}x24" sh -c '
     shot . preferences; xdotool key Escape; sleep 1
     xdotool key F1; sleep 3; shot . help               # the form'"'"'s help topic
     xdotool key alt+F4; sleep 1
+    xdotool key alt+s; sleep 2                         # menu: Compare Scenarios, the typed loan
+    xdotool key alt+s; sleep 1                         # Add Scenario, then its event:
+    xdotool key alt+e Down; xdotool key alt+m; xdotool type --delay 50 "200"
+    xdotool key alt+n; xdotool type --delay 50 "1"; xdotool key alt+d; sleep 1
+    xdotool key alt+c; sleep 2; shot . compare         # Compare: 200 extra a month saves
+    xdotool key alt+i; shot . compare-interest         # the chart of the interest paid
+    xdotool key Escape; sleep 1
     xdotool key alt+l; sleep 1                         # menu: the Loan Calculator
     xdotool type --delay 50 "100000"; xdotool key Return
     xdotool type --delay 50 "8"; xdotool key Return

@@ -27,6 +27,7 @@ const std::vector<std::string> kLayers = {
     "core/loanfile",       // loan data files
     "core/export",         // the Export command: a shown schedule as a workbook or CSV file
     "core/disclosure",     // the APR, the Truth-in-Lending figures and the disclosure window
+    "core/comparison",     // the comparison of a loan with what-if scenarios
     "core/preferences",    // the preferences dialog
     "core/about",          // the about box
     "core/app",            // the main window's commands and start-up
@@ -36,6 +37,7 @@ const std::vector<std::string> kLayers = {
     "desktop/reports",     // the preview and go-to windows
     "desktop/amortization",
     "desktop/calculator",
+    "desktop/comparison",
     "desktop/loanfile",
     "desktop/preferences",
     "desktop/printing",

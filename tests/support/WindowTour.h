@@ -2,7 +2,8 @@
 // A tour of every window of the program, opened in turn the way a person reaches it, each
 // handed to a visitor while it is shown: the main window, the amortization form on both tabs,
 // the loan calculator, the status window, a message box, the preview of a typed loan with its
-// Go to page and Font dialogs and its Truth-in-Lending Disclosure, Print Setup with the printer
+// Go to page and Font dialogs and its Truth-in-Lending Disclosure, the comparison of that loan,
+// Print Setup with the printer
 // dialog, Preferences on each tab, About and Help.
 
 #include <gtest/gtest.h>
@@ -66,6 +67,14 @@ class WindowTour : public MainWindowParts {
                       MsgIcon::Information});
 
         VisitPreview(*amort, visit);
+
+        // The typed loan beside a copy of it, compared: the figures and the charts.
+        WhenModalShows("Compare", [&](QWidget& form) {
+            Click(form, "cmdAddScenario");
+            Click(form, "cmdCompare");
+            visit(form, "comparison");
+        });
+        window.Action(MainAction::mnuCompare)->trigger();
 
         WhenModalShows("PrtrSel", [&](QWidget& form) {
             visit(form, "Print Setup");

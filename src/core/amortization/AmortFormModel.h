@@ -182,6 +182,8 @@ class AmortFormModel {
     // with the caller.
     void FillFromLoanFile(const LoanFileEntries& entries);
     LoanFileEntries LoanFileEntriesFromForm() const;
+    // What validation reads of the form: the loan as its fields stand.
+    AmortEntries Entries() const;
 
   private:
     // The style tab's option buttons are the only ones with a tab index above 16; focus
@@ -192,7 +194,6 @@ class AmortFormModel {
     bool CheckDateField(AmortField field, std::string_view nextControl);
     // A number field's text as it shows once left: its value with the field's mask.
     std::string TidiedText(AmortField field);
-    AmortEntries Entries() const;
     const PaymentFrequency& Frequency() const { return FrequencyOf(optFreq); }
     Date Today() const { return today_(); }
     Date TodayPlusOnePeriod() const;

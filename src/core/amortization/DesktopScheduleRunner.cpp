@@ -8,7 +8,7 @@
 
 namespace quorvia {
 
-void DesktopScheduleRunner::ComputeSchedule(AmortInputs& inputs) {
+void DesktopScheduleRunner::ComputeSchedule(AmortInputs& inputs, const ScheduleEvents& events) {
     const int16_t reportKind = inputs.SelectedStyle;
     const AmortInputs loan = inputs;  // before the engine works on it
     Schedule schedule;
@@ -21,7 +21,7 @@ void DesktopScheduleRunner::ComputeSchedule(AmortInputs& inputs) {
         error = WriteSchedule(
             inputs, state_.SemiMonthly, state_.WorkFilePath(),
             [this](double percent) { status_.SetMeter(percent, FormatNumber(percent, "##0\\%")); },
-            &schedule);
+            &schedule, events);
     }
     if (error) {
         ShowScheduleError(ui_, *error);

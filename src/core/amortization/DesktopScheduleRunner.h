@@ -27,7 +27,9 @@ class DesktopScheduleRunner : public ScheduleRunner {
     DesktopScheduleRunner(AppState& state, Ui& ui, StatusDisplay& status, SchedulePreview& preview)
         : state_(state), ui_(ui), status_(status), preview_(preview) {}
 
-    void ComputeSchedule(AmortInputs& inputs) override;
+    void ComputeSchedule(AmortInputs& inputs) override { ComputeSchedule(inputs, {}); }
+    // The same run for a schedule with what-if events (a scenario of the comparison).
+    void ComputeSchedule(AmortInputs& inputs, const ScheduleEvents& events);
 
   private:
     AppState& state_;

@@ -18,6 +18,7 @@ enum class MainAction {
     mnuFileExit,
     mnuAmort,
     mnuCalc,
+    mnuCompare,
     mnuWindow,
     mnuWinClose,
     mnuWinTile,
@@ -42,6 +43,7 @@ enum class MainAction {
     tbCopy,
     tbAmort,
     tbCalc,
+    tbCompare,
     tbHelp,
 };
 

@@ -58,6 +58,7 @@ constexpr std::array<MainActionEntry, kMainActionCount> kTable{{
      "Ctrl+Q"},
     {MainAction::mnuAmort, BarItem, "mnuAmort", " Amorti&zation ", &M::mnuAmort_Click},
     {MainAction::mnuCalc, BarItem, "mnuCalc", " &Loan Calculator ", &M::mnuCalc_Click},
+    {MainAction::mnuCompare, BarItem, "mnuCompare", " Compare &Scenarios ", &M::mnuCompare_Click},
     {MainAction::mnuWindow, Menu, "mnuWindow", "&Window"},
     {MainAction::mnuWinClose, Item, "mnuWinClose", "Close &All", &M::mnuWinClose_Click},
     {MainAction::mnuWinTile, Item, "mnuWinTile", "&Tile", &M::mnuWinTile_Click},
@@ -103,6 +104,8 @@ constexpr std::array<MainActionEntry, kMainActionCount> kTable{{
      ":/toolbar/amort.png", true},
     {MainAction::tbCalc, Tool, "tbCalc", "Loan Calculator form", nullptr, ":/toolbar/calc.png",
      true},
+    {MainAction::tbCompare, Tool, "tbCompare", "Compare what-if scenarios of a loan", nullptr,
+     ":/toolbar/compare.png"},
     {MainAction::tbHelp, Tool, "tbHelp", "Help", nullptr, ":/toolbar/help.png"},
 }};
 

@@ -204,6 +204,11 @@ void MainWindowModel::mnuCalc_Click() {
     host_.ShowCalcForm();
 }
 
+void MainWindowModel::mnuCompare_Click() {
+    host_.ShowCompareForm();
+    UpdateMainCommands();
+}
+
 void MainWindowModel::mnuWinClose_Click() {
     if (CalcOpen()) {
         host_.UnloadCalcForm();
@@ -316,6 +321,9 @@ void MainWindowModel::ToolBar_ButtonClick(MainAction key) {
             } else {
                 host_.FocusCalcForm();
             }
+            break;
+        case MainAction::tbCompare:
+            mnuCompare_Click();
             break;
         case MainAction::tbHelp:
             tbHelp_Click();

@@ -32,6 +32,9 @@ class MainWindowHost {
     virtual void ShowMainWindow() = 0;
     virtual void ShowAmortForm() = 0;
     virtual void ShowCalcForm() = 0;
+    // Shows the comparison window modally, its first column the amortization form's loan when
+    // the form is open.
+    virtual void ShowCompareForm() = 0;
     // Closes the amortization form; its own unload handler runs.
     virtual void UnloadAmortForm() = 0;
     virtual void UnloadCalcForm() = 0;
@@ -119,6 +122,7 @@ class MainWindowModel : private LoanFileWindows {
     void mnuFileExit_Click();
     void mnuAmort_Click();
     void mnuCalc_Click();
+    void mnuCompare_Click();
     void mnuWinClose_Click();
     void mnuWinTile_Click() { host_.TileForms(); }
     void mnuWinCascade_Click() { host_.CascadeForms(); }

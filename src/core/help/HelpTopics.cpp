@@ -16,6 +16,7 @@ constexpr HelpTopic kTopics[] = {
     {help_context::kPreviewWindow, "preview.html", "Previewing and Printing a Schedule"},
     {help_context::kDisclosureForm, "disclosure.html", "Truth-in-Lending Disclosure"},
     {help_context::kCalculatorForm, "calculator-form.html", "The Loan Calculator Form"},
+    {help_context::kCompareForm, "comparison.html", "Comparing What-If Scenarios"},
     {help_context::kPreferencesForm, "preferences.html", "Preferences"},
 };
 

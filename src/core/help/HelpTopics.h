@@ -17,6 +17,7 @@ inline constexpr int kAmortForm = 2100;
 inline constexpr int kPreviewWindow = 3300;
 inline constexpr int kDisclosureForm = 3400;
 inline constexpr int kCalculatorForm = 4100;
+inline constexpr int kCompareForm = 4500;
 inline constexpr int kPreferencesForm = 6100;
 }  // namespace help_context
 

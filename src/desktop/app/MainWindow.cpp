@@ -17,6 +17,7 @@
 #include "desktop/app/LogoForm.h"
 #include "desktop/app/QtScheduleRunner.h"
 #include "desktop/calculator/LncalcForm.h"
+#include "desktop/comparison/CompareForm.h"
 #include "desktop/platform/ModalDialog.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/ScreenFit.h"
@@ -353,12 +354,17 @@ QMdiSubWindow* MainWindow::AddFormWindow(QWidget* form, const char* name, const 
 }
 
 // The form is loaded (its load step runs) but not shown yet.
-void MainWindow::LoadAmortWindow() {
+// Made when a schedule is first asked for, with the printer dialog then in place.
+QtScheduleRunner& MainWindow::Runner() {
     if (!runner_) {
         runner_ = std::make_unique<QtScheduleRunner>(state_, ui_, printers_, dialog_,
                                                      *printerDialog_, printDialogs_, this);
     }
-    auto* form = new AmortForm(state_, ui_, today_, *runner_, *this);
+    return *runner_;
+}
+
+void MainWindow::LoadAmortWindow() {
+    auto* form = new AmortForm(state_, ui_, today_, Runner(), *this);
     connect(form, &AmortForm::Refreshed, this, &MainWindow::RefreshTitle);
     amortWindow_ =
         AddFormWindow(form, "AmortWindow", "Amortization Schedule", ":/toolbar/amort.png");
@@ -420,6 +426,18 @@ void MainWindow::ShowCalcForm() {
     window->show();
     mdiArea_->setActiveSubWindow(window);
     RefreshCommands();
+}
+
+void MainWindow::ShowCompareForm() {
+    std::optional<AmortEntries> loan;
+    if (AmortFormModel* amort = AmortModel()) {
+        loan = amort->Entries();
+    }
+    CompareForm form(state_, ui_, today_, files_, loan ? &*loan : nullptr, this);
+    form.SetSchedulePreview([this](AmortInputs& inputs, const ScheduleEvents& events) {
+        Runner().ComputeSchedule(inputs, events);
+    });
+    ShowModalForm(form);
 }
 
 void MainWindow::UnloadCalcForm() {

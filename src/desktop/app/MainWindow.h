@@ -37,6 +37,7 @@
 namespace quorvia {
 
 class AmortForm;
+class QtScheduleRunner;
 class LncalcForm;
 class LogoForm;
 
@@ -74,6 +75,7 @@ class MainWindow : public QMainWindow,
     void ShowMainWindow() override;
     void ShowAmortForm() override;
     void ShowCalcForm() override;
+    void ShowCompareForm() override;
     void UnloadAmortForm() override;
     void UnloadCalcForm() override;
     void FocusAmortForm() override;
@@ -116,6 +118,7 @@ class MainWindow : public QMainWindow,
     void GrowToHold(QSize formSize);
     QMdiSubWindow* AddFormWindow(QWidget* form, const char* name, const char* title,
                                  const char* icon);
+    QtScheduleRunner& Runner();
     void LoadAmortWindow();
     void PresentAmortWindow();
     void ShowModalForm(QDialog& form);
@@ -137,7 +140,7 @@ class MainWindow : public QMainWindow,
     SharedPDialog ownPrinterDialog_;
     SharedPDialog* printerDialog_ = &ownPrinterDialog_;
     // Made when the amortization form first opens, with the printer dialog then in place.
-    std::unique_ptr<ScheduleRunner> runner_;
+    std::unique_ptr<QtScheduleRunner> runner_;
     QMdiArea* mdiArea_;
     LogoForm* logo_;
     QPointer<QMdiSubWindow> amortWindow_;

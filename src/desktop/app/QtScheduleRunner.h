@@ -23,6 +23,9 @@ class QtScheduleRunner : public ScheduleRunner {
                      SharedPDialog& printDialog, QtPrintDialog& printDialogs, QWidget* mainWindow);
 
     void ComputeSchedule(AmortInputs& inputs) override { runner_.ComputeSchedule(inputs); }
+    void ComputeSchedule(AmortInputs& inputs, const ScheduleEvents& events) {
+        runner_.ComputeSchedule(inputs, events);
+    }
 
   private:
     FrmprntgStatus status_;

@@ -29,6 +29,7 @@ class RecordingHost : public MainWindowHost {
         form->Form_Load();
     }
     void ShowCalcForm() override { calls.push_back("ShowCalcForm"); }
+    void ShowCompareForm() override { calls.push_back("ShowCompareForm"); }
     void UnloadAmortForm() override {
         calls.push_back("UnloadAmortForm");
         state->FormOpen[1] = false;

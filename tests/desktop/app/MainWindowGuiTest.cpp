@@ -78,6 +78,7 @@ TEST_F(MainWindowGuiTest, MenuAndToolbarCaptions) {
         {"mnuFileExit", "E&xit"},
         {"mnuAmort", " Amorti&zation "},
         {"mnuCalc", " &Loan Calculator "},
+        {"mnuCompare", " Compare &Scenarios "},
         {"mnuWindow", "&Window"},
         {"mnuWinClose", "Close &All"},
         {"mnuHelp", " &Help "},
@@ -95,7 +96,7 @@ TEST_F(MainWindowGuiTest, MenuAndToolbarCaptions) {
         EXPECT_EQ(Named(name)->text(), caption) << name;
     }
     QList<QAction*> bar = window.menuBar()->actions();
-    ASSERT_EQ(bar.size(), 5);
+    ASSERT_EQ(bar.size(), 6);
     EXPECT_EQ(bar.back()->objectName(), "mnuHelp");
     EXPECT_TRUE(Named("mnuHelpTips")->isCheckable());
     EXPECT_TRUE(Named("mnuFileSep1")->isSeparator());
@@ -108,6 +109,7 @@ TEST_F(MainWindowGuiTest, MenuAndToolbarCaptions) {
         {"tbCopy", "Copy values to the Amortization form"},
         {"tbAmort", "Amortization Schedule form"},
         {"tbCalc", "Loan Calculator form"},
+        {"tbCompare", "Compare what-if scenarios of a loan"},
         {"tbHelp", "Help"},
     };
     for (const auto& [key, tip] : tips) {
