@@ -8,6 +8,7 @@
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
 #include "core/comparison/ComparisonFile.h"
+#include "core/reports/ReportFileName.h"
 #include "core/schedule/ScheduleEngine.h"
 #include "core/schedule/ScheduleRunner.h"
 
@@ -136,6 +137,35 @@ void CompareModel::ExportPdf(const PdfWriter& write) {
     }
     if (std::optional<RunError> error = write(*path)) {
         Refuse(error->description);
+    }
+}
+
+void CompareModel::Print(const Printing& printing) {
+    if (figures_.empty() && !Compare()) {
+        return;
+    }
+    PDialog& dialog = printing.printDialog.Get();
+    dialog.Copies = 1;
+    dialog.PrinterDefault = true;
+    dialog.PdfFileName =
+        ProposedPdf(state_, DocumentPdfName(loans_.front().BorrowerName, kComparisonTitle));
+    uint32_t flags = kPdNoPageNums;
+    if (!dialog.SelectPrinter(flags)) {
+        return;
+    }
+    if (std::optional<PrinterInfo> current = printing.printers.CurrentPrinter()) {
+        printing.output.SetDevice(current->device, current->port);
+    }
+    const PrintValues& values = dialog.Values();
+    int error =
+        ApplyCollationAndCopies(ui_, printing.output, {values.PrintCopies, values.PrintCollate});
+    if (error == print_error::kNone) {
+        Hourglass busy(ui_);
+        error = printing.drawPage();
+    }
+    if (error != print_error::kNone) {
+        printing.output.EndDoc();
+        ReportPrintFailure(ui_, error);
     }
 }
 

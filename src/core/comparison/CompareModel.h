@@ -20,6 +20,9 @@
 #include "core/base/RunError.h"
 #include "core/base/Ui.h"
 #include "core/printing/FileChooser.h"
+#include "core/printing/PDialog.h"
+#include "core/printing/PrinterService.h"
+#include "core/reports/ReportPrinting.h"
 #include "core/schedule/Schedule.h"
 #include "core/schedule/ScheduleEvents.h"
 #include "core/schedule/ScheduleSummary.h"
@@ -28,6 +31,7 @@
 namespace quorvia {
 
 inline constexpr std::size_t kMostScenarios = 4;
+inline constexpr std::string_view kComparisonTitle = "Comparison of Scenarios";
 
 // The terms a column lets the person change; the rest of the loan (frequency, dates, interest
 // method, options) is the first column's.
@@ -94,6 +98,16 @@ class CompareModel {
     // are compared first when they were changed since. `write` makes the file.
     using PdfWriter = std::function<std::optional<RunError>(const std::filesystem::path& path)>;
     void ExportPdf(const PdfWriter& write);
+    // Print: the comparison on one page, on the printer the print dialog leaves; the columns are
+    // compared first when they were changed since. `drawPage` draws the page on `output`'s
+    // printer and returns a printing error code; a failure is reported.
+    struct Printing {
+        PrinterService& printers;
+        SharedPDialog& printDialog;
+        ReportPrintOutput& output;
+        std::function<int()> drawPage;
+    };
+    void Print(const Printing& printing);
     // The comparison file last saved or opened; empty before.
     const std::filesystem::path& FilePath() const { return filePath_; }
 

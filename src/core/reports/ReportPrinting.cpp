@@ -52,12 +52,16 @@ int PrintRange(ReportDocument& document, ReportPrintOutput& output, int from, in
 
 }  // namespace
 
-int PrintComposedReport(Ui& ui, ReportDocument& document, ReportPrintOutput& output,
-                        const PrintChoice& choice) {
+int ApplyCollationAndCopies(Ui& ui, ReportPrintOutput& output, const PrintChoice& choice) {
     if (int error = ApplyCollation(ui, output, choice.collate)) {
         return error;
     }
-    if (int error = ApplyCopies(ui, output, choice.copies)) {
+    return ApplyCopies(ui, output, choice.copies);
+}
+
+int PrintComposedReport(Ui& ui, ReportDocument& document, ReportPrintOutput& output,
+                        const PrintChoice& choice) {
+    if (int error = ApplyCollationAndCopies(ui, output, choice)) {
         return error;
     }
     if (!choice.allPages) {

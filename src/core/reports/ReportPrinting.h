@@ -55,6 +55,10 @@ struct PrintChoice {
     int toPage = 0;
 };
 
+// Collation, then copies, each falling back to what the printer can do with a note; for a page
+// the program draws itself. Returns the error code.
+int ApplyCollationAndCopies(Ui& ui, ReportPrintOutput& output, const PrintChoice& choice);
+
 // Steps 5 to 7 of printing: collation, copies, then the page range page by page (the preview
 // page following each printed page and put back afterwards) or the whole document. Returns the
 // error code; 0 when the report was printed.

@@ -433,7 +433,10 @@ void MainWindow::ShowCompareForm() {
     if (AmortFormModel* amort = AmortModel()) {
         loan = amort->Entries();
     }
-    CompareForm form(state_, ui_, today_, files_, loan ? &*loan : nullptr, this);
+    CompareForm form(
+        state_, ui_, today_, files_,
+        {state_, printers_, *printerDialog_, dialog_, PdfFileAsker(printDialogs_, this)},
+        loan ? &*loan : nullptr, this);
     form.SetSchedulePreview([this](AmortInputs& inputs, const ScheduleEvents& events) {
         Runner().ComputeSchedule(inputs, events);
     });

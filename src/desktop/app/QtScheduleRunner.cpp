@@ -8,10 +8,7 @@ QtScheduleRunner::QtScheduleRunner(AppState& state, QtUi& ui, PrinterService& pr
     : status_(mainWindow),
       preview_(state, ui, printers, status_, fontDialog, printDialog, printOutput_, mainWindow),
       runner_(state, ui, status_, preview_) {
-    printOutput_.AskPdfFileName = [&printDialogs, mainWindow] {
-        std::string chosen = printDialogs.TakePdfFileName();
-        return chosen.empty() ? AskPdfFile(mainWindow, printDialogs.ProposedPdfFile()) : chosen;
-    };
+    printOutput_.AskPdfFileName = PdfFileAsker(printDialogs, mainWindow);
 }
 
 }  // namespace quorvia

@@ -17,6 +17,7 @@
 #include "core/help/HelpTopics.h"
 #include "desktop/comparison/ComparisonPage.h"
 #include "desktop/help/HelpKey.h"
+#include "desktop/platform/ModalDialog.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/ScrollingBody.h"
 
@@ -55,8 +56,12 @@ std::string_view ControlOfTerm(AmortField field) {
 }  // namespace
 
 CompareForm::CompareForm(AppState& state, QtUi& ui, Clock today, FileChooser& files,
-                         const AmortEntries* loan, QWidget* parent)
-    : FormDialog(ui, "Compare", parent), model_(state, ui, std::move(today), files) {
+                         const DisclosureServices& services, const AmortEntries* loan,
+                         QWidget* parent)
+    : FormDialog(ui, "Compare", parent),
+      services_(services),
+      model_(state, ui, std::move(today), files) {
+    printOutput_.AskPdfFileName = services_.askPdfFileName;
     setWindowTitle("Compare Scenarios");
     SetHelpContext(*this, help_context::kCompareForm);
     auto* body = new QWidget;
@@ -76,9 +81,11 @@ CompareForm::CompareForm(AppState& state, QtUi& ui, Clock today, FileChooser& fi
     buttons->addWidget(cmdAddScenario_);
     buttons->addWidget(frame_.AddButton("cmdOpen", "&Open...", [this] { model_.Open(); }));
     buttons->addWidget(frame_.AddButton("cmdSave", "Sa&ve...", [this] { model_.Save(); }));
+    buttons->addWidget(frame_.AddButton("cmdPrint", "&Print...", [this] { Print(); }));
     buttons->addWidget(frame_.AddButton("cmdPdf", "E&xport PDF...", [this] {
-        model_.ExportPdf(
-            [this](const std::filesystem::path& path) { return WriteComparisonPdf(model_, path); });
+        model_.ExportPdf([this](const std::filesystem::path& path) {
+            return WriteComparisonPdf(model_, services_.state.PrintPaperSize, path);
+        });
     }));
     buttons->addStretch();
     buttons->addWidget(frame_.AddButton("cmdCompare", "&Compare", [this] { model_.Compare(); }));
@@ -148,8 +155,15 @@ void CompareForm::AddColumn(std::size_t scenario, QGridLayout& grid) {
     column.schedule = frame_.AddButton(CompareModel::ControlOf("cmdSchedule", scenario),
                                        "Schedule...", [this, scenario] { ShowSchedule(scenario); });
     column.schedule->setAccessibleName(Q(ScenarioName(scenario)) + " schedule");
-    row->addWidget(column.schedule);
+    auto* shows = new QHBoxLayout;
+    shows->addWidget(column.schedule);
+    column.disclosure =
+        frame_.AddButton(CompareModel::ControlOf("cmdDisclosure", scenario), "Disclosure...",
+                         [this, scenario] { ShowDisclosure(scenario); });
+    column.disclosure->setAccessibleName(Q(ScenarioName(scenario)) + " disclosure");
+    shows->addWidget(column.disclosure);
     grid.addLayout(row, kTermCount + 2, at);
+    grid.addLayout(shows, kTermCount + 3, at);
 }
 
 QWidget* CompareForm::BuildEventEntry() {
@@ -215,6 +229,27 @@ void CompareForm::ShowSchedule(std::size_t scenario) {
     }
 }
 
+// The column's Truth-in-Lending disclosure over the window, from its compared schedule.
+void CompareForm::ShowDisclosure(std::size_t scenario) {
+    if (model_.ScheduleOf(scenario)) {
+        DisclosureForm form(ui_, services_, model_.Loans()[scenario],
+                            model_.Figures()[scenario].schedule, this);
+        RunModal(form);
+        Refresh();
+    }
+}
+
+void CompareForm::Print() {
+    model_.Print({services_.printers, services_.printDialog, printOutput_, [this] {
+                      return printOutput_.PrintDrawnPage(
+                          std::string(kComparisonTitle),
+                          ComparisonLayout(services_.state.PrintPaperSize),
+                          [this](QPainter& painter, const QRectF& page) {
+                              PaintComparison(painter, page, model_);
+                          });
+                  }});
+}
+
 void CompareForm::RemoveEvent(std::size_t scenario) {
     int selected = columns_[scenario].events->currentRow();
     if (selected < 0) {
@@ -249,6 +284,7 @@ void CompareForm::ShowColumn(std::size_t scenario) {
     column.removeEvent->setVisible(shown);
     column.remove->setVisible(shown && scenario > 0);
     column.schedule->setVisible(shown);
+    column.disclosure->setVisible(shown);
     for (std::size_t row = 0; row < kTermCount; ++row) {
         column.terms[row]->setVisible(shown);
         QString text = shown ? Q(model_.Term(scenario, kScenarioTerms[row])) : QString();

@@ -1,14 +1,18 @@
 #pragma once
 // The comparison window (Compare): a column of terms and events for each scenario, the row where
 // an event is typed before it is added to a column, and the figures of the last comparison.
-// Shows CompareModel's state and forwards every event to it; shown modally over the program.
+// Each column's schedule opens in the preview and its Truth-in-Lending disclosure over the
+// window; the comparison prints and exports on one page. Shows CompareModel's state and forwards
+// every event to it; shown modally over the program.
 
 #include <array>
 #include <functional>
 
 #include "core/comparison/CompareModel.h"
 #include "desktop/comparison/CompareCharts.h"
+#include "desktop/disclosure/DisclosureForm.h"
 #include "desktop/platform/FormDialog.h"
+#include "desktop/platform/QtReportPrinter.h"
 
 class QCheckBox;
 class QComboBox;
@@ -25,8 +29,10 @@ class CompareForm : public FormDialog {
     Q_OBJECT
   public:
     // The first column is `loan` (the amortization form's) when one is given, else typed.
+    // `services` print the comparison and the columns' disclosures.
     CompareForm(AppState& state, QtUi& ui, Clock today, FileChooser& files,
-                const AmortEntries* loan, QWidget* parent = nullptr);
+                const DisclosureServices& services, const AmortEntries* loan,
+                QWidget* parent = nullptr);
 
     CompareModel& Model() { return model_; }
     // How a column's full schedule is shown: the schedule run with the preview.
@@ -44,6 +50,7 @@ class CompareForm : public FormDialog {
         QPushButton* removeEvent;
         QPushButton* remove;
         QPushButton* schedule;
+        QPushButton* disclosure;
     };
 
     QWidget* BuildColumns();
@@ -57,7 +64,11 @@ class CompareForm : public FormDialog {
     void RemoveEvent(std::size_t scenario);
 
     void ShowSchedule(std::size_t scenario);
+    void ShowDisclosure(std::size_t scenario);
+    void Print();
 
+    DisclosureServices services_;
+    QtReportPrinter printOutput_;
     CompareModel model_;
     SchedulePreview preview_;
     bool closed_ = false;

@@ -11,6 +11,7 @@
 
 #include "core/base/AtomicFile.h"
 #include "desktop/comparison/CompareCharts.h"
+#include "desktop/platform/PaperSizes.h"
 #include "desktop/platform/QtText.h"
 
 namespace quorvia {
@@ -124,7 +125,7 @@ void PaintComparison(QPainter& painter, const QRectF& page, const CompareModel& 
     title.setBold(true);
     painter.setFont(title);
     QRectF titleRect(page.left(), page.top(), page.width(), painter.fontMetrics().height() * 1.5);
-    painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignTop, "Comparison of Scenarios");
+    painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignTop, Q(kComparisonTitle));
     painter.setFont(font);
     qreal tableEnd = PaintTable(painter, page, titleRect.bottom(), model);
     const qreal gap = painter.fontMetrics().height();
@@ -139,17 +140,21 @@ void PaintComparison(QPainter& painter, const QRectF& page, const CompareModel& 
     painter.restore();
 }
 
-std::optional<RunError> WriteComparisonPdf(const CompareModel& model,
+QPageLayout ComparisonLayout(int16_t paper) {
+    return QPageLayout(QPageSizeOf(paper), QPageLayout::Landscape, QMarginsF(36, 36, 36, 36),
+                       QPageLayout::Point);
+}
+
+std::optional<RunError> WriteComparisonPdf(const CompareModel& model, int16_t paper,
                                            const std::filesystem::path& path) {
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
-                                         QMarginsF(36, 36, 36, 36), QPageLayout::Point));
+        writer.setPageLayout(ComparisonLayout(paper));
         writer.setResolution(300);
-        writer.setTitle("Comparison of Scenarios");
+        writer.setTitle(Q(kComparisonTitle));
         writer.setCreator("Quorvia");
         QPainter painter;
         if (!painter.begin(&writer)) {

@@ -3,6 +3,7 @@
 // events with its figures in a table, and the two charts below, in the columns' colours and
 // line styles.
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QRectF>
 #include <filesystem>
@@ -16,8 +17,11 @@ namespace quorvia {
 // Draws the page into `page` (device units); the comparison must have its figures.
 void PaintComparison(QPainter& painter, const QRectF& page, const CompareModel& model);
 
-// A landscape Letter page as a PDF file, written atomically.
-std::optional<RunError> WriteComparisonPdf(const CompareModel& model,
+// The page: the paper (a paper code of the preferences) turned landscape, with half-inch margins.
+QPageLayout ComparisonLayout(int16_t paper);
+
+// The page as a PDF file, written atomically.
+std::optional<RunError> WriteComparisonPdf(const CompareModel& model, int16_t paper,
                                            const std::filesystem::path& path);
 
 }  // namespace quorvia

@@ -157,4 +157,11 @@ std::string AskPdfFile(QWidget* parent, const std::string& proposed) {
         .toStdString();
 }
 
+std::function<std::string()> PdfFileAsker(QtPrintDialog& dialogs, QWidget* parent) {
+    return [&dialogs, parent] {
+        std::string chosen = dialogs.TakePdfFileName();
+        return chosen.empty() ? AskPdfFile(parent, dialogs.ProposedPdfFile()) : chosen;
+    };
+}
+
 }  // namespace quorvia

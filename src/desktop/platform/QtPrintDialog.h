@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "core/printing/PrintDialogService.h"
@@ -45,5 +46,9 @@ QString PdfFilePath(const std::string& proposed);
 // Asks for the PDF file the built-in printer writes, proposing `proposed`; empty when the person
 // cancelled.
 std::string AskPdfFile(QWidget* parent, const std::string& proposed);
+
+// The file the built-in PDF printer writes for the next job: the one the last print dialog
+// confirmed, else asked for then.
+std::function<std::string()> PdfFileAsker(QtPrintDialog& dialogs, QWidget* parent);
 
 }  // namespace quorvia

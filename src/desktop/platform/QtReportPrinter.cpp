@@ -80,7 +80,7 @@ int QtReportPrinter::PrintPage(const ReportDocument& document, int number,
         ShowCaption(caption);
     }
     if (!job_) {
-        if (int error = StartJob(document)) {
+        if (int error = StartJob(document.DocumentName(), PageLayoutOf(document))) {
             return error;
         }
     }
@@ -97,28 +97,43 @@ int QtReportPrinter::PrintDocument(const ReportDocument& document) {
     return FinishJob();
 }
 
-int QtReportPrinter::StartJob(const ReportDocument& document) {
+int QtReportPrinter::PrintDrawnPage(const std::string& name, const QPageLayout& layout,
+                                    const std::function<void(QPainter&, const QRectF&)>& paint) {
+    EndDoc();
+    if (int error = StartJob(name, layout)) {
+        return error;
+    }
+    if (!job_->dropped) {
+        const int dpi = job_->device->logicalDpiX();
+        const QRectF paper = job_->device->pageLayout().fullRectPixels(dpi);
+        paint(job_->painter, paper.marginsRemoved(layout.marginsPixels(dpi).toMarginsF()));
+        job_->hasPage = true;
+    }
+    return FinishJob();
+}
+
+// The job's paper is whole, without margins: the page is drawn from the paper's corner.
+int QtReportPrinter::StartJob(const std::string& name, const QPageLayout& layout) {
     job_ = std::make_unique<Job>();
-    int error = OnPdfPrinter() ? StartPdfJob(document) : StartQueueJob(document);
+    int error = OnPdfPrinter() ? StartPdfJob(name, layout) : StartQueueJob(name, layout);
     if (error != print_error::kNone) {
         job_.reset();
     }
     return error;
 }
 
-int QtReportPrinter::StartQueueJob(const ReportDocument& document) {
+int QtReportPrinter::StartQueueJob(const std::string& name, const QPageLayout& layout) {
     if (QPrinterInfo::printerInfo(QString::fromStdString(device_)).isNull()) {
         return print_error::kPrinterUnknown;
     }
     job_->printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrinter& printer = *job_->printer;
     printer.setPrinterName(QString::fromStdString(device_));
-    printer.setDocName(QString::fromStdString(document.DocumentName()));
+    printer.setDocName(QString::fromStdString(name));
     printer.setCreator(QStringLiteral("Quorvia"));
     printer.setFullPage(true);
     // One setting at a time: a whole page layout with no margins is refused by a queue whose
     // printable area has margins, and the queue's default paper would be used instead.
-    const QPageLayout layout = PageLayoutOf(document);
     printer.setPageSize(layout.pageSize());
     printer.setPageOrientation(layout.orientation());
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -128,7 +143,7 @@ int QtReportPrinter::StartQueueJob(const ReportDocument& document) {
     return job_->painter.begin(&printer) ? print_error::kNone : print_error::kCannotStart;
 }
 
-int QtReportPrinter::StartPdfJob(const ReportDocument& document) {
+int QtReportPrinter::StartPdfJob(const std::string& name, const QPageLayout& layout) {
     job_->pdfPath = AskPdfFileName ? AskPdfFileName() : std::string();
     if (job_->pdfPath.empty()) {
         job_->dropped = true;
@@ -138,10 +153,10 @@ int QtReportPrinter::StartPdfJob(const ReportDocument& document) {
     job_->buffer->open(QIODevice::WriteOnly);
     job_->writer = std::make_unique<QPdfWriter>(job_->buffer.get());
     QPdfWriter& writer = *job_->writer;
-    writer.setPageLayout(PageLayoutOf(document));
+    writer.setPageLayout(QPageLayout(layout.pageSize(), layout.orientation(), QMarginsF()));
     // One device unit to the twip, as the PDF export.
     writer.setResolution(1440);
-    writer.setTitle(QString::fromStdString(document.DocumentName()));
+    writer.setTitle(QString::fromStdString(name));
     writer.setCreator(QStringLiteral("Quorvia"));
     job_->device = &writer;
     return job_->painter.begin(&writer) ? print_error::kNone : print_error::kCannotStart;

@@ -3,6 +3,7 @@
 // the queue's own copies and collation, or, on the built-in PDF printer, into a PDF file that
 // is written atomically when the job is finished. The PDF printer makes one copy only.
 
+#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <functional>
@@ -34,14 +35,19 @@ class QtReportPrinter : public ReportPrintOutput {
     int FinishJob() override;
     int PrintDocument(const ReportDocument& document) override;
     void EndDoc() override;
+    // One page the program draws itself, as a whole job named `name` on the paper and
+    // orientation of `layout`: `paint` draws into the paper less the layout's margins, in device
+    // units. Returns a printing error code.
+    int PrintDrawnPage(const std::string& name, const QPageLayout& layout,
+                       const std::function<void(QPainter&, const QRectF&)>& paint);
 
   private:
     struct Job;
 
     bool OnPdfPrinter() const;
-    int StartJob(const ReportDocument& document);
-    int StartQueueJob(const ReportDocument& document);
-    int StartPdfJob(const ReportDocument& document);
+    int StartJob(const std::string& name, const QPageLayout& layout);
+    int StartQueueJob(const std::string& name, const QPageLayout& layout);
+    int StartPdfJob(const std::string& name, const QPageLayout& layout);
     int AddPage(const ReportDocument& document, int number);
 
     std::string device_;

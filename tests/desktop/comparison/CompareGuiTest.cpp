@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
@@ -18,19 +19,19 @@
 #include "desktop/amortization/AmortForm.h"
 #include "desktop/comparison/CompareForm.h"
 #include "desktop/comparison/ComparisonPage.h"
+#include "support/FakePrinterService.h"
 #include "support/MainWindowFixture.h"
 #include "support/ModalWindows.h"
+#include "support/PdfText.h"
+#include "support/PreviewTestSupport.h"
+#include "support/ScriptedFileChooser.h"
+#include "support/ScriptedPrintDialog.h"
 
 namespace quorvia {
 namespace {
 
-class CompareGuiTest : public ::testing::Test, protected testing::MainWindowParts {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(window.Start(folder.Path(), [] { return OtherCopy::None; }));
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
+// What a person does in the comparison window, and what the tests read of it.
+struct CompareSteps {
     template <typename T = QLineEdit>
     static T* Control(QWidget& form, const char* name) {
         T* widget = form.findChild<T*>(name);
@@ -89,6 +90,47 @@ class CompareGuiTest : public ::testing::Test, protected testing::MainWindowPart
     }
 };
 
+class CompareGuiTest : public ::testing::Test,
+                       protected testing::MainWindowParts,
+                       protected CompareSteps {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(window.Start(folder.Path(), [] { return OtherCopy::None; }));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+};
+
+// The comparison window on its own, with a scripted print dialog and the PDF printer.
+class ComparePrintGuiTest : public ::testing::Test, protected CompareSteps {
+  protected:
+    ComparePrintGuiTest() {
+        state.AppPath = folder.Path();
+        state.DocumentsFolder = folder.Path();
+        ui.SetBeepHook([] {});
+        ui.SetMessageHook([this](const Message& message) {
+            messages.push_back(message);
+            return std::optional<MsgAnswer>(MsgAnswer::Ok);
+        });
+    }
+
+    DisclosureServices Services() {
+        return {state, printers, printDialog, dialog, [this] { return pdf.string(); }};
+    }
+
+    TempFolder folder;
+    AppState state;
+    QtUi ui;
+    std::vector<Message> messages;
+    FakePrinterService printers{{PdfPrinter()}};
+    testing::ScriptedFontChooser fonts;
+    testing::ScriptedFileChooser files;
+    CDialog dialog{ui, fonts, files};
+    testing::ScriptedPrintDialog printDialogs;
+    SharedPDialog printDialog{ui, printers, printDialogs, state.PrintOrientation,
+                              state.PrintPaperSize};
+    std::filesystem::path pdf = folder.Path() / "printed.pdf";
+};
+
 TEST_F(CompareGuiTest, TheFormsLoanIsTheFirstColumnAndAnExtra200SavesItsInterest) {
     window.Action(MainAction::mnuAmort)->trigger();
     AmortForm* amort = window.OpenAmortForm();
@@ -127,7 +169,8 @@ TEST_F(CompareGuiTest, TheFormsLoanIsTheFirstColumnAndAnExtra200SavesItsInterest
 
         // The comparison on one page of PDF, the figures in it.
         const auto pdf = folder.Path() / "comparison.pdf";
-        ASSERT_FALSE(WriteComparisonPdf(static_cast<CompareForm&>(form).Model(), pdf));
+        ASSERT_FALSE(
+            WriteComparisonPdf(static_cast<CompareForm&>(form).Model(), kPaperLetter, pdf));
         QProcess info;
         info.start("pdfinfo", {QString::fromStdString(pdf.string())});
         ASSERT_TRUE(info.waitForFinished());
@@ -196,6 +239,45 @@ TEST_F(CompareGuiTest, TheToolbarOpensATypedComparisonWithUpToFourColumns) {
     });
     window.Action(MainAction::tbCompare)->trigger();
     EXPECT_TRUE(shown);
+}
+
+// Printed on the paper the print dialog leaves, turned landscape, one page with the figures; each
+// column's disclosure opens over the window with that column's own payments.
+TEST_F(ComparePrintGuiTest, PrintsOnOnePageAndOpensEachColumnsDisclosure) {
+    CompareForm form(
+        state, ui, [] { return MakeDate(2026, 12, 7); }, files, Services(), nullptr);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    Type(form, "txtAmount(1)", "100000");
+    Type(form, "txtRate(1)", "6");
+    Type(form, "txtTerm(1)", "360");
+    CompareWithExtra200(form);
+    ExpectSavings(form);
+
+    PrintDialogResult onA4 = testing::ScriptedPrintDialog::Choice("PDF");
+    onA4.devMode.paperSize = kPaperA4;
+    printDialogs.Queue(testing::ScriptedPrintDialog::Choice("PDF"));  // the default printer
+    printDialogs.Queue(onA4);
+    Click(form, "cmdPrint");
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    EXPECT_EQ(testing::PdfPageCount(pdf), 1);
+    const std::string text = testing::PageText(pdf, 1);
+    for (const char* shown : {"Comparison of Scenarios", "$58,451.65", "13 years 7 months",
+                              "Remaining balance", "Interest paid so far"}) {
+        EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
+    }
+    const std::string info = testing::RunCommand("pdfinfo '" + pdf.string() + "'");
+    EXPECT_NE(info.find("842 x 595"), std::string::npos) << info;
+
+    // The second column's disclosure: its 197 payments, the last one smaller.
+    QString schedule;
+    testing::WhenModalShows("Disclosure", [&](QWidget& disclosure) {
+        schedule = Control<QLabel>(disclosure, "lblPaymentSchedule")->text();
+        Click(disclosure, "cmdClose");
+    });
+    Click(form, "cmdDisclosure(2)");
+    EXPECT_TRUE(schedule.startsWith("196 payments of $799.55 monthly")) << schedule.toStdString();
+    EXPECT_TRUE(messages.empty()) << messages.front().prompt;
 }
 
 }  // namespace
