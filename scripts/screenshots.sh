@@ -5,7 +5,7 @@
 # at 80 % and 100 %, Go to page, the font dialog as it opens, the Truth-in-Lending Disclosure
 # with two prepaid charges typed, the loan calculator with its result
 # beside the amortization form, before and after Copy Values, Print Setup, Preferences, Help and
-# the comparison of the typed loan with 200 extra a month, on both charts.
+# the comparison of the typed loan with 200 extra a month, on both charts, and its PDF page.
 # The keyboard drives it, so it also works scaled: QT_SCALE_FACTOR=1.5 scripts/screenshots.sh OUT.
 # SCREEN=1366x768 sets the virtual screen (1280x1024 by default); DISPLAY_NUMBER=49 a fixed
 # display number instead of a free one.
@@ -56,6 +56,9 @@ xvfb-run -a "${display[@]}" -s "-screen 0 ${SCREEN:-1280x1024}x24" sh -c '
     xdotool key alt+n; xdotool type --delay 50 "1"; xdotool key alt+d; sleep 1
     xdotool key alt+c; sleep 2; shot . compare         # Compare: 200 extra a month saves
     xdotool key alt+i; shot . compare-interest         # the chart of the interest paid
+    xdotool key alt+x; sleep 2                         # Export PDF, then its page as a picture
+    xdotool type --delay 20 "$out/comparison.pdf"; xdotool key Return; sleep 2
+    pdftoppm -png -r 80 -singlefile "$out/comparison.pdf" "$out/comparison-pdf"
     xdotool key Escape; sleep 1
     xdotool key alt+l; sleep 1                         # menu: the Loan Calculator
     xdotool type --delay 50 "100000"; xdotool key Return

@@ -6,6 +6,7 @@
 #include <QDateTimeAxis>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QLocale>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -61,6 +62,9 @@ void DrawCompareChart(QChart& chart, CompareChart which,
     time->setTitleText("Due date");
     auto* money = new QValueAxis;
     money->setLabelFormat("$%.0f");
+    // Dollars with thousands separators, as every amount of the program.
+    chart.setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    chart.setLocalizeNumbers(true);
     money->setTitleText("Dollars");
     chart.addAxis(time, Qt::AlignBottom);
     chart.addAxis(money, Qt::AlignLeft);

@@ -168,7 +168,10 @@ void CompareForm::AddColumn(std::size_t scenario, QGridLayout& grid) {
 
 QWidget* CompareForm::BuildEventEntry() {
     auto* box = new QGroupBox("Add an event", this);
-    auto* row = new QHBoxLayout(box);
+    // Two rows, so that the window stays narrow enough for a laptop's screen at 150 %.
+    auto* rows = new QVBoxLayout(box);
+    auto* row = new QHBoxLayout;
+    rows->addLayout(row);
     auto labelled = [&](const char* caption, QWidget* field) {
         auto* label = new QLabel(caption, box);
         label->setBuddy(field);
@@ -183,6 +186,9 @@ QWidget* CompareForm::BuildEventEntry() {
     }
     connect(cboKind_, &QComboBox::currentIndexChanged, this, [this] { ShowEventEntry(); });
     labelled("&Kind:", cboKind_);
+    row->addStretch();
+    row = new QHBoxLayout;
+    rows->addLayout(row);
     txtValue_ = frame_.Add(new QLineEdit(box), "txtValue");
     labelled("A&mount or rate:", txtValue_);
     txtFrom_ = frame_.Add(new QLineEdit(box), "txtFrom");
@@ -193,6 +199,7 @@ QWidget* CompareForm::BuildEventEntry() {
     labelled("&Up to:", txtTo_);
     chkKeep_ = frame_.Add(new QCheckBox("Keep t&he payment", box), "chkKeep");
     row->addWidget(chkKeep_);
+    row->addStretch();
     row->addWidget(frame_.AddButton("cmdAddEvent", "A&dd Event", [this] { AddEvent(); }));
     return box;
 }
