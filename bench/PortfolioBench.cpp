@@ -4,17 +4,14 @@
 // loans, for loans per second at one and two jobs and the peak memory at 10,000 and 100,000
 // loans, which should be the same: the run streams.
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "BenchLoans.h"
+#include "BenchProcess.h"
 
 namespace quorvia {
 namespace {
@@ -40,10 +37,6 @@ void BM_PlainLoop_Monthly360Months(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 360);
 }
 
-fs::path BuildFolder() {
-    return fs::read_symlink("/proc/self/exe").parent_path().parent_path();
-}
-
 // A book of `loans` thirty-year monthly loans, written once per size.
 fs::path Book(int loans) {
     fs::path file =
@@ -63,23 +56,13 @@ fs::path Book(int loans) {
 // Runs quorvia-batch portfolio over the book: the peak memory of the process in kilobytes, or
 // -1 when it failed.
 long RunPortfolio(const fs::path& book, int jobs, const std::string& output) {
-    pid_t child = ::fork();
-    if (child == 0) {
-        std::string program = (BuildFolder() / "quorvia-batch").string();
-        std::string jobsText = std::to_string(jobs);
-        // The output goes to standard output, which is thrown away with the error rows.
-        for (std::FILE* stream : {stdout, stderr}) {
-            static_cast<void>(std::freopen("/dev/null", "w", stream));
-        }
-        ::execl(program.c_str(), program.c_str(), "portfolio", book.c_str(), "--no-prefs", "--yes",
-                "--today", "03/10/1998", "--jobs", jobsText.c_str(), output.c_str(), "-", nullptr);
-        std::_Exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    ::wait4(child, &status, 0, &usage);
-    // Every loan of the book is scheduled: any other end means the run measured nothing.
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? usage.ru_maxrss : -1;
+    // The output goes to standard output, which is thrown away with the error rows. Every loan
+    // of the book is scheduled: any other end means the run measured nothing.
+    std::optional<rusage> usage =
+        RunProcess(BuildFolder() / "quorvia-batch",
+                   {"portfolio", book.string(), "--no-prefs", "--yes", "--today", "03/10/1998",
+                    "--jobs", std::to_string(jobs), output, "-"});
+    return usage ? usage->ru_maxrss : -1;
 }
 
 void Portfolio(benchmark::State& state, const std::string& output) {

@@ -16,9 +16,9 @@
 #include "core/session/ProgramFolders.h"
 #include "tools/BatchOptions.h"
 #include "tools/BatchUi.h"
+#include "tools/NonDrawingPrinters.h"
 #include "tools/PortfolioLoan.h"
 #include "tools/PortfolioOutput.h"
-#include "tools/PortfolioPrinters.h"
 
 namespace quorvia {
 
@@ -302,7 +302,7 @@ void LoadLoanDefaults(PortfolioRequest& request, std::ostream& err) {
         state.IniFilePath.clear();
     }
     BatchUi ui(err, request.settings.answerYes);
-    PortfolioPrinters printers;
+    NonDrawingPrinters printers;
     LoadPreferences(state, printers, ui, ProfileWrites::Never);
 }
 

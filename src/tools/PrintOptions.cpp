@@ -1,7 +1,5 @@
 #include "tools/PrintOptions.h"
 
-#include <QPrinterInfo>
-#include <QStringList>
 #include <string_view>
 
 namespace quorvia {
@@ -56,17 +54,6 @@ std::optional<BatchPrint> ParsePrintOptions(const BatchOptions& options, std::st
     }
     print.choice.collate = options.Has("--collate");
     return print;
-}
-
-std::string UnknownQueueError(const std::string& queue) {
-    QStringList queues = QPrinterInfo::availablePrinterNames();
-    if (queues.contains(QString::fromStdString(queue))) {
-        return {};
-    }
-    std::string known = queues.isEmpty()
-                            ? std::string("there are no print queues")
-                            : "the print queues are: " + queues.join(", ").toStdString();
-    return "no print queue is named \"" + queue + "\"; " + known;
 }
 
 }  // namespace quorvia

@@ -19,8 +19,4 @@ struct BatchPrint {
 // copy option without --print, sets `error`.
 std::optional<BatchPrint> ParsePrintOptions(const BatchOptions& options, std::string& error);
 
-// Empty when the queue exists; else the message that names the queues there are. Needs a
-// running Qt application.
-std::string UnknownQueueError(const std::string& queue);
-
 }  // namespace quorvia

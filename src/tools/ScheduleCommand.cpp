@@ -3,8 +3,6 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <QGuiApplication>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -31,13 +29,14 @@
 #include "core/session/AppState.h"
 #include "core/session/PreferenceStore.h"
 #include "core/session/ProgramFolders.h"
-#include "desktop/platform/PdfPrinterService.h"
 #include "tools/BatchOptions.h"
 #include "tools/BatchUi.h"
+#include "tools/DrawingHandOver.h"
 #include "tools/EventOptions.h"
+#include "tools/NonDrawingPrinters.h"
 #include "tools/PageOptions.h"
+#include "tools/ReportDrawing.h"
 #include "tools/ScheduleDisclosure.h"
-#include "tools/ScheduleExports.h"
 
 namespace quorvia {
 
@@ -72,8 +71,8 @@ struct WhatIf {
 // The runner of the batch tool: the engine, then the outputs; the work file is removed after.
 class BatchRunner : public ScheduleRunner {
   public:
-    BatchRunner(AppState& state, Ui& ui, Outputs outputs)
-        : state_(state), ui_(ui), outputs_(std::move(outputs)) {}
+    BatchRunner(AppState& state, Ui& ui, ReportDrawing* drawing, Outputs outputs)
+        : state_(state), ui_(ui), drawing_(drawing), outputs_(std::move(outputs)) {}
 
     void ComputeSchedule(AmortInputs& inputs) override {
         validated = true;
@@ -94,8 +93,8 @@ class BatchRunner : public ScheduleRunner {
         }
         bool printed = true;
         if (!error && outputs_.print) {
-            error = PrintSchedule(*outputs_.print, state_, ui_, style, schedule.scheduledCount,
-                                  printed);
+            error = drawing_->Print(*outputs_.print, state_, ui_, style, schedule.scheduledCount,
+                                    printed);
         }
         RemoveFileQuietly(state_.WorkFilePath());
         if (error) {
@@ -137,7 +136,7 @@ class BatchRunner : public ScheduleRunner {
             }
         }
         if (!outputs_.pdf.empty()) {
-            return WriteSchedulePdf(outputs_.pdf, state_, ui_, style, schedule.scheduledCount);
+            return drawing_->WritePdf(outputs_.pdf, state_, ui_, style, schedule.scheduledCount);
         }
         return std::nullopt;
     }
@@ -155,6 +154,8 @@ class BatchRunner : public ScheduleRunner {
 
     AppState& state_;
     Ui& ui_;
+    // Only a run with a PDF file or a print job among its outputs has one.
+    ReportDrawing* drawing_;
     Outputs outputs_;
 };
 
@@ -323,20 +324,14 @@ int NothingWritten(const BatchUi& ui, std::ostream& err) {
     return kExitFailure;
 }
 
-// The report fonts need a Qt application; the batch tool never needs a display.
-std::unique_ptr<QGuiApplication> StartQt() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "quorvia-batch";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 }  // namespace
 
 int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+    return RunSchedule(args, out, err, nullptr);
+}
+
+int RunSchedule(const CommandArgs& args, std::ostream& out, std::ostream& err,
+                DrawingStarter startDrawing) {
     CommandArgs optionArgs = args;
     std::string loanFile;
     if (!optionArgs.empty() && optionArgs.front().rfind("--", 0) != 0) {
@@ -382,6 +377,11 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream&
         return kExitUsage;
     }
 
+    const bool draws = options->Has("--pdf") || print;
+    if (draws && startDrawing == nullptr) {
+        return HandOverToDrawing(kScheduleCommand.name, args, err);
+    }
+
     RunFolder runFolder(error);
     if (runFolder.path().empty()) {
         err << "quorvia-batch schedule: " << error << "\n";
@@ -394,20 +394,20 @@ int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream&
     }
     state.WorkFileFolder = runFolder.path();
 
-    std::unique_ptr<QGuiApplication> qt = options->Has("--pdf") || print ? StartQt() : nullptr;
+    std::unique_ptr<ReportDrawing> drawing = draws ? startDrawing() : nullptr;
     if (print) {
-        if (std::string unknown = UnknownQueueError(print->queue); !unknown.empty()) {
+        if (std::string unknown = drawing->UnknownQueueError(print->queue); !unknown.empty()) {
             err << "quorvia-batch schedule: " << unknown << "\n";
             return kExitFailure;
         }
     }
     BatchUi ui(err, options->Has("--yes"));
-    PdfPrinterService printers;
-    LoadPreferences(state, printers, ui, ProfileWrites::Never);
+    NonDrawingPrinters nonDrawing;
+    LoadPreferences(state, drawing ? drawing->Printers() : nonDrawing, ui, ProfileWrites::Never);
     OverrideReportFont(state, *options, *fontSize);
     pageSetup->ApplyTo(state);
 
-    BatchRunner runner(state, ui,
+    BatchRunner runner(state, ui, drawing.get(),
                        {options->Value("--work-file", ""), options->Value("--csv", ""),
                         options->Value("--pdf", ""), print, options->Value("--xlsx", "")});
     runner.whatIf = {std::move(*events), PrintsSummary(*options) ? &out : nullptr, disclosure};

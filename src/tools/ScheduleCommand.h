@@ -11,6 +11,7 @@
 #include "core/session/AppState.h"
 #include "tools/BatchCommand.h"
 #include "tools/BatchOptions.h"
+#include "tools/ReportDrawing.h"
 #include "tools/ScheduleOptions.h"
 
 namespace quorvia {
@@ -32,7 +33,14 @@ enum class Typing { Done, UsageError, Refused };
 Typing TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& options,
                    std::string& error);
 
+// The command as quorvia-batch runs it, on the core alone: a run that draws (--pdf, --print) is
+// handed over to the drawing program.
 int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+
+// The command with `startDrawing` to start the drawing of a run that draws; without it, such a
+// run is handed over to the drawing program once its options are read.
+int RunSchedule(const CommandArgs& args, std::ostream& out, std::ostream& err,
+                DrawingStarter startDrawing);
 
 inline constexpr BatchCommand kScheduleCommand{
     "schedule", "schedule [LOAN.QRV] [OPTION]...", RunScheduleCommand,

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a desktop finds there: the
-# program, its help where the installed program looks for it, its desktop entry (valid, opening
-# loan files), its icon, its AppStream description, the loan file type that maps *.qrv to
-# Quorvia, the manual pages and the bash completion.
+# programs (quorvia-batch drawing a PDF through its drawing program in libexec), the help where
+# the installed program looks for it, its desktop entry (valid, opening loan files), its icon,
+# its AppStream description, the loan file type that maps *.qrv to Quorvia, the manual pages and
+# the bash completion.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
@@ -20,6 +21,12 @@ has_line() {
 
 [ -x "$prefix/bin/quorvia" ] || fail "no program in bin"
 [ -x "$prefix/bin/quorvia-batch" ] || fail "no batch tool in bin"
+[ -x "$prefix/libexec/quorvia/quorvia-batch-draw" ] || fail "no drawing program in libexec/quorvia"
+
+# The installed batch tool hands a run that draws over to the drawing program in libexec.
+"$prefix/bin/quorvia-batch" schedule --no-prefs --today 03/10/1998 --amount 1000 --rate 8.5 \
+    --term 12 --first 04/10/1998 --pdf "$prefix/schedule.pdf" || fail "the installed tool drew no PDF"
+[ "$(head -c 5 "$prefix/schedule.pdf")" = "%PDF-" ] || fail "the installed tool's PDF is no PDF"
 
 # The installed program reads its help from <prefix>/share/quorvia, the topics beside it.
 [ -s "$prefix/share/quorvia/quorvia.qhc" ] || fail "no help collection in share/quorvia"

@@ -105,6 +105,10 @@ touch "$work/installed"
 sleep 1
 
 step "the programs from /usr/bin, as $person and as root"
+# quorvia-batch runs on the core alone; a run that draws goes to its drawing program.
+[ -x /usr/libexec/quorvia/quorvia-batch-draw ] || fail "no drawing program in /usr/libexec/quorvia"
+qt_libraries=$(ldd /usr/bin/quorvia-batch | grep -i qt || true)
+[ -z "$qt_libraries" ] || fail "quorvia-batch loads Qt: $qt_libraries"
 as_person quorvia-batch --version | grep -qx "quorvia-batch $version .*" || fail "quorvia-batch --version"
 as_person quorvia --version | grep -qx "quorvia $version .*" || fail "quorvia --version"
 loan=(--today 03/10/1998 --amount 100000 --rate 8.5 --term 360 --first 04/10/1998 --yes)

@@ -256,22 +256,27 @@ TEST(BatchReliability, TheBatchToolNeverWritesTheProfileFile) {
 }
 
 // Installed (bin/ beside share/), the batch tool reads the profile file the desktop program
-// keeps in the person's configuration folder, not one that happens to lie beside it.
+// keeps in the person's configuration folder, not one that happens to lie beside it; so does
+// its drawing program in libexec/quorvia.
 TEST(BatchReliability, AnInstalledBatchToolReadsTheProfileInTheConfigFolder) {
     TempFolder folder;
     fs::create_directories(folder / "prefix" / "share");
     fs::create_directories(folder / "prefix" / "bin");
+    fs::create_directories(folder / "prefix" / "libexec" / "quorvia");
     fs::create_directories(folder / "home" / ".config" / "quorvia");
     fs::path batch = folder / "prefix" / "bin" / "quorvia-batch";
     fs::copy_file(testing::BuildDir() / "quorvia-batch", batch);
+    fs::copy_file(testing::BuildDir() / "quorvia-batch-draw",
+                  folder / "prefix" / "libexec" / "quorvia" / "quorvia-batch-draw");
     folder.Write("prefix/bin/quorvia.ini", "[Prefs]\r\ndnbr=False\r\n");
+    folder.Write("prefix/libexec/quorvia/quorvia.ini", "[Prefs]\r\ndnbr=False\r\n");
     folder.Write("home/.config/quorvia/quorvia.ini", "[Prefs]\r\ndnbr=True\r\n");
     const std::string loan =
         "schedule --today 03/10/1998 --amount 1000 --rate 8.5 --term 12 "
         "--first 04/10/1998 --work-file " +
         (folder / "w.tmp").string();
-    auto firstPayment = [&](const std::string& environment) {
-        BatchRun run = testing::RunProgram(batch, loan, environment);
+    auto firstPayment = [&](const std::string& environment, const std::string& drawn = "") {
+        BatchRun run = testing::RunProgram(batch, loan + drawn, environment);
         EXPECT_EQ(run.exitCode, 0) << run.err;
         std::string work = TempFolder::Read(folder / "w.tmp");
         // The first payment's date field, with its number when the payments are numbered.
@@ -284,6 +289,10 @@ TEST(BatchReliability, AnInstalledBatchToolReadsTheProfileInTheConfigFolder) {
     };
     EXPECT_EQ(firstPayment("HOME=" + (folder / "home").string() + " XDG_CONFIG_HOME= "),
               "1.   04/10/98");
+    EXPECT_EQ(firstPayment("HOME=" + (folder / "home").string() + " XDG_CONFIG_HOME= ",
+                           " --pdf " + (folder / "s.pdf").string()),
+              "1.   04/10/98");
+    EXPECT_TRUE(fs::exists(folder / "s.pdf"));
 
     fs::create_directories(folder / "config" / "quorvia");
     folder.Write("config/quorvia/quorvia.ini", "[Prefs]\r\ndnbr=True\r\n");

@@ -28,11 +28,28 @@ std::optional<fs::path> InstallationOfBin(const fs::path& folder) {
     return bin.parent_path();
 }
 
-fs::path DataFolder(const fs::path& programFolder) {
-    if (std::optional<fs::path> installation = InstallationOfBin(programFolder)) {
-        return *installation / "share" / kFolderName;
+// The bin folder of the installation whose helper programs' folder (<prefix>/libexec/quorvia)
+// `folder` is, if it is one.
+std::optional<fs::path> BinOfHelpers(const fs::path& folder) {
+    std::error_code error;
+    fs::path helpers = fs::weakly_canonical(folder, error);
+    if (error || helpers.filename() != kFolderName ||
+        helpers.parent_path().filename() != "libexec") {
+        return std::nullopt;
     }
-    return programFolder;
+    fs::path bin = helpers.parent_path().parent_path() / "bin";
+    if (!InstallationOfBin(bin)) {
+        return std::nullopt;
+    }
+    return bin;
+}
+
+ProgramFolders FoldersBesideTheProgram(const fs::path& programFolder) {
+    if (std::optional<fs::path> installation = InstallationOfBin(programFolder)) {
+        return {*installation / "share" / kFolderName, programFolder, programFolder,
+                *installation / "libexec" / kFolderName};
+    }
+    return {programFolder, programFolder, programFolder, programFolder};
 }
 
 // An absolute path from the environment; XDG ignores a relative one.
@@ -77,8 +94,9 @@ bool IsPersonsOwnFolder(const fs::path& folder, uid_t person) {
 }
 
 ProgramFolders LocateProgramFolders(const fs::path& programFolder) {
-    ProgramFolders folders{DataFolder(programFolder), programFolder, programFolder};
-    if (IsPersonsOwnFolder(programFolder, ::geteuid())) {
+    const fs::path folder = BinOfHelpers(programFolder).value_or(programFolder);
+    ProgramFolders folders = FoldersBesideTheProgram(folder);
+    if (IsPersonsOwnFolder(folder, ::geteuid())) {
         return folders;
     }
     std::optional<fs::path> config = PerUserFolder("XDG_CONFIG_HOME", ".config");

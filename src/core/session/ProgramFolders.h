@@ -6,7 +6,9 @@
 // file goes to the person's configuration folder, the work file and the help index to their
 // cache folder; installed in an installation's bin folder, it reads its help from the
 // installation's share/quorvia. The desktop program and quorvia-batch both find their files
-// through LocateProgramFolders.
+// through LocateProgramFolders. A program people do not run by name (quorvia-batch's drawing
+// program) stands beside them, or in an installation's libexec/quorvia, and finds the same
+// files as the programs in the installation's bin folder.
 
 #include <sys/types.h>
 
@@ -24,6 +26,9 @@ struct ProgramFolders {
     std::filesystem::path profile;
     // The folder of the work file and of the help's search index.
     std::filesystem::path cache;
+    // The folder of the programs the program runs and people do not: the executable's folder,
+    // or <prefix>/libexec/quorvia for an executable in <prefix>/bin.
+    std::filesystem::path helpers;
 };
 
 // Whether the person with user id `person` may keep the program's files in `folder`: they own
@@ -33,7 +38,8 @@ struct ProgramFolders {
 // this process could write there, so the answer is the same for root, who may write anywhere.
 bool IsPersonsOwnFolder(const std::filesystem::path& folder, uid_t person);
 
-// The folders of the program started from `programFolder` by the person running this process.
+// The folders of the program started from `programFolder` by the person running this process;
+// a helper program in <prefix>/libexec/quorvia has those of the programs in <prefix>/bin.
 // For an installed copy they follow the XDG base directories: $XDG_CONFIG_HOME/quorvia (else
 // ~/.config/quorvia) and $XDG_CACHE_HOME/quorvia (else ~/.cache/quorvia). Nothing is created.
 ProgramFolders LocateProgramFolders(const std::filesystem::path& programFolder);

@@ -20,7 +20,7 @@ const PrinterInfo kLaser{"Laser", "hpcups", "CUPS:"};
 class PreferenceStoreTest : public ::testing::Test {
   protected:
     PreferenceStoreTest() : printers({kLaser, PdfPrinter()}) {
-        UseProgramFolders(state, {folder.Path(), folder.Path(), folder.Path()});
+        UseProgramFolders(state, {folder.Path(), folder.Path(), folder.Path(), folder.Path()});
     }
 
     void Load(const std::string& keys) {

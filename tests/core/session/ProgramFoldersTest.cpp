@@ -103,6 +103,29 @@ TEST_F(ProgramFoldersTest, OnlyAnInstallationsBinReadsItsHelpFromTheInstallation
               folder / "prefix" / "share" / "quorvia");
 }
 
+// quorvia-batch's drawing program stands beside it in a folder of the person's own, and in
+// libexec/quorvia of an installation; from there it keeps the files of the programs in bin.
+TEST_F(ProgramFoldersTest, HelperProgramsStandBesideTheProgramOrInTheInstallationsLibexec) {
+    EXPECT_EQ(LocateProgramFolders(folder.Path()).helpers, folder.Path());
+
+    const fs::path bin = InstalledBin();
+    const ProgramFolders installed = LocateProgramFolders(bin);
+    const fs::path helpers = folder / "prefix" / "libexec" / "quorvia";
+    EXPECT_EQ(installed.helpers, helpers);
+
+    fs::create_directories(helpers);
+    const ProgramFolders fromHelpers = LocateProgramFolders(helpers);
+    EXPECT_EQ(fromHelpers.data, installed.data);
+    EXPECT_EQ(fromHelpers.profile, folder / "config" / "quorvia");
+    EXPECT_EQ(fromHelpers.cache, installed.cache);
+    EXPECT_EQ(fromHelpers.helpers, helpers);
+
+    // A folder named so outside an installation is a folder like any other.
+    fs::create_directories(folder / "checkout" / "libexec" / "quorvia");
+    EXPECT_EQ(LocateProgramFolders(folder / "checkout" / "libexec" / "quorvia").profile,
+              folder / "checkout" / "libexec" / "quorvia");
+}
+
 TEST_F(ProgramFoldersTest, TheFoldersAreCreatedForTheirOwnerOnly) {
     ProgramFolders folders = LocateProgramFolders(InstalledBin());
     ASSERT_TRUE(CreateProgramFolders(folders));

@@ -92,7 +92,7 @@ TEST_F(RecentFilesProfileTest, APathThatWouldNotReadBackWholeIsLeftOut) {
 // must still take the preferences' defaults, not read every missing key as empty.
 TEST_F(RecentFilesProfileTest, AProfileWithTheListAloneLeavesThePreferencesAtTheirDefaults) {
     AppState state;
-    UseProgramFolders(state, {folder.Path(), folder.Path(), folder.Path()});
+    UseProgramFolders(state, {folder.Path(), folder.Path(), folder.Path(), folder.Path()});
     ASSERT_TRUE(WriteRecentFiles(RecentFiles(Paths{"/loans/a.qrv"}), state.IniFilePath, ui));
     FakePrinterService printers({{"Laser", "hpcups", "CUPS:"}});
     LoadPreferences(state, printers, ui);

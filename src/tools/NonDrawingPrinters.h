@@ -1,13 +1,14 @@
 #pragma once
-// The printers of a run that draws nothing (a portfolio): the built-in PDF printer, so that the
-// preferences load as they do for `schedule`, without asking the system for fonts or paper.
-// Nothing is laid out, so any font the preferences name will do.
+// The printers of a run that draws nothing (a CSV file, a summary, a portfolio): the built-in PDF
+// printer, so that the preferences load as they do for a run that draws, without asking the
+// system for fonts or paper. Nothing is laid out, so any font the preferences name will do, and
+// the paper is the locale's, as it is for a drawing run when no print queue names one.
 
 #include "core/printing/PrinterService.h"
 
 namespace quorvia {
 
-class PortfolioPrinters : public PrinterService {
+class NonDrawingPrinters : public PrinterService {
   public:
     std::optional<PrinterInfo> CurrentPrinter() override { return PdfPrinter(); }
     std::vector<PrinterInfo> Printers() override { return {PdfPrinter()}; }
