@@ -63,13 +63,20 @@ Json EventJson(const ScheduleEvent& event) {
     return json;
 }
 
+// A whole number from `lowest` to `highest`. It is compared as a double, which holds every int
+// exactly and any whole number of the file in order, before it is made an int: a number out of
+// an int's range would not be one.
 int Choice(const Json& json, const char* key, int lowest, int highest) {
-    int value = json.at(key).get<int>();
+    const Json& number = json.at(key);
+    if (!number.is_number_integer()) {
+        throw Refused{std::string("\"") + key + "\" is not a whole number"};
+    }
+    const double value = number.get<double>();
     if (value < lowest || value > highest) {
-        throw Refused{std::string("\"") + key + "\" is " + std::to_string(value) + ", outside " +
+        throw Refused{std::string("\"") + key + "\" is " + number.dump() + ", outside " +
                       std::to_string(lowest) + " to " + std::to_string(highest)};
     }
-    return value;
+    return static_cast<int>(value);
 }
 
 AmortEntries LoanFrom(const Json& json) {
@@ -100,8 +107,8 @@ ScheduleEvent EventFrom(const Json& json) {
     if (!known) {
         throw Refused{"an event of the unknown kind \"" + kind + "\""};
     }
-    event.from = json.at("from").get<int>();
-    event.to = json.at("to").get<int>();
+    event.from = Choice(json, "from", 0, kMaximumTermMonths * 2);
+    event.to = Choice(json, "to", 0, kMaximumTermMonths * 2);
     event.amount = json.at("amount").get<double>();
     event.annualRate = json.at("rate").get<double>();
     event.keepPayment = json.at("keepPayment").get<bool>();

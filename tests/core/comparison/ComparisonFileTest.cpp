@@ -108,6 +108,11 @@ TEST_F(ComparisonFileTest, AFileThatIsNotAComparisonIsRefusedAndTheComparisonSta
         {good.substr(0, good.size() / 2), "it is not a Quorvia comparison"},
         {replaced("\"version\": 1", "\"version\": 2"), "a later version"},
         {replaced("\"frequency\": 1", "\"frequency\": 9"), "\"frequency\" is 9, outside 1 to 6"},
+        // Numbers an int cannot hold, or that are not whole, are refused before they become one.
+        {replaced("\"frequency\": 1", "\"frequency\": 1.33e25"), "\"frequency\" is not a whole"},
+        {replaced("\"frequency\": 1", "\"frequency\": 18446744073709551615"),
+         "\"frequency\" is 18446744073709551615, outside 1 to 6"},
+        {replaced("\"from\": 61", "\"from\": -4294967235"), "\"from\" is -4294967235, outside"},
         {replaced("\"kind\": \"lump\"", "\"kind\": \"gift\""), "unknown kind \"gift\""},
         {replaced("\"amount\": \"$100,000.00\"", "\"amount\": 100000"), "of the wrong kind"},
         {replaced("\"rate\": \"6\",", ""), "is missing"},
