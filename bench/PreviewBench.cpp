@@ -14,19 +14,11 @@
 #include "core/schedule/ScheduleEngine.h"
 #include "desktop/platform/QtTextMetrics.h"
 #include "desktop/platform/ReportPainter.h"
+#include "support/FakePrinterService.h"
 #include "support/ScriptedUi.h"
 
 namespace quorvia {
 namespace {
-
-class BenchPrinters : public PrinterService {
-  public:
-    std::optional<PrinterInfo> CurrentPrinter() override { return PdfPrinter(); }
-    std::vector<PrinterInfo> Printers() override { return {PdfPrinter()}; }
-    bool MakeCurrent(const PrinterInfo&) override { return true; }
-    bool HasFont(std::string_view) override { return true; }
-    std::vector<std::string> Fonts() override { return {}; }
-};
 
 class QuietStatus : public StatusDisplay {
   public:
@@ -99,7 +91,7 @@ class PaintingPreview : public SchedulePreview {
   private:
     AppState& state_;
     Ui& ui_;
-    BenchPrinters printers_;
+    FakePrinterService printers_{{PdfPrinter()}};
     QuietStatus status_;
     NoFonts fonts_;
     CDialog dialog_;

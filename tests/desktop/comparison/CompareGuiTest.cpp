@@ -19,13 +19,10 @@
 #include "desktop/amortization/AmortForm.h"
 #include "desktop/comparison/CompareForm.h"
 #include "desktop/comparison/ComparisonPage.h"
-#include "support/FakePrinterService.h"
 #include "support/MainWindowFixture.h"
 #include "support/ModalWindows.h"
 #include "support/PdfText.h"
-#include "support/PreviewTestSupport.h"
-#include "support/ScriptedFileChooser.h"
-#include "support/ScriptedPrintDialog.h"
+#include "support/PrintingParts.h"
 
 namespace quorvia {
 namespace {
@@ -113,22 +110,11 @@ class ComparePrintGuiTest : public ::testing::Test, protected CompareSteps {
         });
     }
 
-    DisclosureServices Services() {
-        return {state, printers, printDialog, dialog, [this] { return pdf.string(); }};
-    }
-
     TempFolder folder;
     AppState state;
     QtUi ui;
     std::vector<Message> messages;
-    FakePrinterService printers{{PdfPrinter()}};
-    testing::ScriptedFontChooser fonts;
-    testing::ScriptedFileChooser files;
-    CDialog dialog{ui, fonts, files};
-    testing::ScriptedPrintDialog printDialogs;
-    SharedPDialog printDialog{ui, printers, printDialogs, state.PrintOrientation,
-                              state.PrintPaperSize};
-    std::filesystem::path pdf = folder.Path() / "printed.pdf";
+    testing::PrintingParts printing{state, ui, folder.Path() / "printed.pdf"};
 };
 
 TEST_F(CompareGuiTest, TheFormsLoanIsTheFirstColumnAndAnExtra200SavesItsInterest) {
@@ -245,7 +231,8 @@ TEST_F(CompareGuiTest, TheToolbarOpensATypedComparisonWithUpToFourColumns) {
 // column's disclosure opens over the window with that column's own payments.
 TEST_F(ComparePrintGuiTest, PrintsOnOnePageAndOpensEachColumnsDisclosure) {
     CompareForm form(
-        state, ui, [] { return MakeDate(2026, 12, 7); }, files, Services(), nullptr);
+        state, ui, [] { return MakeDate(2026, 12, 7); }, printing.files, printing.Services(),
+        nullptr);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     Type(form, "txtAmount(1)", "100000");
@@ -256,17 +243,18 @@ TEST_F(ComparePrintGuiTest, PrintsOnOnePageAndOpensEachColumnsDisclosure) {
 
     PrintDialogResult onA4 = testing::ScriptedPrintDialog::Choice("PDF");
     onA4.devMode.paperSize = kPaperA4;
-    printDialogs.Queue(testing::ScriptedPrintDialog::Choice("PDF"));  // the default printer
-    printDialogs.Queue(onA4);
+    printing.printDialogs.Queue(
+        testing::ScriptedPrintDialog::Choice("PDF"));  // the default printer
+    printing.printDialogs.Queue(onA4);
     Click(form, "cmdPrint");
-    ASSERT_TRUE(std::filesystem::exists(pdf));
-    EXPECT_EQ(testing::PdfPageCount(pdf), 1);
-    const std::string text = testing::PageText(pdf, 1);
+    ASSERT_TRUE(std::filesystem::exists(printing.pdf));
+    EXPECT_EQ(testing::PdfPageCount(printing.pdf), 1);
+    const std::string text = testing::PageText(printing.pdf, 1);
     for (const char* shown : {"Comparison of Scenarios", "$58,451.65", "13 years 7 months",
                               "Remaining balance", "Interest paid so far"}) {
         EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
     }
-    const std::string info = testing::RunCommand("pdfinfo '" + pdf.string() + "'");
+    const std::string info = testing::RunCommand("pdfinfo '" + printing.pdf.string() + "'");
     EXPECT_NE(info.find("842 x 595"), std::string::npos) << info;
 
     // The second column's disclosure: its 197 payments, the last one smaller.

@@ -20,6 +20,7 @@
 #include "support/ModalWindows.h"
 #include "support/PdfText.h"
 #include "support/PreviewTestSupport.h"
+#include "support/PrintingParts.h"
 #include "support/ScheduleTestSupport.h"
 #include "support/ScriptedFileChooser.h"
 #include "support/ScriptedPrintDialog.h"
@@ -94,10 +95,6 @@ class DisclosureFormGuiTest : public ::testing::Test {
         QApplication::processEvents();
     }
 
-    DisclosureServices Services() {
-        return {state, printers, printDialog, dialog, [this] { return pdf.string(); }};
-    }
-
     TempFolder folder;
     AppState state;
     AmortInputs loan = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2027");
@@ -106,21 +103,15 @@ class DisclosureFormGuiTest : public ::testing::Test {
     QtUi ui;
     MsgAnswer answer = MsgAnswer::Ok;
     std::vector<Message> messages;
-    FakePrinterService printers{{PdfPrinter()}};
-    testing::ScriptedFontChooser fonts;
-    testing::ScriptedFileChooser files;
-    CDialog dialog{ui, fonts, files};
-    testing::ScriptedPrintDialog printDialogs;
-    SharedPDialog printDialog{ui, printers, printDialogs, state.PrintOrientation,
-                              state.PrintPaperSize};
-    std::filesystem::path pdf = folder.Path() / "printed.pdf";
+    testing::PrintingParts printing{state, ui, folder.Path() / "printed.pdf"};
 };
 
 TEST_F(DisclosureFormGuiTest, OpensFromThePreviewAndShowsTheBatchFiguresOfTheTypedCharges) {
     ASSERT_TRUE(written);
     testing::RecordingStatus status;
     QtReportPrinter printOutput;
-    PreviewWindow preview{state, ui, printers, status, dialog, printDialog, printOutput};
+    PreviewWindow preview{
+        state, ui, printing.printers, status, printing.dialog, printing.printDialog, printOutput};
     auto* open = Control<QPushButton>(preview, "DisclosureButton");
     EXPECT_FALSE(open->isEnabled());  // no schedule handed over yet
     preview.SetSchedule(loan, schedule);
@@ -169,7 +160,7 @@ TEST_F(DisclosureFormGuiTest, OpensFromThePreviewAndShowsTheBatchFiguresOfTheTyp
 
 TEST_F(DisclosureFormGuiTest, ARefusedChargeKeepsItsTextAndTheFocusAndTheLastFigures) {
     ASSERT_TRUE(written);
-    DisclosureForm form(ui, Services(), loan, schedule);
+    DisclosureForm form(ui, printing.Services(), loan, schedule);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     Type(form, "txtChargeAmount(1)", "1500");
@@ -208,7 +199,7 @@ TEST_F(DisclosureFormGuiTest, ARefusedChargeKeepsItsTextAndTheFocusAndTheLastFig
 TEST_F(DisclosureFormGuiTest, SavesAndPrintsOnePageThatHoldsTheFourFigures) {
     ASSERT_TRUE(written);
     loan.BorrowerName = "JANE Q. BORROWER";
-    DisclosureForm form(ui, Services(), loan, schedule);
+    DisclosureForm form(ui, printing.Services(), loan, schedule);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     Type(form, "txtChargeAmount(1)", "2000");
@@ -218,19 +209,20 @@ TEST_F(DisclosureFormGuiTest, SavesAndPrintsOnePageThatHoldsTheFourFigures) {
     // person says so.
     const std::filesystem::path saved = folder.Path() / "disclosure.pdf";
     std::ofstream(saved) << "an older file";
-    files.Choose((folder.Path() / "disclosure").string());
+    printing.files.Choose((folder.Path() / "disclosure").string());
     answer = MsgAnswer::Yes;
     Control<QPushButton>(form, "cmdSave")->click();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].prompt, "Replace existing file (shown above)?");
     EXPECT_EQ(messages[0].title, saved.string());
-    ASSERT_FALSE(files.requests.empty());
-    EXPECT_EQ(files.requests[0].fileName, "JANE Q. BORROWER - Truth-in-Lending Disclosure.pdf");
+    ASSERT_FALSE(printing.files.requests.empty());
+    EXPECT_EQ(printing.files.requests[0].fileName,
+              "JANE Q. BORROWER - Truth-in-Lending Disclosure.pdf");
 
-    printDialogs.Queue(testing::ScriptedPrintDialog::Choice("PDF"));
+    printing.printDialogs.Queue(testing::ScriptedPrintDialog::Choice("PDF"));
     Control<QPushButton>(form, "cmdPrint")->click();
 
-    for (const std::filesystem::path& written : {saved, pdf}) {
+    for (const std::filesystem::path& written : {saved, printing.pdf}) {
         ASSERT_TRUE(std::filesystem::exists(written)) << written;
         EXPECT_EQ(testing::PdfPageCount(written), 1) << written;
         std::string text = testing::PageText(written, 1);
