@@ -30,17 +30,17 @@ class ReportPrintOutput {
   public:
     virtual ~ReportPrintOutput() = default;
 
-    // [64] and [66]: the printer the report is printed on.
+    // The printer the report is printed on: its device and port.
     virtual void SetDevice(const std::string& device, const std::string& port) = 0;
     virtual std::string DeviceName() const = 0;
-    // [97] and [90]; each returns the error code, kNotSupported when the printer cannot.
+    // Collation and copies; each returns the error code, kNotSupported when the printer cannot.
     virtual int SetCollate(bool collate) = 0;
     virtual int SetCopies(int copies) = 0;
-    // [22] and [41] 8: shows the caption while page `number` is added to the job.
+    // Shows the caption while page `number` is added to the job.
     virtual int PrintPage(const ReportDocument& document, int number,
                           const std::string& caption) = 0;
     virtual int FinishJob() = 0;
-    // [41] 11.
+    // Prints every page of the document as one job.
     virtual int PrintDocument(const ReportDocument& document) = 0;
     // Ends the current document: a job not finished is dropped.
     virtual void EndDoc() = 0;
