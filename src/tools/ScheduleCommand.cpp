@@ -24,7 +24,6 @@
 #include "core/schedule/ScheduleCsv.h"
 #include "core/schedule/ScheduleEngine.h"
 #include "core/schedule/ScheduleSummary.h"
-#include "core/schedule/ScheduleWorkbook.h"
 #include "core/schedule/WorkFile.h"
 #include "core/session/AppState.h"
 #include "core/session/PreferenceStore.h"
@@ -71,8 +70,13 @@ struct WhatIf {
 // The runner of the batch tool: the engine, then the outputs; the work file is removed after.
 class BatchRunner : public ScheduleRunner {
   public:
-    BatchRunner(AppState& state, Ui& ui, ReportDrawing* drawing, Outputs outputs)
-        : state_(state), ui_(ui), drawing_(drawing), outputs_(std::move(outputs)) {}
+    BatchRunner(AppState& state, Ui& ui, ReportDrawing* drawing, WorkbookWriter writeWorkbook,
+                Outputs outputs)
+        : state_(state),
+          ui_(ui),
+          drawing_(drawing),
+          writeWorkbook_(writeWorkbook),
+          outputs_(std::move(outputs)) {}
 
     void ComputeSchedule(AmortInputs& inputs) override {
         validated = true;
@@ -131,7 +135,7 @@ class BatchRunner : public ScheduleRunner {
             }
         }
         if (!outputs_.xlsx.empty()) {
-            if (auto error = WriteScheduleWorkbook(outputs_.xlsx, schedule)) {
+            if (auto error = writeWorkbook_(outputs_.xlsx, schedule)) {
                 return error;
             }
         }
@@ -156,6 +160,8 @@ class BatchRunner : public ScheduleRunner {
     Ui& ui_;
     // Only a run with a PDF file or a print job among its outputs has one.
     ReportDrawing* drawing_;
+    // Only a run with a workbook among its outputs has one.
+    WorkbookWriter writeWorkbook_;
     Outputs outputs_;
 };
 
@@ -326,12 +332,16 @@ int NothingWritten(const BatchUi& ui, std::ostream& err) {
 
 }  // namespace
 
+bool NeedsDrawingProgram(const BatchOptions& options) {
+    return options.Has("--pdf") || options.Has("--print") || options.Has("--xlsx");
+}
+
 int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     return RunSchedule(args, out, err, nullptr);
 }
 
 int RunSchedule(const CommandArgs& args, std::ostream& out, std::ostream& err,
-                DrawingStarter startDrawing) {
+                const DrawingProgramOutputs* outputs) {
     CommandArgs optionArgs = args;
     std::string loanFile;
     if (!optionArgs.empty() && optionArgs.front().rfind("--", 0) != 0) {
@@ -378,8 +388,9 @@ int RunSchedule(const CommandArgs& args, std::ostream& out, std::ostream& err,
     }
 
     const bool draws = options->Has("--pdf") || print;
-    if (draws && startDrawing == nullptr) {
-        return HandOverToDrawing(kScheduleCommand.name, args, err);
+    if (outputs == nullptr && NeedsDrawingProgram(*options)) {
+        return HandOverToDrawingProgram(kScheduleCommand.name, args,
+                                        draws ? "draw" : "write the workbook", err);
     }
 
     RunFolder runFolder(error);
@@ -394,7 +405,7 @@ int RunSchedule(const CommandArgs& args, std::ostream& out, std::ostream& err,
     }
     state.WorkFileFolder = runFolder.path();
 
-    std::unique_ptr<ReportDrawing> drawing = draws ? startDrawing() : nullptr;
+    std::unique_ptr<ReportDrawing> drawing = draws ? outputs->startDrawing() : nullptr;
     if (print) {
         if (std::string unknown = drawing->UnknownQueueError(print->queue); !unknown.empty()) {
             err << "quorvia-batch schedule: " << unknown << "\n";
@@ -407,7 +418,7 @@ int RunSchedule(const CommandArgs& args, std::ostream& out, std::ostream& err,
     OverrideReportFont(state, *options, *fontSize);
     pageSetup->ApplyTo(state);
 
-    BatchRunner runner(state, ui, drawing.get(),
+    BatchRunner runner(state, ui, drawing.get(), outputs ? outputs->writeWorkbook : nullptr,
                        {options->Value("--work-file", ""), options->Value("--csv", ""),
                         options->Value("--pdf", ""), print, options->Value("--xlsx", "")});
     runner.whatIf = {std::move(*events), PrintsSummary(*options) ? &out : nullptr, disclosure};
