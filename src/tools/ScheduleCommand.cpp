@@ -16,7 +16,6 @@
 #include "core/amortization/AmortFormModel.h"
 #include "core/amortization/PaymentDates.h"
 #include "core/base/AtomicFile.h"
-#include "core/base/Clock.h"
 #include "core/base/InputFile.h"
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
@@ -354,13 +353,7 @@ int RunSchedule(const CommandArgs& args, std::ostream& out, std::ostream& err,
     if (options && !options->NumbersReadable({"--amount", "--payment"}, "--rate", error)) {
         options.reset();
     }
-    std::optional<Date> today = SystemToday();
-    if (options && options->Has("--today")) {
-        today = ParseDate(options->Value("--today", ""));
-        if (!today) {
-            error = "--today must be a date such as 03/10/1998";
-        }
-    }
+    std::optional<Date> today = options ? options->Today(error) : std::nullopt;
     std::optional<float> fontSize = 0.0F;
     if (options && today && options->Has("--font-size")) {
         fontSize = FontSize(*options, error);
