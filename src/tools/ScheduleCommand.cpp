@@ -88,9 +88,14 @@ class BatchRunner : public ScheduleRunner {
         }
         loan = inputs;  // before the engine works on it
         int16_t style = inputs.SelectedStyle;
+        // Only the report and a kept work file are read from the work file; the other outputs
+        // are written from the schedule itself.
+        const bool needsWorkFile = drawing_ != nullptr || !outputs_.workFile.empty();
         std::optional<RunError> error =
-            WriteSchedule(inputs, state_.SemiMonthly, state_.WorkFilePath(), nullptr, &schedule,
-                          whatIf.events.events);
+            needsWorkFile ? WriteSchedule(inputs, state_.SemiMonthly, state_.WorkFilePath(),
+                                          nullptr, &schedule, whatIf.events.events)
+                          : quorvia::ComputeSchedule(inputs, state_.SemiMonthly, nullptr, schedule,
+                                                     whatIf.events.events);
         if (!error) {
             error = WriteOutputs(schedule, style);
         }
