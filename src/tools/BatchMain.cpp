@@ -1,5 +1,5 @@
 // quorvia-batch, on the core alone: it starts as fast as any small program. A schedule that
-// draws its report is handed over to the drawing program.
+// draws its report or writes a workbook is handed over to the drawing program.
 
 #include "tools/BatchProgram.h"
 #include "tools/ScheduleCommand.h"

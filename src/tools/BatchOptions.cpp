@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/base/Clock.h"
 #include "core/base/EntryNumbers.h"
 #include "core/base/NearestWord.h"
 #include "core/base/Text.h"
@@ -133,6 +134,17 @@ bool BatchOptions::NumbersReadable(std::initializer_list<std::string_view> amoun
         return false;
     }
     return true;
+}
+
+std::optional<Date> BatchOptions::Today(std::string& error) const {
+    if (!Has("--today")) {
+        return SystemToday();
+    }
+    std::optional<Date> today = ParseDate(Value("--today", ""));
+    if (!today) {
+        error = "--today must be a date such as 03/10/1998";
+    }
+    return today;
 }
 
 }  // namespace quorvia

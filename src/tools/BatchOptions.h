@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/Dates.h"
 #include "tools/BatchCommand.h"
 
 namespace quorvia {
@@ -58,6 +59,10 @@ class BatchOptions {
     // their fields take; otherwise `error` names the first that does not.
     bool NumbersReadable(std::initializer_list<std::string_view> amounts, std::string_view rate,
                          std::string& error) const;
+
+    // The date the defaults and the checks take as today: --today's, else the computer's, which
+    // is only asked for then. A --today that is no date gives nothing and says so in `error`.
+    std::optional<Date> Today(std::string& error) const;
 
   private:
     std::map<std::string, std::vector<std::string>, std::less<>> values_;

@@ -1,7 +1,8 @@
 #pragma once
 // quorvia-batch: the program's core from the command line, for scripts, tests and machines
 // without a display. The first argument names the command; the rest are its options. The same
-// commands run in quorvia-batch, on the core alone, and in its drawing program, which draws.
+// commands run in quorvia-batch, on the core alone, and in its drawing program, which draws
+// and writes workbooks.
 
 #include "tools/BatchCommand.h"
 

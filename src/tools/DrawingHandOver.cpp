@@ -22,7 +22,8 @@ std::filesystem::path DrawingProgram() {
     return LocateProgramFolders(ExecutableFolder()).helpers / kDrawingProgramName;
 }
 
-int HandOverToDrawing(std::string_view command, const CommandArgs& args, std::ostream& err) {
+int HandOverToDrawingProgram(std::string_view command, const CommandArgs& args,
+                             std::string_view task, std::ostream& err) {
     const std::string program = DrawingProgram().string();
     std::vector<std::string> words{program, std::string(command)};
     words.insert(words.end(), args.begin(), args.end());
@@ -36,7 +37,7 @@ int HandOverToDrawing(std::string_view command, const CommandArgs& args, std::os
     std::cerr.flush();
     ::execv(program.c_str(), argv.data());
     const int failure = errno;
-    err << "quorvia-batch " << command << ": cannot draw: " << program
+    err << "quorvia-batch " << command << ": cannot " << task << ": " << program
         << (failure == ENOENT ? std::string(" is missing")
                               : ": " + std::string(std::strerror(failure)))
         << "\n";

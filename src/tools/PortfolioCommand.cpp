@@ -9,7 +9,6 @@
 #include <sstream>
 #include <thread>
 
-#include "core/base/Clock.h"
 #include "core/base/Csv.h"
 #include "core/base/Text.h"
 #include "core/session/PreferenceStore.h"
@@ -75,9 +74,8 @@ std::optional<PortfolioRequest> ParseRequest(const CommandArgs& args, std::strin
         return std::nullopt;
     }
     PortfolioSettings& settings = request.settings;
-    std::optional<Date> today = SystemToday();
-    if (options->Has("--today") && !(today = ParseDate(options->Value("--today", "")))) {
-        error = "--today must be a date such as 03/10/1998";
+    std::optional<Date> today = options->Today(error);
+    if (!today) {
         return std::nullopt;
     }
     settings.today = *today;

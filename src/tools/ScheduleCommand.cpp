@@ -16,7 +16,6 @@
 #include "core/amortization/AmortFormModel.h"
 #include "core/amortization/PaymentDates.h"
 #include "core/base/AtomicFile.h"
-#include "core/base/Clock.h"
 #include "core/base/InputFile.h"
 #include "core/base/NumberText.h"
 #include "core/base/Text.h"
@@ -24,7 +23,6 @@
 #include "core/schedule/ScheduleCsv.h"
 #include "core/schedule/ScheduleEngine.h"
 #include "core/schedule/ScheduleSummary.h"
-#include "core/schedule/ScheduleWorkbook.h"
 #include "core/schedule/WorkFile.h"
 #include "core/session/AppState.h"
 #include "core/session/PreferenceStore.h"
@@ -71,8 +69,13 @@ struct WhatIf {
 // The runner of the batch tool: the engine, then the outputs; the work file is removed after.
 class BatchRunner : public ScheduleRunner {
   public:
-    BatchRunner(AppState& state, Ui& ui, ReportDrawing* drawing, Outputs outputs)
-        : state_(state), ui_(ui), drawing_(drawing), outputs_(std::move(outputs)) {}
+    BatchRunner(AppState& state, Ui& ui, ReportDrawing* drawing, WorkbookWriter writeWorkbook,
+                Outputs outputs)
+        : state_(state),
+          ui_(ui),
+          drawing_(drawing),
+          writeWorkbook_(writeWorkbook),
+          outputs_(std::move(outputs)) {}
 
     void ComputeSchedule(AmortInputs& inputs) override {
         validated = true;
@@ -85,9 +88,14 @@ class BatchRunner : public ScheduleRunner {
         }
         loan = inputs;  // before the engine works on it
         int16_t style = inputs.SelectedStyle;
+        // Only the report and a kept work file are read from the work file; the other outputs
+        // are written from the schedule itself.
+        const bool needsWorkFile = drawing_ != nullptr || !outputs_.workFile.empty();
         std::optional<RunError> error =
-            WriteSchedule(inputs, state_.SemiMonthly, state_.WorkFilePath(), nullptr, &schedule,
-                          whatIf.events.events);
+            needsWorkFile ? WriteSchedule(inputs, state_.SemiMonthly, state_.WorkFilePath(),
+                                          nullptr, &schedule, whatIf.events.events)
+                          : quorvia::ComputeSchedule(inputs, state_.SemiMonthly, nullptr, schedule,
+                                                     whatIf.events.events);
         if (!error) {
             error = WriteOutputs(schedule, style);
         }
@@ -131,7 +139,7 @@ class BatchRunner : public ScheduleRunner {
             }
         }
         if (!outputs_.xlsx.empty()) {
-            if (auto error = WriteScheduleWorkbook(outputs_.xlsx, schedule)) {
+            if (auto error = writeWorkbook_(outputs_.xlsx, schedule)) {
                 return error;
             }
         }
@@ -156,6 +164,8 @@ class BatchRunner : public ScheduleRunner {
     Ui& ui_;
     // Only a run with a PDF file or a print job among its outputs has one.
     ReportDrawing* drawing_;
+    // Only a run with a workbook among its outputs has one.
+    WorkbookWriter writeWorkbook_;
     Outputs outputs_;
 };
 
@@ -326,12 +336,16 @@ int NothingWritten(const BatchUi& ui, std::ostream& err) {
 
 }  // namespace
 
+bool NeedsDrawingProgram(const BatchOptions& options) {
+    return options.Has("--pdf") || options.Has("--print") || options.Has("--xlsx");
+}
+
 int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     return RunSchedule(args, out, err, nullptr);
 }
 
 int RunSchedule(const CommandArgs& args, std::ostream& out, std::ostream& err,
-                DrawingStarter startDrawing) {
+                const DrawingProgramOutputs* outputs) {
     CommandArgs optionArgs = args;
     std::string loanFile;
     if (!optionArgs.empty() && optionArgs.front().rfind("--", 0) != 0) {
@@ -344,13 +358,7 @@ int RunSchedule(const CommandArgs& args, std::ostream& out, std::ostream& err,
     if (options && !options->NumbersReadable({"--amount", "--payment"}, "--rate", error)) {
         options.reset();
     }
-    std::optional<Date> today = SystemToday();
-    if (options && options->Has("--today")) {
-        today = ParseDate(options->Value("--today", ""));
-        if (!today) {
-            error = "--today must be a date such as 03/10/1998";
-        }
-    }
+    std::optional<Date> today = options ? options->Today(error) : std::nullopt;
     std::optional<float> fontSize = 0.0F;
     if (options && today && options->Has("--font-size")) {
         fontSize = FontSize(*options, error);
@@ -378,8 +386,9 @@ int RunSchedule(const CommandArgs& args, std::ostream& out, std::ostream& err,
     }
 
     const bool draws = options->Has("--pdf") || print;
-    if (draws && startDrawing == nullptr) {
-        return HandOverToDrawing(kScheduleCommand.name, args, err);
+    if (outputs == nullptr && NeedsDrawingProgram(*options)) {
+        return HandOverToDrawingProgram(kScheduleCommand.name, args,
+                                        draws ? "draw" : "write the workbook", err);
     }
 
     RunFolder runFolder(error);
@@ -394,7 +403,7 @@ int RunSchedule(const CommandArgs& args, std::ostream& out, std::ostream& err,
     }
     state.WorkFileFolder = runFolder.path();
 
-    std::unique_ptr<ReportDrawing> drawing = draws ? startDrawing() : nullptr;
+    std::unique_ptr<ReportDrawing> drawing = draws ? outputs->startDrawing() : nullptr;
     if (print) {
         if (std::string unknown = drawing->UnknownQueueError(print->queue); !unknown.empty()) {
             err << "quorvia-batch schedule: " << unknown << "\n";
@@ -407,7 +416,7 @@ int RunSchedule(const CommandArgs& args, std::ostream& out, std::ostream& err,
     OverrideReportFont(state, *options, *fontSize);
     pageSetup->ApplyTo(state);
 
-    BatchRunner runner(state, ui, drawing.get(),
+    BatchRunner runner(state, ui, drawing.get(), outputs ? outputs->writeWorkbook : nullptr,
                        {options->Value("--work-file", ""), options->Value("--csv", ""),
                         options->Value("--pdf", ""), print, options->Value("--xlsx", "")});
     runner.whatIf = {std::move(*events), PrintsSummary(*options) ? &out : nullptr, disclosure};

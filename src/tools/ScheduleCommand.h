@@ -5,9 +5,13 @@
 // question on the error stream, and a validated loan's schedule is written where the output
 // options say.
 
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "core/amortization/AmortFormModel.h"
+#include "core/base/RunError.h"
+#include "core/schedule/Schedule.h"
 #include "core/session/AppState.h"
 #include "tools/BatchCommand.h"
 #include "tools/BatchOptions.h"
@@ -33,14 +37,29 @@ enum class Typing { Done, UsageError, Refused };
 Typing TypeOptions(AmortFormModel& form, AppState& state, const BatchOptions& options,
                    std::string& error);
 
-// The command as quorvia-batch runs it, on the core alone: a run that draws (--pdf, --print) is
-// handed over to the drawing program.
+// Writes a schedule as an Excel workbook; failures read as those of every other output.
+using WorkbookWriter = std::optional<RunError> (*)(const std::filesystem::path& path,
+                                                   const Schedule& schedule);
+
+// The outputs that take libraries beyond the core, which only the drawing program links: a
+// report drawn with Qt, a workbook written with libxlsxwriter.
+struct DrawingProgramOutputs {
+    DrawingStarter startDrawing;
+    WorkbookWriter writeWorkbook;
+};
+
+// Whether the run asks for an output that only the drawing program can give (--pdf, --print,
+// --xlsx).
+bool NeedsDrawingProgram(const BatchOptions& options);
+
+// The command as quorvia-batch runs it, on the core alone: a run that needs the drawing program
+// is handed over to it.
 int RunScheduleCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
-// The command with `startDrawing` to start the drawing of a run that draws; without it, such a
-// run is handed over to the drawing program once its options are read.
+// The command with `outputs` to draw a report and write a workbook; without them, a run that
+// needs them is handed over to the drawing program once its options are read.
 int RunSchedule(const CommandArgs& args, std::ostream& out, std::ostream& err,
-                DrawingStarter startDrawing);
+                const DrawingProgramOutputs* outputs);
 
 inline constexpr BatchCommand kScheduleCommand{
     "schedule", "schedule [LOAN.QRV] [OPTION]...", RunScheduleCommand,

@@ -105,15 +105,18 @@ touch "$work/installed"
 sleep 1
 
 step "the programs from /usr/bin, as $person and as root"
-# quorvia-batch runs on the core alone; a run that draws goes to its drawing program.
+# quorvia-batch runs on the core alone; a run that draws or writes a workbook goes to its
+# drawing program.
 [ -x /usr/libexec/quorvia/quorvia-batch-draw ] || fail "no drawing program in /usr/libexec/quorvia"
-qt_libraries=$(ldd /usr/bin/quorvia-batch | grep -i qt || true)
-[ -z "$qt_libraries" ] || fail "quorvia-batch loads Qt: $qt_libraries"
+qt_libraries=$(ldd /usr/bin/quorvia-batch | grep -i -e qt -e xlsxwriter || true)
+[ -z "$qt_libraries" ] || fail "quorvia-batch loads Qt or the workbook writer: $qt_libraries"
 as_person quorvia-batch --version | grep -qx "quorvia-batch $version .*" || fail "quorvia-batch --version"
 as_person quorvia --version | grep -qx "quorvia $version .*" || fail "quorvia --version"
 loan=(--today 03/10/1998 --amount 100000 --rate 8.5 --term 360 --first 04/10/1998 --yes)
 as_person sh -c 'cd && quorvia-batch schedule "$@"' sh "${loan[@]}" --pdf schedule.pdf
 pdfinfo "$home/schedule.pdf" | grep -q "^Pages: *[1-9]" || fail "the schedule PDF has no pages"
+as_person sh -c 'cd && quorvia-batch schedule "$@"' sh "${loan[@]}" --xlsx schedule.xlsx
+[ "$(head -c 2 "$home/schedule.xlsx")" = PK ] || fail "the schedule workbook was not written"
 install -d -m 700 "$work/root-home"
 (cd "$work/root-home" && env -i HOME="$work/root-home" PATH=/usr/bin:/bin LANG=C.UTF-8 \
     XDG_RUNTIME_DIR="$work/root-home" quorvia-batch schedule "${loan[@]}" --pdf schedule.pdf)

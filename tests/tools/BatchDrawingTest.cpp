@@ -1,6 +1,7 @@
 // quorvia-batch links the core alone, so that a run that only computes starts without loading
-// Qt; a run that draws (a PDF file, a print job) is handed over to the drawing program beside
-// it, or in libexec/quorvia of an installation, with its arguments as given.
+// Qt or the workbook writer; a run that draws (a PDF file, a print job) or writes a workbook is
+// handed over to the drawing program beside it, or in libexec/quorvia of an installation, with
+// its arguments as given.
 
 #include <gtest/gtest.h>
 #include <fstream>
@@ -27,13 +28,16 @@ std::string LoadedLibraries(const fs::path& program) {
     return ldd.out;
 }
 
-TEST(BatchDrawing, OnlyTheDrawingProgramLoadsQt) {
+TEST(BatchDrawing, OnlyTheDrawingProgramLoadsQtAndTheWorkbookWriter) {
     const std::string batch = LoadedLibraries(BuildDir() / "quorvia-batch");
     EXPECT_NE(batch.find("libstdc++"), std::string::npos) << batch;
     EXPECT_EQ(batch.find("libQt"), std::string::npos) << batch;
+    EXPECT_EQ(batch.find("libxlsxwriter"), std::string::npos) << batch;
+    EXPECT_EQ(batch.find("libcrypto"), std::string::npos) << batch;
 
     const std::string drawing = LoadedLibraries(BuildDir() / "quorvia-batch-draw");
     EXPECT_NE(drawing.find("libQt6Gui"), std::string::npos) << drawing;
+    EXPECT_NE(drawing.find("libxlsxwriter"), std::string::npos) << drawing;
 }
 
 // A copy of quorvia-batch in a folder of the test's own, with a stand-in for the drawing program
@@ -56,7 +60,7 @@ class HandOver : public ::testing::Test {
     TempFolder folder;
 };
 
-TEST_F(HandOver, ARunThatDrawsGoesToTheDrawingProgramBesideTheTool) {
+TEST_F(HandOver, ARunThatDrawsOrWritesAWorkbookGoesToTheDrawingProgramBesideTheTool) {
     const fs::path batch = PlaceBatch(folder / "tool");
     PlaceStandIn(folder / "tool");
 
@@ -70,6 +74,12 @@ TEST_F(HandOver, ARunThatDrawsGoesToTheDrawingProgramBesideTheTool) {
     BatchRun print = RunProgram(batch, kLoan + "--print office --copies 2");
     EXPECT_EQ(print.exitCode, 7);
     EXPECT_NE(print.out.find("\n--print\noffice\n--copies\n2\n"), std::string::npos) << print.out;
+
+    BatchRun workbook = RunProgram(batch, kLoan + "--xlsx s.xlsx --csv s.csv");
+    EXPECT_EQ(workbook.exitCode, 7);
+    EXPECT_NE(workbook.out.find("\n--xlsx\ns.xlsx\n--csv\ns.csv\n"), std::string::npos)
+        << workbook.out;
+    EXPECT_EQ(workbook.err, "drawn\n");
 
     // A run that draws nothing stays in quorvia-batch, and so does a run whose options are wrong:
     // it is told so there, as before.
@@ -99,7 +109,7 @@ TEST_F(HandOver, AnInstalledToolFindsTheDrawingProgramInLibexec) {
     EXPECT_EQ(run.err, "drawn\n");
 }
 
-TEST_F(HandOver, WithoutTheDrawingProgramARunThatDrawsSaysSoAndWritesNothing) {
+TEST_F(HandOver, WithoutTheDrawingProgramARunThatNeedsItSaysSoAndWritesNothing) {
     const fs::path batch = PlaceBatch(folder / "tool");
     const fs::path drawing = folder / "tool" / "quorvia-batch-draw";
 
@@ -115,6 +125,19 @@ TEST_F(HandOver, WithoutTheDrawingProgramARunThatDrawsSaysSoAndWritesNothing) {
     BatchRun print = RunProgram(batch, kLoan + "--print office");
     EXPECT_EQ(print.exitCode, 1);
     EXPECT_EQ(print.err,
+              "quorvia-batch schedule: cannot draw: " + drawing.string() + " is missing\n");
+
+    BatchRun workbook = RunProgram(batch, kLoan + "--xlsx " + (folder / "s.xlsx").string() +
+                                              " --csv " + (folder / "s.csv").string());
+    EXPECT_EQ(workbook.exitCode, 1);
+    EXPECT_EQ(workbook.out, "");
+    EXPECT_EQ(workbook.err, "quorvia-batch schedule: cannot write the workbook: " +
+                                drawing.string() + " is missing\n");
+    EXPECT_FALSE(fs::exists(folder / "s.xlsx"));
+    EXPECT_FALSE(fs::exists(folder / "s.csv"));
+    // A run that draws as well says what a person would miss first: the report.
+    BatchRun both = RunProgram(batch, kLoan + "--xlsx s.xlsx --pdf s.pdf");
+    EXPECT_EQ(both.err,
               "quorvia-batch schedule: cannot draw: " + drawing.string() + " is missing\n");
 
     PlaceStandIn(folder / "tool");

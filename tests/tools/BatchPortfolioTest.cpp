@@ -385,6 +385,14 @@ TEST(BatchPortfolio, AHeaderOrOptionsNoRunCanUseAreUsageErrorsAndWriteNothing) {
               std::string::npos);
     BatchRun badJobs = RunPortfolioOn(folder, kHeader + kGoodRow, "--jobs 0");
     EXPECT_EQ(badJobs.exitCode, 2);
+    // The last --today given counts, as for schedule.
+    BatchRun badToday = RunPortfolioOn(folder, kHeader + kGoodRow, "--today 02/30/1998");
+    EXPECT_EQ(badToday.exitCode, 2);
+    EXPECT_EQ(badToday.err.rfind("quorvia-batch portfolio: --today must be a date such as "
+                                 "03/10/1998\n",
+                                 0),
+              0u)
+        << badToday.err;
 }
 
 TEST(BatchPortfolio, AFilterReadsStandardInputAndWritesTheSummaryOnStandardOutput) {

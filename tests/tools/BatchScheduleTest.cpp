@@ -186,6 +186,10 @@ TEST(BatchSchedule, BadOptionValuesAreUsageErrors) {
         EXPECT_EQ(run.exitCode, 2) << options;
         EXPECT_NE(run.err.find("usage: quorvia-batch"), std::string::npos) << options;
     }
+    EXPECT_EQ(
+        RunBatch(kLoan + "--today 02/30/1998")
+            .err.rfind("quorvia-batch schedule: --today must be a date such as 03/10/1998\n", 0),
+        0u);
     // An amount or a rate that is not a number names its option.
     EXPECT_EQ(RunBatch(kLoan + "--amount abc")
                   .err.find("quorvia-batch schedule: --amount must be "

@@ -8,11 +8,11 @@
 #include <system_error>
 
 #include "core/base/Text.h"
+#include "core/export/ScheduleWorkbook.h"
 #include "core/loanfile/DataFolder.h"
 #include "core/loanfile/LoanFileCommands.h"
 #include "core/printing/ReplaceQuestion.h"
 #include "core/schedule/ScheduleCsv.h"
-#include "core/schedule/ScheduleWorkbook.h"
 
 namespace quorvia {
 

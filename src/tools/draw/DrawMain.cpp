@@ -1,7 +1,9 @@
 // quorvia-batch-draw, quorvia-batch's drawing program: the same commands, with Qt to draw a
-// schedule's report as a PDF file or on a print queue. quorvia-batch hands such a run over to
-// it with its arguments as given; people do not run it by name.
+// schedule's report as a PDF file or on a print queue and libxlsxwriter to write it as a
+// workbook. quorvia-batch hands such a run over to it with its arguments as given; people do
+// not run it by name.
 
+#include "core/export/ScheduleWorkbook.h"
 #include "desktop/platform/QtDiagnostics.h"
 #include "tools/BatchProgram.h"
 #include "tools/ScheduleCommand.h"
@@ -12,7 +14,8 @@ namespace quorvia {
 namespace {
 
 int RunDrawingSchedule(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-    return RunSchedule(args, out, err, StartQtReportDrawing);
+    static constexpr DrawingProgramOutputs kOutputs{StartQtReportDrawing, WriteScheduleWorkbook};
+    return RunSchedule(args, out, err, &kOutputs);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "core/schedule/ScheduleWorkbook.h"
+#include "core/export/ScheduleWorkbook.h"
 
 #include <fcntl.h>
 #include <locale.h>
