@@ -84,7 +84,8 @@ void DrawCompareChart(QChart& chart, CompareChart which,
         series->attachAxis(time);
         series->attachAxis(money);
     }
-    money->setRange(0, highest);
+    // An interest-free loan's interest stays at zero: a range of nothing has no scale to draw.
+    money->setRange(0, highest > 0 ? highest : 1);
     money->applyNiceNumbers();
 }
 

@@ -15,6 +15,8 @@
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
+#include <QValueAxis>
+#include <cmath>
 
 #include "desktop/amortization/AmortForm.h"
 #include "desktop/comparison/CompareForm.h"
@@ -266,6 +268,23 @@ TEST_F(ComparePrintGuiTest, PrintsOnOnePageAndOpensEachColumnsDisclosure) {
     Click(form, "cmdDisclosure(2)");
     EXPECT_TRUE(schedule.startsWith("196 payments of $799.55 monthly")) << schedule.toStdString();
     EXPECT_TRUE(messages.empty()) << messages.front().prompt;
+}
+
+// An interest-free loan: its interest line lies on zero, and the dollar axis still has a scale.
+TEST(CompareChartsGuiTest, AnInterestFreeLoanStillHasADollarScale) {
+    std::vector<ScenarioFigures> figures(1);
+    figures[0].schedule.rows = {{1, MakeDate(2027, 1, 7), 500, 0, 500, 500},
+                                {2, MakeDate(2027, 2, 7), 500, 0, 500, 0}};
+    for (CompareChart which : {CompareChart::Balance, CompareChart::Interest}) {
+        QChart chart;
+        DrawCompareChart(chart, which, figures);
+        const QList<QAbstractAxis*> axes = chart.axes(Qt::Vertical);
+        ASSERT_EQ(axes.size(), 1);
+        auto* money = qobject_cast<QValueAxis*>(axes[0]);
+        ASSERT_NE(money, nullptr);
+        EXPECT_EQ(money->min(), 0);
+        EXPECT_TRUE(std::isfinite(money->max()) && money->max() > 0) << money->max();
+    }
 }
 
 }  // namespace
