@@ -144,29 +144,13 @@ void CompareModel::Print(const Printing& printing) {
     if (figures_.empty() && !Compare()) {
         return;
     }
-    PDialog& dialog = printing.printDialog.Get();
-    dialog.Copies = 1;
-    dialog.PrinterDefault = true;
-    dialog.PdfFileName =
-        ProposedPdf(state_, DocumentPdfName(loans_.front().BorrowerName, kComparisonTitle));
-    uint32_t flags = kPdNoPageNums;
-    if (!dialog.SelectPrinter(flags)) {
-        return;
-    }
-    if (std::optional<PrinterInfo> current = printing.printers.CurrentPrinter()) {
-        printing.output.SetDevice(current->device, current->port);
-    }
-    const PrintValues& values = dialog.Values();
-    int error =
-        ApplyCollationAndCopies(ui_, printing.output, {values.PrintCopies, values.PrintCollate});
-    if (error == print_error::kNone) {
-        Hourglass busy(ui_);
-        error = printing.drawPage();
-    }
-    if (error != print_error::kNone) {
-        printing.output.EndDoc();
-        ReportPrintFailure(ui_, error);
-    }
+    PrintOwnPage(
+        ui_, printing.printers, printing.printDialog, printing.output,
+        ProposedPdf(state_, DocumentPdfName(loans_.front().BorrowerName, kComparisonTitle)),
+        [&](const PrintChoice& choice) {
+            int error = ApplyCollationAndCopies(ui_, printing.output, choice);
+            return error != print_error::kNone ? error : printing.drawPage();
+        });
 }
 
 void CompareModel::Open() {

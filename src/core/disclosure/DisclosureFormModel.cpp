@@ -223,32 +223,14 @@ void DisclosureFormModel::cmdPrint_Click() {
     if (!ChargesStand()) {
         return;
     }
-    PDialog& dialog = outputs_.printDialog.Get();
-    dialog.Copies = 1;
-    dialog.PrinterDefault = true;
-    dialog.PdfFileName = ProposedPdf(state_, DocumentPdfName(borrower_, kCaption));
-    uint32_t flags = kPdNoPageNums;
-    if (!dialog.SelectPrinter(flags)) {
-        outputs_.printOutput.EndDoc();
-        return;
-    }
-    if (std::optional<PrinterInfo> current = outputs_.printers.CurrentPrinter()) {
-        outputs_.printOutput.SetDevice(current->device, current->port);
-    }
-    const PrintValues& values = dialog.Values();
-    int error = print_error::kNone;
-    {
-        Hourglass busy(ui_);
-        // Laid out on the paper and orientation the dialog leaves.
-        ReportDocument document(outputs_.metrics);
-        ComposePage(document);
-        error = PrintComposedReport(ui_, document, outputs_.printOutput,
-                                    {values.PrintCopies, values.PrintCollate, true, 1, 1});
-    }
-    if (error != print_error::kNone) {
-        outputs_.printOutput.EndDoc();
-        ReportPrintFailure(ui_, error);
-    }
+    PrintOwnPage(ui_, outputs_.printers, outputs_.printDialog, outputs_.printOutput,
+                 ProposedPdf(state_, DocumentPdfName(borrower_, kCaption)),
+                 [this](const PrintChoice& choice) {
+                     // Laid out on the paper and orientation the dialog leaves.
+                     ReportDocument document(outputs_.metrics);
+                     ComposePage(document);
+                     return PrintComposedReport(ui_, document, outputs_.printOutput, choice);
+                 });
 }
 
 void DisclosureFormModel::cmdSave_Click() {

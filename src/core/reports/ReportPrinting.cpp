@@ -84,4 +84,31 @@ void ReportPrintFailure(Ui& ui, int errorCode) {
     ui.MsgBox({text, "Unable to access the printer", MsgButtons::Ok, MsgIcon::Information});
 }
 
+void PrintOwnPage(Ui& ui, PrinterService& printers, SharedPDialog& printDialog,
+                  ReportPrintOutput& output, const std::string& proposedPdf,
+                  const std::function<int(const PrintChoice&)>& print) {
+    PDialog& dialog = printDialog.Get();
+    dialog.Copies = 1;
+    dialog.PrinterDefault = true;
+    dialog.PdfFileName = proposedPdf;
+    uint32_t flags = kPdNoPageNums;
+    if (!dialog.SelectPrinter(flags)) {
+        output.EndDoc();
+        return;
+    }
+    if (std::optional<PrinterInfo> current = printers.CurrentPrinter()) {
+        output.SetDevice(current->device, current->port);
+    }
+    const PrintValues& values = dialog.Values();
+    int error = print_error::kNone;
+    {
+        Hourglass busy(ui);
+        error = print({values.PrintCopies, values.PrintCollate});
+    }
+    if (error != print_error::kNone) {
+        output.EndDoc();
+        ReportPrintFailure(ui, error);
+    }
+}
+
 }  // namespace quorvia

@@ -9,11 +9,13 @@
 #include <string>
 
 #include "core/base/Ui.h"
+#include "core/printing/PDialog.h"
+#include "core/printing/PrinterService.h"
 #include "core/reports/ReportDocument.h"
 
 namespace quorvia {
 
-// The report control's error codes [45].
+// The error codes of printing.
 namespace print_error {
 inline constexpr int kNone = 0;
 inline constexpr int kPrinterUnknown = 3;    // no such printer
@@ -67,5 +69,13 @@ int PrintComposedReport(Ui& ui, ReportDocument& document, ReportPrintOutput& out
 
 // Tells the person that printing failed with the error code.
 void ReportPrintFailure(Ui& ui, int errorCode);
+
+// Prints a page of one's own (the disclosure, the comparison): the print dialog without a page
+// range, proposing one copy and `proposedPdf` for the built-in PDF printer; then, on the printer
+// it leaves and under the hourglass, `print` with the copies and collation chosen, which returns
+// an error code. A cancelled dialog or a failure ends the job; a failure is reported.
+void PrintOwnPage(Ui& ui, PrinterService& printers, SharedPDialog& printDialog,
+                  ReportPrintOutput& output, const std::string& proposedPdf,
+                  const std::function<int(const PrintChoice&)>& print);
 
 }  // namespace quorvia

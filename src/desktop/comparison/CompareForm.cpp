@@ -242,7 +242,6 @@ void CompareForm::ShowDisclosure(std::size_t scenario) {
         DisclosureForm form(ui_, services_, model_.Loans()[scenario],
                             model_.Figures()[scenario].schedule, this);
         RunModal(form);
-        Refresh();
     }
 }
 
