@@ -12,6 +12,7 @@
 #include "core/schedule/AmortInputs.h"
 #include "core/schedule/ScheduleEngine.h"
 #include "core/schedule/WorkFile.h"
+#include "core/session/AppState.h"
 #include "support/TempFolder.h"
 
 namespace quorvia::testing {
@@ -42,6 +43,23 @@ inline AmortInputs DerivedLoan(double amount, double ratePercent, int months, in
     DeriveMissingPaymentOrTerm(in);
     return in;
 }
+
+// A program folder of its own with the schedule of 100,000 at 8.5 % over 360 monthly payments
+// from 01/15/2027 computed and its work file written, as the preview and the disclosure get it.
+struct ComputedLoan {
+    ComputedLoan() {
+        state.AppPath = folder.Path();
+        // The engine works on the record it is handed; the windows take `loan` as handed over.
+        AmortInputs worked = loan;
+        written = !WriteSchedule(worked, state.SemiMonthly, state.WorkFilePath(), {}, &schedule);
+    }
+
+    TempFolder folder;
+    AppState state;
+    AmortInputs loan = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2027");
+    Schedule schedule;
+    bool written = false;
+};
 
 inline void UseExactDays(AmortInputs& in, const std::string& funding) {
     in.ExactDays = true;

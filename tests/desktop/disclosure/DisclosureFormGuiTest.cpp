@@ -53,13 +53,9 @@ std::array<QString, 4> BatchBoxes(const std::string& prepaid) {
             QString::fromStdString(DollarText(figures["total_of_payments"]))};
 }
 
-class DisclosureFormGuiTest : public ::testing::Test {
+class DisclosureFormGuiTest : public ::testing::Test, protected testing::ComputedLoan {
   protected:
     DisclosureFormGuiTest() {
-        state.AppPath = folder.Path();
-        // The engine works on the record it is handed; the disclosure takes it as handed over.
-        AmortInputs worked = loan;
-        written = !WriteSchedule(worked, state.SemiMonthly, state.WorkFilePath(), {}, &schedule);
         ui.SetBeepHook([] {});
         ui.SetMessageHook([this](const Message& message) {
             messages.push_back(message);
@@ -95,11 +91,6 @@ class DisclosureFormGuiTest : public ::testing::Test {
         QApplication::processEvents();
     }
 
-    TempFolder folder;
-    AppState state;
-    AmortInputs loan = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2027");
-    Schedule schedule;
-    bool written = false;
     QtUi ui;
     MsgAnswer answer = MsgAnswer::Ok;
     std::vector<Message> messages;

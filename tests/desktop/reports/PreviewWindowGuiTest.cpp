@@ -41,12 +41,9 @@ void Press(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoMod
 }
 
 // The preview of a 360-payment monthly loan, its messages and beeps recorded.
-class PreviewWindowGuiTest : public ::testing::Test {
+class PreviewWindowGuiTest : public ::testing::Test, protected testing::ComputedLoan {
   protected:
     PreviewWindowGuiTest() {
-        state.AppPath = folder.Path();
-        AmortInputs worked = loan;  // the engine works on the record it is handed
-        written = !WriteSchedule(worked, state.SemiMonthly, state.WorkFilePath(), {}, &schedule);
         ui.SetBeepHook([this] { ++beeps; });
         ui.SetMessageHook([this](const Message& message) {
             messages.push_back(message);
@@ -61,11 +58,6 @@ class PreviewWindowGuiTest : public ::testing::Test {
         QApplication::processEvents();
     }
 
-    TempFolder folder;
-    AppState state;
-    AmortInputs loan = DerivedLoan(100000, 8.5, 360, kMonthly, "01/15/2027");
-    Schedule schedule;
-    bool written = false;
     QtUi ui;
     std::vector<Message> messages;
     int beeps = 0;
