@@ -15,6 +15,13 @@ namespace quorvia {
 
 namespace {
 
+// A command name that names none: why, and the usage.
+int NoSuchCommand(std::span<const BatchCommand> commands, const std::string& error) {
+    std::cerr << "quorvia-batch: " << error << "\n";
+    PrintUsage(commands, std::cerr);
+    return kExitUsage;
+}
+
 // `quorvia-batch help [COMMAND]`, `quorvia-batch --help` or `-h`.
 int AnswerHelp(std::span<const BatchCommand> commands, const CommandArgs& args) {
     if (args.size() < 2 || args[0] != "help") {
@@ -24,9 +31,7 @@ int AnswerHelp(std::span<const BatchCommand> commands, const CommandArgs& args) 
     std::string error;
     const BatchCommand* command = FindCommand(commands, args[1], error);
     if (command == nullptr) {
-        std::cerr << "quorvia-batch: " << error << "\n";
-        PrintUsage(commands, std::cerr);
-        return kExitUsage;
+        return NoSuchCommand(commands, error);
     }
     PrintCommandHelp(*command, std::cout);
     return kExitSuccess;
@@ -52,9 +57,7 @@ int RunBatch(const CommandArgs& args, CommandFunction runSchedule) {
     std::string error;
     const BatchCommand* command = FindCommand(commands, args[0], error);
     if (command == nullptr) {
-        std::cerr << "quorvia-batch: " << error << "\n";
-        PrintUsage(commands, std::cerr);
-        return kExitUsage;
+        return NoSuchCommand(commands, error);
     }
     CommandArgs commandArgs(args.begin() + 1, args.end());
     if (AsksForHelp(commandArgs)) {
